@@ -1,0 +1,17 @@
+// The one sound channel: a new clip replaces the one playing.
+#pragma once
+
+class AudioDevice {
+public:
+    virtual ~AudioDevice() = default;
+    // Starts the WAVE resource with this id, cutting off whatever plays.
+    virtual void PlayClip(int id) = 0;
+    virtual void StopClip() = 0;
+};
+
+// Stands in when there is no audio device: plays nothing.
+class SilentAudio final : public AudioDevice {
+public:
+    void PlayClip(int) override {}
+    void StopClip() override {}
+};

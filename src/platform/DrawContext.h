@@ -1,0 +1,52 @@
+// The drawing context on a surface: a clip rectangle, a selected pen with a current
+// position, a text colour, and the copies that sprites and presentation need.
+#pragma once
+
+#include "platform/Rect.h"
+#include "platform/Surface.h"
+
+// A solid pen one pixel wide.
+struct Pen {
+    Pixel colour = 0;
+};
+
+class DrawContext {
+public:
+    explicit DrawContext(Surface& target);
+
+    Surface& Target() { return *target_; }
+    const Surface& Target() const { return *target_; }
+
+    // Every operation below draws only inside the clip, which never leaves the surface.
+    void SetClip(const Rect& clip);
+    void ResetClip();  // the whole surface
+    const Rect& Clip() const { return clip_; }
+
+    // Returns the pen selected before (null when none was).
+    const Pen* SelectPen(const Pen* pen);
+    const Pen* SelectedPen() const { return pen_; }
+    void MoveTo(int x, int y);
+    // A Bresenham line from the current position to (x, y), the end point not drawn,
+    // in the selected pen (nothing without one); (x, y) becomes the current position.
+    void LineTo(int x, int y);
+
+    void SetTextColour(ColorRef colour) { textColour_ = colour; }
+    ColorRef TextColour() const { return textColour_; }
+
+    // Opaque copy of source's rectangle (srcX, srcY, width, height) to (dstX, dstY).
+    void Copy(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
+              int dstY);
+    // The same, leaving the destination where the source is pure black.
+    void CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
+                         int dstX, int dstY);
+    // Sets one pixel if it lies inside the clip.
+    void Plot(int x, int y, Pixel colour);
+
+private:
+    Surface* target_;
+    Rect clip_;
+    const Pen* pen_ = nullptr;
+    int penX_ = 0;
+    int penY_ = 0;
+    ColorRef textColour_ = 0;
+};
