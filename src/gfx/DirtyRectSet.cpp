@@ -1,0 +1,144 @@
+// Dirty tiles: marking, the three-frame rotation and the merged walk.
+#include "gfx/DirtyRectSet.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/GameMath.h"
+#include "gfx/ArtCache.h"
+
+DirtyRectSet dirtyRects;
+
+namespace {
+
+constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
+
+bool IsClean(const TileRect& t) { return t == TileRect{}; }
+
+uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
+    return uint8_t(std::clamp(value, low, high));
+}
+
+}  // namespace
+
+DirtyRectSet::DirtyRectSet() : artCache_(std::make_unique<ArtCache>()) {}
+
+DirtyRectSet::~DirtyRectSet() = default;
+
+void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    // Division truncates toward zero, so -31..31 fall into row or column 0; the far edges
+    // are inclusive. Only tiles inside the grid are visited.
+    const int32_t r0 = std::max(top / kTileSize, 0);
+    const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
+    const int32_t c0 = std::max(left / kTileSize, 0);
+    const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
+    TileMap& map = tiles[current];
+    for (int32_t r = r0; r <= r1; ++r) {
+        for (int32_t c = c0; c <= c1; ++c) {
+            const int64_t ox = int64_t(c) * kTileSize, oy = int64_t(r) * kTileSize;
+            const TileRect mark{ClampByte(left - ox, 0, 31), ClampByte(top - oy, 0, 31),
+                                ClampByte(right - ox, 1, 32), ClampByte(bottom - oy, 1, 32)};
+            TileRect& tile = map[size_t(r * kTileColumns + c)];
+            if (IsClean(tile)) {
+                tile = mark;
+            } else if (tile != kWholeTile) {
+                tile.left = std::min(tile.left, mark.left);
+                tile.top = std::min(tile.top, mark.top);
+                tile.right = std::max(tile.right, mark.right);
+                tile.bottom = std::max(tile.bottom, mark.bottom);
+            }
+        }
+    }
+}
+
+void DirtyRectSet::MarkDirtyRect(Rect rect) { MarkDirty(rect.left, rect.top, rect.right, rect.bottom); }
+
+void DirtyRectSet::MarkDirtyLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const int64_t dx = int64_t(x2) - x1, dy = int64_t(y2) - y1;
+    const int64_t n = std::llabs(dx) > std::llabs(dy) ? std::llabs(dx) : std::llabs(dy);
+    for (int64_t i = 0; i <= n && n > 0; i += 10) {
+        const float t = float(i) / float(n);
+        const float px = float(x1) + float(dx) * t;
+        const float py = float(y1) + float(dy) * t;
+        MarkDirty(TruncateToInt(px - 13.0f), TruncateToInt(py - 13.0f),
+                  TruncateToInt(px + 13.0f), TruncateToInt(py + 13.0f));
+    }
+}
+
+void DirtyRectSet::BeginFrame() {
+    auto rotate = [](int& index) { index = index == 0 ? 2 : index - 1; };
+    rotate(current);
+    rotate(previous);
+    rotate(present);
+    tiles[current].fill(TileRect{});
+}
+
+void DirtyRectSet::EndFrame() {
+    const TileMap& a = tiles[current];
+    const TileMap& b = tiles[previous];
+    TileMap& out = tiles[present];
+    for (int t = 0; t < kTileCount; ++t) {
+        if (IsClean(a[t])) {
+            out[t] = b[t];
+        } else if (IsClean(b[t])) {
+            out[t] = a[t];
+        } else if (a[t] == kWholeTile || b[t] == kWholeTile) {
+            out[t] = kWholeTile;
+        } else {
+            out[t] = TileRect{std::min(a[t].left, b[t].left), std::min(a[t].top, b[t].top),
+                              std::max(a[t].right, b[t].right),
+                              std::max(a[t].bottom, b[t].bottom)};
+        }
+    }
+}
+
+const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
+    mapCursor[map] = 0;
+    if (walkClip != nullptr) {
+        mapCursor[map] =
+            std::max(walkClip->left / kTileSize, 0) + kTileColumns * std::max(walkClip->top / kTileSize, 0);
+    }
+    return NextDirtyRect(map, walkClip);
+}
+
+const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
+    int32_t& cursor = mapCursor[map];
+    const TileMap& tileMap = tiles[map];
+    bool runOpen = false;
+    int32_t end = kTileCount;
+    if (walkClip != nullptr) {
+        // Wide arithmetic: a clip at the far end of the int range must not overflow.
+        end = int32_t(std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, 8) +
+                      kTileColumns * std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
+    }
+    for (;;) {
+        if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
+            return runOpen ? &result_ : nullptr;
+        }
+        const int32_t x = (cursor % kTileColumns) * kTileSize;
+        const int32_t y = (cursor / kTileColumns) * kTileSize;
+        const TileRect& tile = tileMap[size_t(cursor)];
+        if (IsClean(tile)) {
+            if (runOpen) return &result_;
+            ++cursor;
+        } else if (tile != kWholeTile) {
+            if (runOpen) return &result_;
+            result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
+            ++cursor;
+            return &result_;
+        } else if (!runOpen) {
+            result_ = Rect{x, y, x + kTileSize, y + kTileSize};
+            runOpen = true;
+            ++cursor;
+        } else if (result_.top == y) {
+            result_.right += kTileSize;
+            ++cursor;
+        } else {
+            return &result_;
+        }
+    }
+}
+
+void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kScreenWidth, kScreenHeight}; }
+
+ArtImage* DirtyRectSet::GetArt(const char* name) { return artCache_->GetArt(name); }
