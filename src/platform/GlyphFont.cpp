@@ -1,0 +1,122 @@
+// Text layout (alignment, line breaks, clipping) and coverage blending over prerendered glyphs.
+#include "platform/GlyphFont.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "platform/Cp1252.h"
+
+namespace {
+
+// The text colour laid over what is there, in proportion to the glyph's coverage.
+Pixel Blend(Pixel under, Pixel colour, uint32_t coverage) {
+    Pixel blended = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const uint32_t below = (under >> shift) & 0xFF, above = (colour >> shift) & 0xFF;
+        blended |= ((above * coverage + below * (255 - coverage) + 127) / 255) << shift;
+    }
+    return blended;
+}
+
+bool BitmapFits(const Glyph& glyph, size_t coverageSize) {
+    if (glyph.width < 0 || glyph.height < 0 || glyph.advance < 0) return false;
+    return uint64_t(glyph.offset) + uint64_t(glyph.width) * uint64_t(glyph.height) <= coverageSize;
+}
+
+}  // namespace
+
+GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
+                     std::vector<uint8_t> coverage)
+    : ascent_(std::max(ascent, 0)),
+      descent_(std::max(descent, 0)),
+      glyphs_(glyphs),
+      coverage_(std::move(coverage)) {
+    for (int byte = 0; byte < 256; ++byte) {
+        Glyph& glyph = glyphs_[byte];
+        if (Cp1252CodePoint(uint8_t(byte)) == 0 || !BitmapFits(glyph, coverage_.size())) {
+            glyph = Glyph{};
+        }
+        highestGlyphTop_ = std::min(highestGlyphTop_, glyph.top);
+    }
+}
+
+int64_t GlyphFont::LineWidth(std::string_view line) const {
+    int64_t width = 0;
+    for (char c : line) width += glyphs_[uint8_t(c)].advance;
+    return width;
+}
+
+int GlyphFont::MeasureWidth(std::string_view text) const {
+    return int(std::min<int64_t>(LineWidth(text), std::numeric_limits<int>::max()));
+}
+
+void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
+                         unsigned format) const {
+    const Rect clip = Intersect(rect, dc.Clip());
+    if (clip.IsEmpty()) return;
+    const Pixel colour = PixelFromColorRef(dc.TextColour());
+    const int64_t rectWidth = int64_t(rect.right) - rect.left;
+    const bool singleLine = (format & DT_SINGLELINE) != 0;
+
+    int64_t cellTop = rect.top;
+    if (singleLine && (format & DT_VCENTER) != 0) {
+        cellTop += (int64_t(rect.bottom) - rect.top - CellHeight()) / 2;
+    }
+    size_t start = 0;
+    // Lines below the clip cannot reach it: every glyph starts below its cell's top less
+    // the tallest overhang.
+    while (cellTop + highestGlyphTop_ < clip.bottom) {
+        size_t end = singleLine ? text.npos : text.find_first_of("\r\n", start);
+        if (end == text.npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+
+        int64_t penX = rect.left;
+        if ((format & DT_CENTER) != 0) {
+            penX += (rectWidth - LineWidth(line)) / 2;
+        } else if ((format & DT_RIGHT) != 0) {
+            penX = int64_t(rect.right) - LineWidth(line);
+        }
+        DrawLine(dc.Target(), line, penX, cellTop, clip, colour);
+
+        if (end == text.size()) break;
+        // "\r\n" is one break; a lone "\r" or "\n" is one too.
+        const bool pair = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (pair ? 2 : 1);
+        cellTop += CellHeight();
+    }
+}
+
+void GlyphFont::DrawLine(Surface& target, std::string_view line, int64_t penX, int64_t cellTop,
+                         const Rect& clip, Pixel colour) const {
+    for (char c : line) {
+        const Glyph& glyph = glyphs_[uint8_t(c)];
+        DrawGlyph(target, glyph, penX, cellTop, clip, colour);
+        penX += glyph.advance;
+    }
+}
+
+void GlyphFont::DrawGlyph(Surface& target, const Glyph& glyph, int64_t penX, int64_t cellTop,
+                          const Rect& clip, Pixel colour) const {
+    const int64_t glyphLeft = penX + glyph.left, glyphTop = cellTop + glyph.top;
+    const int64_t left = std::max<int64_t>(glyphLeft, clip.left);
+    const int64_t right = std::min<int64_t>(glyphLeft + glyph.width, clip.right);
+    const int64_t top = std::max<int64_t>(glyphTop, clip.top);
+    const int64_t bottom = std::min<int64_t>(glyphTop + glyph.height, clip.bottom);
+    if (left >= right || top >= bottom) return;
+
+    for (int64_t y = top; y < bottom; ++y) {
+        const uint8_t* source = coverage_.data() + glyph.offset +
+                                size_t(y - glyphTop) * size_t(glyph.width) +
+                                size_t(left - glyphLeft);
+        Pixel* destination = target.Row(int(y)) + left;
+        for (int64_t x = 0; x < right - left; ++x) {
+            const uint8_t coverage = source[x];
+            if (coverage == 255) {
+                destination[x] = colour;
+            } else if (coverage != 0) {
+                destination[x] = Blend(destination[x], colour, coverage);
+            }
+        }
+    }
+}

@@ -1,0 +1,46 @@
+// A font held as prerendered coverage glyphs, one per byte: lays out and blends text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Font.h"
+
+// One byte's glyph: an 8-bit coverage bitmap placed relative to the pen and the cell top.
+struct Glyph {
+    int32_t left = 0;  // bitmap's left edge, from the pen position
+    int32_t top = 0;   // bitmap's top row, from the top of the line's cell
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t advance = 0;  // how far the pen moves on
+    uint32_t offset = 0;  // where the bitmap's rows start in the coverage buffer
+};
+
+using GlyphTable = std::array<Glyph, 256>;
+
+class GlyphFont final : public Font {
+public:
+    // Glyphs whose bitmap does not lie inside coverage, or with negative sizes or advance,
+    // are dropped (they draw nothing and take no room). Bytes that stand for no character
+    // (line breaks, other control bytes, undefined ones) never draw, whatever the table says.
+    GlyphFont(int ascent, int descent, const GlyphTable& glyphs, std::vector<uint8_t> coverage);
+
+    void DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
+                  unsigned format) const override;
+    int MeasureWidth(std::string_view text) const override;
+    int CellHeight() const override { return ascent_ + descent_; }
+
+private:
+    int64_t LineWidth(std::string_view line) const;
+    void DrawLine(Surface& target, std::string_view line, int64_t penX, int64_t cellTop,
+                  const Rect& clip, Pixel colour) const;
+    void DrawGlyph(Surface& target, const Glyph& glyph, int64_t penX, int64_t cellTop,
+                   const Rect& clip, Pixel colour) const;
+
+    int ascent_;
+    int descent_;
+    int32_t highestGlyphTop_ = 0;  // the most any glyph rises above its cell (<= 0)
+    GlyphTable glyphs_;
+    std::vector<uint8_t> coverage_;
+};

@@ -1,0 +1,27 @@
+// The byte-to-character table of the game's single-byte text.
+#include <gtest/gtest.h>
+
+#include "platform/Cp1252.h"
+
+namespace {
+
+TEST(Cp1252Test, MapsPrintableBytesToTheirCharacters) {
+    EXPECT_EQ(Cp1252CodePoint(' '), U' ');
+    EXPECT_EQ(Cp1252CodePoint('A'), U'A');
+    EXPECT_EQ(Cp1252CodePoint('~'), U'~');
+    EXPECT_EQ(Cp1252CodePoint(0x80), U'\u20AC');  // euro sign
+    EXPECT_EQ(Cp1252CodePoint(0x93), U'\u201C');  // left double quote
+    EXPECT_EQ(Cp1252CodePoint(0x9F), U'\u0178');  // Y with diaeresis
+    EXPECT_EQ(Cp1252CodePoint(0xA0), U'\u00A0');
+    EXPECT_EQ(Cp1252CodePoint(0xE9), U'\u00E9');
+    EXPECT_EQ(Cp1252CodePoint(0xFF), U'\u00FF');
+}
+
+TEST(Cp1252Test, ControlAndUndefinedBytesHaveNoCharacter) {
+    for (int byte = 0; byte < 0x20; ++byte) EXPECT_EQ(Cp1252CodePoint(uint8_t(byte)), 0u);
+    for (int byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(Cp1252CodePoint(uint8_t(byte)), 0u) << byte;
+    }
+}
+
+}  // namespace
