@@ -1,0 +1,136 @@
+// Loading, saving and the default contents of the high score table.
+#include "play/HighScores.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "core/Random.h"
+
+namespace {
+
+constexpr int kDefaultBestScore = 1600;
+constexpr int kDefaultScoreStep = 150;
+constexpr int kDefaultBestLevel = 12;
+constexpr int kDefaultLetterCount = 5;  // A to E
+
+// Reads a decimal the way atol does (leading space, a sign, digits up to the first
+// non-digit, none giving 0), saturating at the int32 range instead of overflowing.
+int32_t ParseDecimal(const char* text) {
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    constexpr int64_t kLimit = int64_t(std::numeric_limits<int32_t>::max()) + 1;
+    int64_t magnitude = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        magnitude = std::min(magnitude * 10 + (*text - '0'), kLimit);
+    }
+    const int64_t value = negative ? -magnitude : magnitude;
+    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                       std::numeric_limits<int32_t>::max()));
+}
+
+void FillDefaultTable(HighScoreTable& table) {
+    for (int i = 0; i < int(table.size()); ++i) {
+        HighScoreEntry& entry = table[size_t(i)];
+        entry.score = kDefaultBestScore - kDefaultScoreStep * i;
+        entry.level = kDefaultBestLevel - i;
+        for (int letter = 0; letter < 3; ++letter) {
+            entry.initials[letter] = char('A' + Random() % kDefaultLetterCount);
+        }
+        entry.initials[3] = '\0';
+    }
+}
+
+size_t WriteWhole(std::string_view bytes, std::FILE* file) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file);
+}
+
+}  // namespace
+
+void LoadHighScores(HighScoreTable& table, const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        FillDefaultTable(table);
+        return;
+    }
+    // Once the file has ended every read repeats the last line; before any, it is empty.
+    char line[1024] = "";
+    for (HighScoreEntry& entry : table) {
+        ReadLine(file, line);
+        CopyBounded(line, sizeof line, entry.initials, sizeof entry.initials);
+        ReadLine(file, line);
+        entry.score = ParseDecimal(line);
+        ReadLine(file, line);
+        entry.level = ParseDecimal(line);
+    }
+    std::fclose(file);
+}
+
+std::string FormatHighScores(const HighScoreTable& table) {
+    std::string text;
+    for (const HighScoreEntry& entry : table) {
+        text.append(entry.initials, strnlen(entry.initials, sizeof entry.initials));
+        text +=
+            "\r\n" + std::to_string(entry.score) + "\r\n" + std::to_string(entry.level) + "\r\n";
+    }
+    return text;
+}
+
+bool SaveHighScores(const HighScoreTable& table, const char* path) {
+    return SaveHighScores(table, path, WriteWhole);
+}
+
+bool SaveHighScores(const HighScoreTable& table, const char* path,
+                    const FileWriteFunction& writeBytes) {
+    const std::string text = FormatHighScores(table);
+    const std::string temporaryPath = std::string(path) + ".tmp";
+    std::FILE* file = std::fopen(temporaryPath.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool complete =
+        writeBytes(text, file) == text.size() && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    complete = std::fclose(file) == 0 && complete;
+    if (complete && std::rename(temporaryPath.c_str(), path) == 0) return true;
+    std::remove(temporaryPath.c_str());
+    return false;
+}
+
+bool ReadLine(std::FILE* file, char (&buffer)[1024]) {
+    constexpr size_t kMostCharacters = sizeof buffer - 1;
+    size_t length = 0;
+    while (length < kMostCharacters) {
+        int c = std::getc(file);
+        if (c == EOF) break;
+        if (c == '\r') {
+            // CR LF reads as one line feed; a lone CR stays.
+            const int next = std::getc(file);
+            if (next == '\n') {
+                c = '\n';
+            } else if (next != EOF) {
+                std::ungetc(next, file);
+            }
+        }
+        buffer[length++] = char(c);
+        if (c == '\n') break;
+    }
+    if (length == 0) return false;
+    if (buffer[length - 1] == '\n') {
+        --length;
+        if (length > 0 && buffer[length - 1] == '\r') --length;
+    }
+    buffer[length] = '\0';
+    return true;
+}
+
+void CopyBounded(const char* source, size_t sourceSize, char* destination, size_t destinationSize) {
+    if (destinationSize == 0) return;
+    const size_t most = sourceSize == 0 ? 0 : std::min(sourceSize, destinationSize) - 1;
+    size_t length = 0;
+    while (length < most && source[length] != '\0') {
+        destination[length] = source[length];
+        ++length;
+    }
+    destination[length] = '\0';
+}

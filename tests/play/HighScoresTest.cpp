@@ -1,0 +1,295 @@
+// The high score file: default table, round trips, odd lines and saves that fail.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/Random.h"
+#include "play/HighScores.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each test works in a fresh directory of its own.
+class HighScoresTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "hiscores-test-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        directory = pattern;
+        path = (directory / "hiscores.dat").string();
+    }
+    void TearDown() override { fs::remove_all(directory); }
+
+    void WriteFile(const std::string& bytes) const {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string ReadFile() const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    HighScoreTable Load() const {
+        HighScoreTable table{};
+        LoadHighScores(table, path.c_str());
+        return table;
+    }
+
+    fs::path directory;
+    std::string path;
+};
+
+HighScoreTable SampleTable() {
+    HighScoreTable table{};
+    for (int i = 0; i < 10; ++i) {
+        HighScoreEntry& entry = table[size_t(i)];
+        std::snprintf(entry.initials, sizeof entry.initials, "%c%c%c", 'K' + i, 'a' + i, '0' + i);
+        entry.score = 5000 - 400 * i;
+        entry.level = 20 - i;
+    }
+    std::strcpy(table[3].initials, "A C");
+    std::strcpy(table[4].initials, "Z");
+    std::strcpy(table[5].initials, "");
+    table[6].score = -17;
+    table[7].score = std::numeric_limits<int32_t>::max();
+    table[8].level = std::numeric_limits<int32_t>::min();
+    return table;
+}
+
+void ExpectSameTable(const HighScoreTable& actual, const HighScoreTable& expected) {
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_STREQ(actual[i].initials, expected[i].initials) << "entry " << i;
+        EXPECT_EQ(actual[i].score, expected[i].score) << "entry " << i;
+        EXPECT_EQ(actual[i].level, expected[i].level) << "entry " << i;
+    }
+}
+
+}  // namespace
+
+TEST_F(HighScoresTest, MissingFileGivesTheDefaultTableFromRandom) {
+    randomGenerator.Seed(77);
+    RandomGenerator expectedLetters;
+    expectedLetters.Seed(77);
+
+    const HighScoreTable table = Load();
+    for (int i = 0; i < 10; ++i) {
+        const HighScoreEntry& entry = table[size_t(i)];
+        EXPECT_EQ(entry.score, 1600 - 150 * i);
+        EXPECT_EQ(entry.level, 12 - i);
+        ASSERT_EQ(std::strlen(entry.initials), 3u);
+        for (int letter = 0; letter < 3; ++letter) {
+            EXPECT_EQ(entry.initials[letter], 'A' + expectedLetters.Next() % 5);
+        }
+    }
+    EXPECT_EQ(randomGenerator.State(), expectedLetters.State()) << "30 draws, no more";
+    EXPECT_FALSE(fs::exists(path)) << "loading never writes";
+}
+
+TEST_F(HighScoresTest, DefaultLettersFromSeedOne) {
+    randomGenerator.Seed(1);  // 41, 18467, 6334: mod 5 gives 1, 2, 4
+    EXPECT_STREQ(Load()[0].initials, "BCE");
+}
+
+TEST_F(HighScoresTest, SavedTableReloadsTheSame) {
+    const HighScoreTable table = SampleTable();
+    ASSERT_TRUE(SaveHighScores(table, path.c_str()));
+    ExpectSameTable(Load(), table);
+}
+
+TEST_F(HighScoresTest, FileHoldsThirtyCrLfLines) {
+    ASSERT_TRUE(SaveHighScores(SampleTable(), path.c_str()));
+    const std::string bytes = ReadFile();
+    EXPECT_EQ(bytes.rfind("Ka0\r\n5000\r\n20\r\nLb1\r\n4600\r\n19\r\n", 0), 0u);
+    EXPECT_NE(bytes.find("\r\nA C\r\n3800\r\n17\r\nZ\r\n3400\r\n16\r\n\r\n3000\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\r\n-17\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n-2147483648\r\n"), std::string::npos);
+    size_t lineEnds = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ++lineEnds;
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(bytes[i - 1], '\r');
+        }
+    }
+    EXPECT_EQ(lineEnds, 30u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes, FormatHighScores(SampleTable()));
+}
+
+TEST_F(HighScoresTest, NumbersReadTheWayAtolDoes) {
+    WriteFile(
+        "AAA\r\n-5\r\n12abc\r\n"
+        "BBB\r\n  +7\r\nabc\r\n"
+        "CCC\n\t-0042x\n\n"
+        "DDD\r\n99999999999\r\n-99999999999\r\n"
+        "EEE\r\n2147483647\r\n-2147483648\r\n"
+        "FFF\r\n- 5\r\n--5\r\n");
+    const HighScoreTable table = Load();
+    EXPECT_EQ(table[0].score, -5);
+    EXPECT_EQ(table[0].level, 12);
+    EXPECT_EQ(table[1].score, 7);
+    EXPECT_EQ(table[1].level, 0);
+    EXPECT_EQ(table[2].score, -42);
+    EXPECT_EQ(table[2].level, 0);
+    EXPECT_EQ(table[3].score, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(table[3].level, std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(table[4].score, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(table[4].level, std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(table[5].score, 0);
+    EXPECT_EQ(table[5].level, 0);
+}
+
+TEST_F(HighScoresTest, InitialsAreCutToThreeAndMayBeEmpty) {
+    WriteFile("ABCDEF\r\n1\r\n2\r\n\r\n3\r\n4\nX\r\n5\r\n6\r\n");
+    const HighScoreTable table = Load();
+    EXPECT_STREQ(table[0].initials, "ABC");
+    EXPECT_STREQ(table[1].initials, "");
+    EXPECT_EQ(table[1].score, 3);
+    EXPECT_STREQ(table[2].initials, "X");
+    EXPECT_EQ(table[2].level, 6);
+}
+
+TEST_F(HighScoresTest, ShortFileRepeatsItsLastLine) {
+    std::string bytes;
+    for (int i = 0; i < 6; ++i) bytes += "QQQ\r\n100\r\n5\r\n";
+    WriteFile(bytes + "XYZ\r\n");  // stops after the initials of entry 6
+    const HighScoreTable table = Load();
+    EXPECT_EQ(table[5].score, 100);
+    for (size_t i = 6; i < 10; ++i) {
+        EXPECT_STREQ(table[i].initials, "XYZ");
+        EXPECT_EQ(table[i].score, 0);
+        EXPECT_EQ(table[i].level, 0);
+    }
+}
+
+TEST_F(HighScoresTest, ShortFileEndingInANumberWithoutLineEnd) {
+    WriteFile("AB\r\n5\r\n42");
+    const HighScoreTable table = Load();
+    EXPECT_EQ(table[0].level, 42);
+    for (size_t i = 1; i < 10; ++i) {
+        EXPECT_STREQ(table[i].initials, "42");
+        EXPECT_EQ(table[i].score, 42);
+        EXPECT_EQ(table[i].level, 42);
+    }
+}
+
+TEST_F(HighScoresTest, EmptyFileGivesEmptyEntries) {
+    WriteFile("");
+    randomGenerator.Seed(3);
+    const HighScoreTable table = Load();
+    for (const HighScoreEntry& entry : table) {
+        EXPECT_STREQ(entry.initials, "");
+        EXPECT_EQ(entry.score, 0);
+        EXPECT_EQ(entry.level, 0);
+    }
+    EXPECT_EQ(randomGenerator.State(), 3u) << "an existing file draws nothing";
+}
+
+TEST_F(HighScoresTest, OverlongLineIsReadInPieces) {
+    // 1030 characters: a piece of 1023, then one of 7 that counts as the score line.
+    WriteFile(std::string(1030, '9') + "\r\n5\r\n6\r\n");
+    const HighScoreTable table = Load();
+    EXPECT_STREQ(table[0].initials, "999");
+    EXPECT_EQ(table[0].score, 9999999);
+    EXPECT_EQ(table[0].level, 5);
+    EXPECT_STREQ(table[1].initials, "6");
+}
+
+TEST_F(HighScoresTest, SaveIntoAMissingDirectoryFailsQuietly) {
+    const std::string missing = (directory / "absent" / "hiscores.dat").string();
+    EXPECT_FALSE(SaveHighScores(SampleTable(), missing.c_str()));
+    EXPECT_FALSE(fs::exists(directory / "absent"));
+}
+
+TEST_F(HighScoresTest, SaveThatFailsPartWayLeavesTheOldFile) {
+    const std::string old = "OLD\r\n1\r\n2\r\n";
+    WriteFile(old);
+    for (size_t cut : {size_t(0), size_t(1), size_t(40)}) {
+        const auto failAfterCut = [cut](std::string_view bytes, std::FILE* file) {
+            const size_t n = std::min(cut, bytes.size());
+            return std::fwrite(bytes.data(), 1, n, file);
+        };
+        EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str(), failAfterCut)) << cut;
+        EXPECT_EQ(ReadFile(), old) << cut;
+        EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1)
+            << "no temporary file left behind";
+    }
+}
+
+TEST_F(HighScoresTest, SaveThatCannotReplaceLeavesNothingBehind) {
+    fs::create_directory(path);  // a directory where the file should be
+    EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str()));
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
+}
+
+TEST_F(HighScoresTest, SaveReplacesAnOlderFile) {
+    WriteFile(std::string(5000, 'x'));
+    ASSERT_TRUE(SaveHighScores(SampleTable(), path.c_str()));
+    EXPECT_EQ(ReadFile(), FormatHighScores(SampleTable()));
+}
+
+namespace {
+
+// Reads lines from text through ReadLine into one buffer, as loading does.
+std::vector<std::string> ReadLines(const std::string& text, int count) {
+    std::FILE* file = tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::rewind(file);
+    char buffer[1024] = "";
+    std::vector<std::string> lines;
+    for (int i = 0; i < count; ++i) {
+        ReadLine(file, buffer);
+        lines.emplace_back(buffer);
+    }
+    std::fclose(file);
+    return lines;
+}
+
+}  // namespace
+
+TEST(ReadLine, DropsLfOrCrLfAndKeepsALoneCr) {
+    EXPECT_EQ(ReadLines("a\nb\r\nc\rd\r\n\r\ne", 5),
+              (std::vector<std::string>{"a", "b", "c\rd", "", "e"}));
+}
+
+TEST(ReadLine, AtTheEndKeepsThePreviousLine) {
+    std::FILE* file = tmpfile();
+    std::fputs("last", file);
+    std::rewind(file);
+    char buffer[1024] = "";
+    EXPECT_TRUE(ReadLine(file, buffer));
+    EXPECT_FALSE(ReadLine(file, buffer));
+    EXPECT_STREQ(buffer, "last");
+    std::fclose(file);
+}
+
+TEST(ReadLine, CrLfCountsAsOneCharacterOfTheLimit) {
+    // 1022 characters and CR LF fit one read; 1023 and LF leave an empty piece.
+    EXPECT_EQ(ReadLines(std::string(1022, 'a') + "\r\nb\n", 2),
+              (std::vector<std::string>{std::string(1022, 'a'), "b"}));
+    EXPECT_EQ(ReadLines(std::string(1023, 'a') + "\nb\n", 3),
+              (std::vector<std::string>{std::string(1023, 'a'), "", "b"}));
+}
+
+TEST(CopyBounded, StopsAtTheSmallerSizeOrTheNul) {
+    char destination[4] = "zzz";
+    CopyBounded("ABCDEF", 1024, destination, sizeof destination);
+    EXPECT_STREQ(destination, "ABC");
+    CopyBounded("ABCDEF", 3, destination, sizeof destination);
+    EXPECT_STREQ(destination, "AB");
+    CopyBounded("A", 1024, destination, sizeof destination);
+    EXPECT_STREQ(destination, "A");
+    CopyBounded("ABC", 0, destination, sizeof destination);
+    EXPECT_STREQ(destination, "");
+    char untouched[1] = {'q'};
+    CopyBounded("ABC", 4, untouched, 0);
+    EXPECT_EQ(untouched[0], 'q');
+    CopyBounded("ABC", 4, untouched, 1);
+    EXPECT_EQ(untouched[0], '\0');
+}

@@ -1,0 +1,225 @@
+// The sound channel's priority and busy-time decisions, on a clock the test moves.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/Random.h"
+#include "platform/AudioDevice.h"
+#include "platform/headless/ManualClock.h"
+#include "sound/SoundPlayer.h"
+
+namespace {
+
+// Records what the player started; starting a clip may take clock time.
+class RecordingDevice final : public AudioDevice {
+public:
+    explicit RecordingDevice(ManualClock& clock) : clock_(clock) {}
+    void PlayClip(int id) override {
+        played.push_back(id);
+        clock_.Advance(startDelayMs);
+    }
+    void StopClip() override { ++stops; }
+
+    std::vector<int> played;
+    int stops = 0;
+    uint32_t startDelayMs = 0;
+
+private:
+    ManualClock& clock_;
+};
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallClock(&clock);
+        player.SetDevice(&device);
+    }
+    void TearDown() override { InstallClock(nullptr); }
+
+    ManualClock clock{1000};
+    RecordingDevice device{clock};
+    SoundPlayer player;
+};
+
+using Played = std::vector<int>;
+
+}  // namespace
+
+TEST_F(SoundPlayerTest, StartsFreeAndOn) {
+    EXPECT_EQ(player.priority, 0);
+    EXPECT_EQ(player.busyUntil, 0u);
+    EXPECT_TRUE(player.enabled);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({156}));
+}
+
+TEST_F(SoundPlayerTest, LowerPriorityWaitsForTheBusyTime) {
+    player.Play(145, 5, 12000);
+    EXPECT_EQ(player.priority, 5);
+    EXPECT_EQ(player.busyUntil, 13000u);
+
+    clock.Set(1100);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+    EXPECT_EQ(player.priority, 5);
+    EXPECT_EQ(player.busyUntil, 13000u);
+
+    clock.Set(12999);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+
+    clock.Set(13001);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145, 156}));
+    EXPECT_EQ(player.priority, 1);
+    EXPECT_EQ(player.busyUntil, 13251u);
+}
+
+TEST_F(SoundPlayerTest, BusyTimeEndsExactlyAtBusyUntil) {
+    player.Play(159, 4, 3000);
+    clock.Set(4000);
+    player.Play(160, 2, 800);
+    EXPECT_EQ(device.played, Played({159, 160}));
+}
+
+TEST_F(SoundPlayerTest, EqualOrHigherPriorityCutsOff) {
+    player.Play(173, 2, 800);
+    clock.Advance(10);
+    player.Play(174, 2, 800);
+    clock.Advance(10);
+    player.Play(157, 5, 4000);
+    clock.Advance(10);
+    player.Play(162, 5, 2000);
+    EXPECT_EQ(device.played, Played({173, 174, 157, 162}));
+    EXPECT_EQ(player.busyUntil, 1030u + 2000u);
+}
+
+TEST_F(SoundPlayerTest, BusyTimeCountsFromTheClockAfterTheClipStarted) {
+    device.startDelayMs = 30;
+    player.Play(168, 4, 800);
+    EXPECT_EQ(player.busyUntil, 1000u + 30u + 800u);
+    clock.Set(1829);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({168}));
+}
+
+TEST_F(SoundPlayerTest, StopFreesTheChannelAtOnce) {
+    player.Play(145, 5, 12000);
+    clock.Set(2000);
+    player.Stop();
+    EXPECT_EQ(device.stops, 1);
+    EXPECT_EQ(player.priority, 5);
+    EXPECT_EQ(player.busyUntil, 2000u);
+    player.Play(161, 1, 350);
+    EXPECT_EQ(device.played, Played({145, 161}));
+}
+
+TEST_F(SoundPlayerTest, DisabledPlaysNothingAndKeepsTheOldBusyTime) {
+    player.Play(145, 5, 12000);
+    player.enabled = false;
+    clock.Set(5000);
+    player.Play(157, 5, 4000);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+    EXPECT_EQ(player.priority, 5);
+    EXPECT_EQ(player.busyUntil, 13000u);
+
+    player.enabled = true;
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+    clock.Set(13000);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145, 156}));
+}
+
+TEST_F(SoundPlayerTest, StopActsWhileDisabled) {
+    player.Play(145, 5, 12000);
+    player.enabled = false;
+    clock.Set(3000);
+    player.Stop();
+    EXPECT_EQ(device.stops, 1);
+    EXPECT_EQ(player.busyUntil, 3000u);
+    player.enabled = true;
+    player.Play(161, 1, 350);
+    EXPECT_EQ(device.played, Played({145, 161}));
+}
+
+TEST_F(SoundPlayerTest, BusyTimeHoldsAcrossTheClockWrap) {
+    clock.Set(0xFFFFFF00u);
+    player.Play(145, 5, 12000);
+    EXPECT_EQ(player.busyUntil, 12000u - 256u);
+    clock.Set(0x10);  // 272 ms later
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+    clock.Set(12000u - 257u);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145}));
+    clock.Set(12000u - 256u);
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145, 156}));
+}
+
+TEST_F(SoundPlayerTest, AnOldSoundNeverTurnsBusyAgain) {
+    player.Play(145, 5, 12000);
+    clock.Set(1000u + 0x80000000u + 5000u);  // some 25 days on
+    player.Play(156, 1, 250);
+    EXPECT_EQ(device.played, Played({145, 156}));
+}
+
+TEST_F(SoundPlayerTest, WithoutADeviceTheDecisionsStillHold) {
+    SoundPlayer silent;
+    silent.Play(145, 5, 12000);
+    EXPECT_EQ(silent.priority, 5);
+    EXPECT_EQ(silent.busyUntil, 13000u);
+    silent.Stop();
+    EXPECT_EQ(silent.busyUntil, 1000u);
+}
+
+namespace {
+
+// The global player, wired to a recording device for the test's length.
+class HitSoundTest : public SoundPlayerTest {
+protected:
+    void SetUp() override {
+        SoundPlayerTest::SetUp();
+        soundPlayer.SetDevice(&device);
+        soundPlayer.enabled = true;
+        soundPlayer.Stop();
+    }
+    void TearDown() override {
+        soundPlayer.SetDevice(nullptr);
+        soundPlayer.enabled = true;
+        SoundPlayerTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(HitSoundTest, PicksOneOfThreeClipsFromRandom) {
+    randomGenerator.Seed(1);  // 41, 18467, 6334, 26500: mod 3 gives 2, 2, 1, 1
+    for (int i = 0; i < 4; ++i) {
+        PlayHitSound();
+        clock.Advance(10);
+    }
+    EXPECT_EQ(device.played, Played({175, 175, 174, 174}));
+    EXPECT_EQ(soundPlayer.priority, 2);
+    EXPECT_EQ(soundPlayer.busyUntil, 1030u + 800u);
+}
+
+TEST_F(HitSoundTest, DrawsFromRandomWithSoundOff) {
+    soundPlayer.enabled = false;
+    randomGenerator.Seed(1);
+    PlayHitSound();
+    PlayHitSound();
+    EXPECT_TRUE(device.played.empty());
+    EXPECT_EQ(Random(), 6334);
+}
+
+TEST_F(HitSoundTest, YieldsToAMoreImportantSound) {
+    soundPlayer.Play(157, 5, 4000);
+    clock.Advance(100);
+    randomGenerator.Seed(1);
+    PlayHitSound();
+    EXPECT_EQ(device.played, Played({157}));
+    EXPECT_EQ(Random(), 18467);
+}
