@@ -1,0 +1,62 @@
+// The art cache: lookup by name key, and loading the frames of a new request.
+#include "gfx/ArtCache.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gfx/ArtImage.h"
+#include "gfx/NameKey.h"
+
+namespace {
+
+constexpr std::string_view kWhiteSpace = " \t\n\r\v\f";
+
+// The file names of a request, in order: at most ArtCache::kMaxNames of them, and only
+// those that end within the first ArtCache::kMaxRequestLength characters.
+std::vector<std::string> SplitNames(const char* request) {
+    const size_t limit = ArtCache::kMaxRequestLength;
+    const size_t length = strnlen(request, limit + 1);
+    const std::string_view text(request, std::min(length, limit));
+    // A name that runs on past the limit is not read at all rather than read cut short.
+    const bool lastNameCut = length > limit && kWhiteSpace.find(request[limit]) == kWhiteSpace.npos;
+    std::vector<std::string> names;
+    size_t at = 0;
+    while (names.size() < ArtCache::kMaxNames) {
+        const size_t start = text.find_first_not_of(kWhiteSpace, at);
+        if (start == text.npos) break;
+        size_t end = text.find_first_of(kWhiteSpace, start);
+        if (end == text.npos) {
+            if (lastNameCut) break;
+            end = text.size();
+        }
+        names.emplace_back(text.substr(start, end - start));
+        at = end;
+    }
+    return names;
+}
+
+}  // namespace
+
+ArtImage* ArtCache::GetArt(const char* name) {
+    if (name == nullptr) return nullptr;
+    const uint32_t key = NameKey(name);
+    for (NamedObject* item = images_.First(); item != nullptr; item = images_.Next()) {
+        auto* image = static_cast<ArtImage*>(item);
+        if (image->nameKey == key) return image;
+    }
+
+    std::vector<DibFrame> loaded;
+    for (const std::string& fileName : SplitNames(name)) {
+        DibFrame frame;
+        if (frame.LoadFromFile(fileName.c_str())) loaded.push_back(std::move(frame));
+    }
+    if (loaded.empty()) return nullptr;
+    const std::string_view keptName(name, strnlen(name, sizeof(ArtImage::name) - 1));
+    auto image = std::make_unique<ArtImage>(key, keptName, std::move(loaded));
+    if (images_.Add(image.get()) == nullptr) return nullptr;
+    return image.release();
+}

@@ -1,0 +1,71 @@
+// Art images: their frames, and placing a frame on the back buffer through the screen
+// object's clip or over the areas the previous frame changed.
+#include "gfx/ArtImage.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "gfx/DirtyRectSet.h"
+#include "platform/Font.h"
+
+namespace {
+
+int32_t SaturatedAdd(int32_t a, int32_t b) {
+    return int32_t(std::clamp<int64_t>(int64_t(a) + b, std::numeric_limits<int32_t>::min(),
+                                       std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+ArtImage::ArtImage(uint32_t key, std::string_view requestedName, std::vector<DibFrame> loadedFrames)
+    : NamedObject(0, "ArtObject"),
+      nameKey(key),
+      frames(std::make_unique<DibFrame[]>(loadedFrames.size())),
+      frameCount(int32_t(loadedFrames.size())) {
+    std::move(loadedFrames.begin(), loadedFrames.end(), frames.get());
+    std::copy_n(requestedName.begin(), std::min(requestedName.size(), sizeof(name) - 1), name);
+}
+
+void ArtImage::Draw(DrawContext& dc, int left, int top, int frame, int mirrored,
+                    const char* captionText) {
+    Rect dest;
+    DibFrame* picture = FrameAt(frame, left, top, dest);
+    if (picture == nullptr) return;
+    dc.SetClip(dirtyRects.clip);
+    picture->DrawTransparent(dc, &dest, mirrored != 0 ? 1 : 0);
+    DrawCaption(dc, dest, captionText);
+    dc.SetClip(DirtyRectSet::fullScreenRegion);
+}
+
+void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int /*ignoredFlag*/,
+                             const char* captionText) {
+    Rect dest;
+    DibFrame* picture = FrameAt(frame, left, top, dest);
+    if (picture == nullptr) return;
+    const int map = dirtyRects.previous;
+    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
+         changed = dirtyRects.NextDirtyRect(map, &dest)) {
+        dc.SetClip(*changed);
+        picture->DrawTransparent(dc, &dest, 0);
+        DrawCaption(dc, dest, captionText);
+        dc.SetClip(DirtyRectSet::fullScreenRegion);
+    }
+}
+
+DibFrame* ArtImage::FrameAt(int frame, int left, int top, Rect& dest) {
+    if (frame < 0 || frame >= frameCount) return nullptr;
+    DibFrame& picture = frames[size_t(frame)];
+    dest = Rect{left, top, SaturatedAdd(left, picture.FrameWidth()),
+                SaturatedAdd(top, picture.FrameHeight())};
+    return &picture;
+}
+
+void ArtImage::DrawCaption(DrawContext& dc, const Rect& dest, const char* captionText) const {
+    if (caption[0] == '\0' || captionFont == nullptr) return;
+    dc.SetTextColour(captionColour);
+    const std::string_view text =
+        captionText != nullptr ? std::string_view(captionText)
+                               : std::string_view(caption, strnlen(caption, sizeof(caption)));
+    captionFont->DrawText(dc, text, dest, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

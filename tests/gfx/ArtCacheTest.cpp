@@ -1,0 +1,137 @@
+// The art cache: one frame per name that loads, served again from memory, retried while
+// nothing loads, and held to the request limits.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "BmpBuilder.h"
+#include "TempDir.h"
+#include "gfx/ArtCache.h"
+#include "gfx/ArtImage.h"
+#include "gfx/DirtyRectSet.h"
+#include "gfx/NameKey.h"
+
+namespace {
+
+class ArtCacheTest : public testing::Test {
+  protected:
+    // a.bmp, b.bmp and c.bmp are 1, 2 and 3 pixels wide, so frames tell their file.
+    void SetUp() override {
+        for (int width = 1; width <= 3; ++width)
+            WriteFrame(std::string(1, char('a' + width - 1)) + ".bmp", width);
+    }
+
+    void WriteFrame(const std::string& name, int width) {
+        WriteBytes(dir_.Path() / name, BuildBmpFile(TrueColourRecipe(
+                                           width, 1, std::vector<Pixel>(size_t(width), 0x123456))));
+    }
+
+    static std::vector<int> FrameWidths(const ArtImage* image) {
+        std::vector<int> widths;
+        for (int i = 0; i < image->frameCount; ++i) widths.push_back(image->frames[i].FrameWidth());
+        return widths;
+    }
+
+    TempDir dir_;
+    CurrentDirectory inside_{dir_.Path()};
+    ArtCache cache_;
+};
+
+TEST_F(ArtCacheTest, OneFramePerNameInOrder) {
+    const char* request = "c.bmp a.bmp b.bmp";
+    ArtImage* image = cache_.GetArt(request);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{3, 1, 2}));
+    EXPECT_EQ(image->nameKey, NameKey(request));
+    EXPECT_STREQ(image->name, request);
+    EXPECT_STREQ(image->typeName, "ArtObject");
+}
+
+TEST_F(ArtCacheTest, TheSameRequestIsServedWithoutTheFiles) {
+    ArtImage* first = cache_.GetArt("a.bmp b.bmp");
+    ArtImage* other = cache_.GetArt("c.bmp");
+    ASSERT_NE(first, nullptr);
+    std::filesystem::remove_all(dir_.Path());
+    std::filesystem::create_directories(dir_.Path());
+    EXPECT_EQ(cache_.GetArt("a.bmp b.bmp"), first);
+    EXPECT_EQ(cache_.GetArt("c.bmp"), other);
+    // The key is of the text as given: another spelling is another request.
+    EXPECT_EQ(cache_.GetArt("a.bmp  b.bmp"), nullptr);
+}
+
+TEST_F(ArtCacheTest, NamesThatFailAreSkipped) {
+    ArtImage* image = cache_.GetArt("a.bmp missing.bmp c.bmp");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{1, 3}));
+
+    WriteBytes(dir_.Path() / "broken.bmp", {'B', 'M', 0, 0});
+    image = cache_.GetArt("broken.bmp b.bmp");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{2}));
+}
+
+TEST_F(ArtCacheTest, NothingLoadedIsNotCachedAndIsTriedAgain) {
+    EXPECT_EQ(cache_.GetArt("x.bmp y.bmp"), nullptr);
+    EXPECT_EQ(cache_.GetArt("x.bmp y.bmp"), nullptr);
+    WriteFrame("y.bmp", 2);
+    ArtImage* image = cache_.GetArt("x.bmp y.bmp");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{2}));
+}
+
+TEST_F(ArtCacheTest, AnyRunOfWhiteSpaceSeparatesNames) {
+    ArtImage* image = cache_.GetArt(" \ta.bmp \t\n\r\v\f  b.bmp\t\tc.bmp\n");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(ArtCacheTest, EmptyRequestsGiveNothing) {
+    EXPECT_EQ(cache_.GetArt(nullptr), nullptr);
+    EXPECT_EQ(cache_.GetArt(""), nullptr);
+    EXPECT_EQ(cache_.GetArt(" \t\n"), nullptr);
+}
+
+TEST_F(ArtCacheTest, AtMostAHundredNamesAreRead) {
+    std::string hundred, hundredAndOne;
+    for (int i = 0; i < 99; ++i) hundred += "m.bmp ";
+    hundredAndOne = hundred + "m.bmp a.bmp";
+    hundred += "b.bmp";
+    EXPECT_EQ(cache_.GetArt(hundredAndOne.c_str()), nullptr);
+    ArtImage* image = cache_.GetArt(hundred.c_str());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{2}));
+}
+
+TEST_F(ArtCacheTest, OnlyNamesWithinTheFirst1023CharactersAreRead) {
+    // "b.bmp" ends exactly at the limit and is read; "c.bmp" lies past it.
+    std::string request = "a.bmp" + std::string(1018 - 5, ' ') + "b.bmp c.bmp";
+    ASSERT_EQ(request.find("b.bmp") + 5, ArtCache::kMaxRequestLength);
+    ArtImage* image = cache_.GetArt(request.c_str());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{1, 2}));
+
+    // A name running over the limit is not read cut short ("b.b" is not opened).
+    WriteFrame("b.b", 3);
+    request = "a.bmp" + std::string(1020 - 5, '\t') + "b.bmp";
+    image = cache_.GetArt(request.c_str());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{1}));
+}
+
+TEST_F(ArtCacheTest, TheKeptNameIsCutTo2047Characters) {
+    const std::string request = "a.bmp" + std::string(3000, ' ');
+    ArtImage* image = cache_.GetArt(request.c_str());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(std::strlen(image->name), 2047u);
+    EXPECT_EQ(image->nameKey, NameKey(request.c_str()));
+}
+
+TEST_F(ArtCacheTest, TheScreenObjectHandsOutItsCache) {
+    WriteFrame("screen-object-art.bmp", 2);
+    ArtImage* image = dirtyRects.GetArt("screen-object-art.bmp");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(dirtyRects.GetArt("screen-object-art.bmp"), image);
+}
+
+}  // namespace

@@ -1,0 +1,479 @@
+// Decoding packed bitmaps of every handled kind, and refusing or surviving broken ones.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <initializer_list>
+#include <random>
+#include <string>
+
+#include "BmpBuilder.h"
+#include "platform/BitmapDecoder.h"
+
+namespace {
+
+// A colour table whose entries are all distinct and none pure black.
+std::vector<Pixel> TestPalette(int entries) {
+    std::vector<Pixel> table;
+    for (int i = 0; i < entries; ++i) {
+        table.push_back(MakePixel(uint8_t(i), uint8_t(255 - i), uint8_t(i ^ 0x55)));
+    }
+    return table;
+}
+
+BitmapRecipe PaletteRecipe(int width, int height, int bitCount,
+                           const std::vector<uint32_t>& indices) {
+    BitmapRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.bitCount = uint16_t(bitCount);
+    recipe.colourTable = TestPalette(1 << bitCount);
+    recipe.pixels = PackRows(width, height, bitCount, indices);
+    return recipe;
+}
+
+std::vector<Pixel> ColoursOf(const std::vector<uint32_t>& indices,
+                             const std::vector<Pixel>& table) {
+    std::vector<Pixel> colours;
+    for (uint32_t index : indices) colours.push_back(index < table.size() ? table[index] : 0);
+    return colours;
+}
+
+std::vector<Pixel> Decode(const std::vector<uint8_t>& dib) {
+    const std::optional<Surface> picture = DecodeDib(dib);
+    if (!picture) return {};
+    return PixelsOf(*picture);
+}
+
+std::vector<Pixel> Decode(const BitmapRecipe& recipe) { return Decode(BuildDib(recipe)); }
+
+void PatchU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = uint8_t(value >> (8 * i));
+}
+
+void PatchU16(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+    bytes[at] = uint8_t(value);
+    bytes[at + 1] = uint8_t(value >> 8);
+}
+
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
+    std::vector<uint8_t> joined;
+    for (const std::vector<uint8_t>& part : parts)
+        joined.insert(joined.end(), part.begin(), part.end());
+    return joined;
+}
+
+BitmapRecipe Rle8Recipe(int width, int height, std::vector<uint8_t> data) {
+    BitmapRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.bitCount = 8;
+    recipe.compression = BI_RLE8;
+    recipe.colourTable = TestPalette(256);
+    recipe.pixels = std::move(data);
+    return recipe;
+}
+
+BitmapRecipe Rle4Recipe(int width, int height, std::vector<uint8_t> data) {
+    BitmapRecipe recipe = Rle8Recipe(width, height, std::move(data));
+    recipe.bitCount = 4;
+    recipe.compression = BI_RLE4;
+    recipe.colourTable = TestPalette(16);
+    return recipe;
+}
+
+BitmapRecipe BitfieldsRecipe(uint32_t headerSize, int width, int bitCount, uint32_t red,
+                             uint32_t green, uint32_t blue, const std::vector<uint32_t>& values) {
+    BitmapRecipe recipe;
+    recipe.headerSize = headerSize;
+    recipe.width = width;
+    recipe.height = 1;
+    recipe.bitCount = uint16_t(bitCount);
+    recipe.compression = BI_BITFIELDS;
+    recipe.redMask = red;
+    recipe.greenMask = green;
+    recipe.blueMask = blue;
+    recipe.pixels = PackRows(width, 1, bitCount, values);
+    return recipe;
+}
+
+// ---- every depth, known pixels ----
+
+TEST(BitmapDecoderDepths, PaletteDepthsReadTheirIndicesHighBitsFirst) {
+    for (int bits : {1, 4, 8}) {
+        SCOPED_TRACE("bits " + std::to_string(bits));
+        const uint32_t top = (1u << bits) - 1;
+        // 5 x 3: odd width, so rows carry padding; every row differs.
+        const std::vector<uint32_t> indices = {0, 1,   top,     top / 2, 1, top, 0, top / 3,
+                                               0, top, top / 2, top / 3, 1, top, 0};
+        const BitmapRecipe recipe = PaletteRecipe(5, 3, bits, indices);
+        EXPECT_EQ(Decode(recipe), ColoursOf(indices, recipe.colourTable));
+    }
+}
+
+TEST(BitmapDecoderDepths, SixteenBitsWithoutMasksAre555) {
+    BitmapRecipe recipe;
+    recipe.width = 6;
+    recipe.bitCount = 16;
+    recipe.pixels = PackRows(6, 1, 16, {0x7C00, 0x03E0, 0x001F, 0x4210, 0x0000, 0x8000});
+    EXPECT_EQ(Decode(recipe),
+              (std::vector<Pixel>{0xFF0000, 0x00FF00, 0x0000FF, MakePixel(132, 132, 132), 0, 0}));
+}
+
+TEST(BitmapDecoderDepths, SixteenBitBitfields565) {
+    const BitmapRecipe recipe = BitfieldsRecipe(40, 5, 16, 0xF800, 0x07E0, 0x001F,
+                                                {0xF800, 0x07E0, 0x001F, 0x0400, 0x8410});
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{0xFF0000, 0x00FF00, 0x0000FF,
+                                                  MakePixel(0, 130, 0), MakePixel(132, 130, 132)}));
+}
+
+TEST(BitmapDecoderDepths, TwentyFourBitsAreBlueGreenRed) {
+    const std::vector<Pixel> pixels = {0x123456, 0xABCDEF, 0x010203, 0xFFFFFF, 0x000000, 0x808080};
+    EXPECT_EQ(Decode(TrueColourRecipe(3, 2, pixels)), pixels);
+}
+
+TEST(BitmapDecoderDepths, ThirtyTwoBitsIgnoreTheFourthByte) {
+    BitmapRecipe recipe;
+    recipe.width = 2;
+    recipe.height = 2;
+    recipe.bitCount = 32;
+    recipe.pixels = PackRows(2, 2, 32, {0xFF123456, 0x00ABCDEF, 0x80000000, 0x7F010203});
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{0x123456, 0xABCDEF, 0, 0x010203}));
+}
+
+TEST(BitmapDecoderDepths, ThirtyTwoBitBitfieldsFollowTheMasks) {
+    // Channels in reverse order, and 10-bit channels scaled down to 8.
+    EXPECT_EQ(Decode(BitfieldsRecipe(40, 1, 32, 0xFF, 0xFF00, 0xFF0000, {0x00332211})),
+              (std::vector<Pixel>{MakePixel(0x11, 0x22, 0x33)}));
+    EXPECT_EQ(Decode(BitfieldsRecipe(40, 1, 32, 0x3FF00000, 0x000FFC00, 0x000003FF,
+                                     {0x3FF00000 | (0x200 << 10) | 0x001})),
+              (std::vector<Pixel>{MakePixel(255, 0x80, 0)}));
+    // No mask at all: that channel is dark.
+    EXPECT_EQ(Decode(BitfieldsRecipe(40, 1, 32, 0, 0xFF00, 0xFF, {0xFFFFFFFF})),
+              (std::vector<Pixel>{MakePixel(0, 255, 255)}));
+}
+
+TEST(BitmapDecoderDepths, Rle8RunsLiteralsJumpsAndEnds) {
+    const BitmapRecipe recipe = Rle8Recipe(4, 3,
+                                           Join({
+                                               {3, 5, 0, 0},              // run of 3, end of line
+                                               {0, 3, 7, 8, 9, 0},        // literal, padded
+                                               {1, 4, 0, 0},              // run of 1, end of line
+                                               {0, 2, 2, 0, 2, 6, 0, 1},  // jump, run, end
+                                           }));
+    const std::vector<Pixel>& p = recipe.colourTable;
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{0, 0, p[6], p[6],        //
+                                                  p[7], p[8], p[9], p[4],  //
+                                                  p[5], p[5], p[5], 0}));
+}
+
+TEST(BitmapDecoderDepths, Rle4AlternatesNibblesAndPadsLiterals) {
+    const BitmapRecipe recipe = Rle4Recipe(5, 3,
+                                           Join({
+                                               {5, 0x12, 0, 0},              // 1 2 1 2 1
+                                               {0, 3, 0x34, 0x50},           // 3 4 5
+                                               {2, 0x67, 0, 0},              // 6 7
+                                               {0, 5, 0x89, 0xAB, 0xC0, 0},  // 8 9 A B C, pad
+                                               {0, 1},
+                                           }));
+    const std::vector<Pixel>& p = recipe.colourTable;
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{p[8], p[9], p[10], p[11], p[12],  //
+                                                  p[3], p[4], p[5], p[6], p[7],     //
+                                                  p[1], p[2], p[1], p[2], p[1]}));
+}
+
+// ---- header kinds and where the parts lie ----
+
+TEST(BitmapDecoderHeaders, CoreHeaderHasThreeByteEntries) {
+    BitmapRecipe recipe = PaletteRecipe(3, 2, 4, {0, 15, 7, 9, 3, 12});
+    recipe.headerSize = 12;
+    const std::vector<uint8_t> dib = BuildDib(recipe);
+    const std::optional<DibLayout> layout = ReadDibLayout(dib);
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->entrySize, 3u);
+    EXPECT_EQ(layout->paletteEntries, 16u);
+    EXPECT_EQ(layout->colourCount, 16u);
+    EXPECT_EQ(layout->pixelOffset, 12u + 16 * 3);
+    EXPECT_EQ(Decode(dib), ColoursOf({0, 15, 7, 9, 3, 12}, recipe.colourTable));
+
+    BitmapRecipe trueColour = TrueColourRecipe(2, 1, {0x102030, 0x405060});
+    trueColour.headerSize = 12;
+    EXPECT_EQ(Decode(trueColour), (std::vector<Pixel>{0x102030, 0x405060}));
+}
+
+TEST(BitmapDecoderHeaders, CountOfUsedColoursSetsTheTableSize) {
+    BitmapRecipe recipe = PaletteRecipe(16, 4, 8, std::vector<uint32_t>(64, 3));
+    recipe.coloursUsed = 16;
+    recipe.colourTable.resize(16);
+    const std::optional<DibLayout> layout = ReadDibLayout(BuildDib(recipe));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->paletteEntries, 16u);
+    EXPECT_EQ(layout->pixelOffset, 40u + 16 * 4);
+    EXPECT_EQ(Decode(recipe), std::vector<Pixel>(64, recipe.colourTable[3]));
+}
+
+TEST(BitmapDecoderHeaders, IndicesPastTheTableAreBlack) {
+    BitmapRecipe recipe = PaletteRecipe(3, 1, 8, {2, 200, 255});
+    recipe.coloursUsed = 16;
+    recipe.colourTable.resize(16);
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{recipe.colourTable[2], 0, 0}));
+}
+
+TEST(BitmapDecoderHeaders, TrueColourHasNoTable) {
+    const std::optional<DibLayout> layout = ReadDibLayout(BuildDib(TrueColourRecipe(1, 1, {1})));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->paletteEntries, 0u);
+    EXPECT_EQ(layout->pixelOffset, 40u);
+}
+
+TEST(BitmapDecoderHeaders, LongerInformationHeadersReadAsTheFortyByteOne) {
+    const std::vector<Pixel> pixels = {0x112233, 0x445566, 0x778899, 0xAABBCC};
+    for (uint32_t size : {52u, 56u, 108u, 124u}) {
+        SCOPED_TRACE("header " + std::to_string(size));
+        BitmapRecipe recipe = TrueColourRecipe(2, 2, pixels);
+        recipe.headerSize = size;
+        const std::optional<DibLayout> layout = ReadDibLayout(BuildDib(recipe));
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->pixelOffset, size);
+        EXPECT_EQ(Decode(recipe), pixels);
+    }
+}
+
+TEST(BitmapDecoderHeaders, BitfieldMasksAfterTheShortHeaderOrInsideTheLongOnes) {
+    for (uint32_t size : {40u, 52u, 56u, 108u, 124u}) {
+        SCOPED_TRACE("header " + std::to_string(size));
+        const BitmapRecipe recipe =
+            BitfieldsRecipe(size, 3, 16, 0xF800, 0x07E0, 0x001F, {0xF800, 0x07E0, 0x001F});
+        const std::optional<DibLayout> layout = ReadDibLayout(BuildDib(recipe));
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->pixelOffset, std::max(size, 52u));
+        EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{0xFF0000, 0x00FF00, 0x0000FF}));
+    }
+}
+
+TEST(BitmapDecoderHeaders, LargestSidesAreAccepted) {
+    BitmapRecipe wide =
+        PaletteRecipe(kMaxBitmapSide, 1, 1, std::vector<uint32_t>(kMaxBitmapSide, 1));
+    ASSERT_TRUE(ReadDibLayout(BuildDib(wide)));
+    BitmapRecipe tall =
+        PaletteRecipe(1, kMaxBitmapSide, 1, std::vector<uint32_t>(kMaxBitmapSide, 1));
+    const std::optional<Surface> picture = DecodeDib(BuildDib(tall));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Height(), kMaxBitmapSide);
+}
+
+TEST(BitmapDecoderHeaders, SmallFilesCannotDeclareHugePictures) {
+    // An RLE file of a few bytes may claim 16384 x 16384 pixels: a gigabyte once decoded.
+    BitmapRecipe huge = PaletteRecipe(1, 1, 8, {1});
+    const std::vector<uint8_t> dib = [&] {
+        std::vector<uint8_t> bytes = BuildDib(huge);
+        PatchU32(bytes, 4, uint32_t(kMaxBitmapSide));
+        PatchU32(bytes, 8, uint32_t(kMaxBitmapSide));
+        PatchU32(bytes, 16, BI_RLE8);
+        return bytes;
+    }();
+    EXPECT_FALSE(ReadDibLayout(dib));
+    EXPECT_FALSE(DecodeDib(dib));
+}
+
+// ---- broken headers are refused ----
+
+struct BrokenCase {
+    std::string what;
+    std::vector<uint8_t> dib;
+};
+
+std::vector<BrokenCase> BrokenDibs() {
+    BitmapRecipe eightBit = PaletteRecipe(4, 2, 8, {1, 2, 3, 4, 5, 6, 7, 8});
+    eightBit.coloursUsed = 16;
+    eightBit.colourTable.resize(16);
+    const std::vector<uint8_t> base = BuildDib(eightBit);
+    std::vector<BrokenCase> cases;
+    auto patched = [&](std::string what, size_t at, uint32_t value, bool wide = true) {
+        std::vector<uint8_t> dib = base;
+        if (wide) {
+            PatchU32(dib, at, value);
+        } else {
+            PatchU16(dib, at, value);
+        }
+        cases.push_back({std::move(what), std::move(dib)});
+    };
+    for (uint32_t size : {0u, 4u, 16u, 39u, 41u, 64u, 200u, 0xFFFFFFFFu}) {
+        patched("header size " + std::to_string(size), 0, size);
+    }
+    for (int32_t width : {0, -1, kMaxBitmapSide + 1, INT_MIN}) {
+        patched("width " + std::to_string(width), 4, uint32_t(width));
+    }
+    for (int32_t height : {0, -2, kMaxBitmapSide + 1}) {
+        patched("height " + std::to_string(height), 8, uint32_t(height));
+    }
+    for (uint32_t bits : {0u, 2u, 7u, 64u})
+        patched("bits " + std::to_string(bits), 14, bits, false);
+    for (uint32_t compression : {2u, 3u, 4u, 5u, 6u}) {
+        patched("8 bits with compression " + std::to_string(compression), 16, compression);
+    }
+    patched("257 colours for 8 bits", 32, 257);
+    patched("more colours than the table holds", 32, 17);
+    {
+        std::vector<uint8_t> dib = base;
+        dib.pop_back();
+        cases.push_back({"pixel rows one byte short", dib});
+    }
+    {
+        std::vector<uint8_t> dib = BuildDib(TrueColourRecipe(4, 1, {1, 2, 3, 4}));
+        PatchU16(dib, 14, 32);
+        cases.push_back({"24-bit rows read as 32-bit", dib});
+        PatchU16(dib, 14, 24);
+        PatchU32(dib, 16, BI_RLE8);
+        cases.push_back({"24 bits run-length coded", dib});
+    }
+    {
+        BitmapRecipe fourBit = PaletteRecipe(2, 1, 4, {1, 2});
+        fourBit.compression = BI_RLE8;
+        cases.push_back({"4 bits with 8-bit runs", BuildDib(fourBit)});
+        fourBit.compression = BI_RGB;
+        fourBit.coloursUsed = 17;
+        fourBit.colourTable.resize(17);
+        cases.push_back({"17 colours for 4 bits", BuildDib(fourBit)});
+    }
+    {
+        BitmapRecipe sixteen = BitfieldsRecipe(40, 1, 16, 0xF800, 0x07E0, 0x1F, {1});
+        sixteen.compression = BI_RLE4;
+        cases.push_back({"16 bits with 4-bit runs", BuildDib(sixteen)});
+        std::vector<uint8_t> noMasks = BuildDib(BitfieldsRecipe(40, 1, 16, 1, 2, 3, {1}));
+        noMasks.resize(40 + 8);
+        cases.push_back({"bitfields without room for the masks", noMasks});
+    }
+    {
+        BitmapRecipe core = TrueColourRecipe(1, 1, {1});
+        core.headerSize = 12;
+        for (uint16_t bits : {16, 32, 2}) {
+            core.bitCount = bits;
+            cases.push_back({"core header with bits " + std::to_string(bits), BuildDib(core)});
+        }
+        core.bitCount = 24;
+        core.width = 0;
+        cases.push_back({"core header with width 0", BuildDib(core)});
+        core.width = 1;
+        core.height = 40000;
+        cases.push_back({"core header with height 40000", BuildDib(core)});
+    }
+    {
+        BitmapRecipe fullTable = PaletteRecipe(1, 1, 8, {0});
+        fullTable.colourTable.resize(10);
+        fullTable.pixels.clear();
+        cases.push_back({"256-entry table cut after 10 entries", BuildDib(fullTable)});
+    }
+    return cases;
+}
+
+TEST(BitmapDecoderRejects, HeadersThatLieOrAreNotHandled) {
+    for (const BrokenCase& broken : BrokenDibs()) {
+        SCOPED_TRACE(broken.what);
+        EXPECT_FALSE(ReadDibLayout(broken.dib));
+        EXPECT_FALSE(DecodeDib(broken.dib));
+    }
+}
+
+TEST(BitmapDecoderRejects, EveryPrefixOfAnUncompressedBitmap) {
+    BitmapRecipe withMasks = BitfieldsRecipe(40, 3, 16, 0xF800, 0x07E0, 0x1F, {1, 2, 3});
+    BitmapRecipe core = PaletteRecipe(3, 2, 4, {0, 15, 7, 9, 3, 12});
+    core.headerSize = 12;
+    for (const BitmapRecipe& recipe :
+         {PaletteRecipe(5, 3, 8, std::vector<uint32_t>(15, 9)), withMasks, core,
+          TrueColourRecipe(3, 3, std::vector<Pixel>(9, 0x123456))}) {
+        const std::vector<uint8_t> dib = BuildDib(recipe);
+        ASSERT_TRUE(ReadDibLayout(dib));
+        for (size_t length = 0; length < dib.size(); ++length) {
+            SCOPED_TRACE("length " + std::to_string(length));
+            const std::vector<uint8_t> prefix(dib.begin(), dib.begin() + std::ptrdiff_t(length));
+            EXPECT_FALSE(DecodeDib(prefix));
+        }
+    }
+}
+
+// ---- run-length data that misbehaves ----
+
+TEST(BitmapDecoderRunLength, RunsAndJumpsPastTheEdgesAreDropped) {
+    const BitmapRecipe recipe = Rle8Recipe(2, 2,
+                                           Join({
+                                               {255, 3, 0, 0},            // 255 pixels into 2
+                                               {0, 5, 1, 2, 3, 4, 5, 0},  // literal of 5 into 2
+                                               {0, 2, 255, 255},          // jump far off
+                                               {200, 9, 0, 0, 200, 9},    // runs never drawn
+                                           }));
+    const std::vector<Pixel>& p = recipe.colourTable;
+    EXPECT_EQ(Decode(recipe), (std::vector<Pixel>{p[1], p[2], p[3], p[3]}));
+}
+
+TEST(BitmapDecoderRunLength, DataEndingEarlyKeepsWhatWasDecoded) {
+    // A literal of 4 with only 2 of its bytes; a run cut between its two bytes.
+    EXPECT_EQ(Decode(Rle8Recipe(4, 1, {0, 4, 1, 2})),
+              (std::vector<Pixel>{TestPalette(256)[1], TestPalette(256)[2], 0, 0}));
+    EXPECT_EQ(Decode(Rle8Recipe(4, 1, {2})), std::vector<Pixel>(4, 0));
+    EXPECT_EQ(Decode(Rle4Recipe(4, 1, {0, 4, 0x12})),
+              (std::vector<Pixel>{TestPalette(16)[1], TestPalette(16)[2], 0, 0}));
+    EXPECT_EQ(Decode(Rle8Recipe(4, 1, {})), std::vector<Pixel>(4, 0));
+}
+
+TEST(BitmapDecoderRunLength, EveryPrefixDecodesToPartOfTheWhole) {
+    for (const BitmapRecipe& recipe :
+         {Rle8Recipe(4, 3, {3, 5, 0, 0, 0, 3, 7, 8, 9, 0, 1, 4, 0, 0, 0, 2, 2, 0, 2, 6, 0, 1}),
+          Rle4Recipe(5, 2, {5, 0x12, 0, 0, 0, 5, 0x89, 0xAB, 0xC0, 0, 0, 1})}) {
+        const std::vector<uint8_t> dib = BuildDib(recipe);
+        const std::vector<Pixel> whole = Decode(dib);
+        const size_t pixelOffset = ReadDibLayout(dib)->pixelOffset;
+        for (size_t length = 0; length < dib.size(); ++length) {
+            SCOPED_TRACE("length " + std::to_string(length));
+            const std::vector<uint8_t> prefix(dib.begin(), dib.begin() + std::ptrdiff_t(length));
+            const std::vector<Pixel> part = Decode(prefix);
+            if (length < pixelOffset) {
+                EXPECT_TRUE(part.empty());
+                continue;
+            }
+            ASSERT_EQ(part.size(), whole.size());
+            for (size_t i = 0; i < part.size(); ++i) {
+                EXPECT_TRUE(part[i] == 0 || part[i] == whole[i]) << "pixel " << i;
+            }
+        }
+    }
+}
+
+// Byte flips and cuts of valid bitmaps, from a fixed seed: every result is either refused
+// or a picture of the size its header gives (the sanitizer build watches the reads).
+TEST(BitmapDecoderRunLength, MutatedBitmapsAreRefusedOrDecodedSafely) {
+    BitmapRecipe core = PaletteRecipe(3, 2, 4, {0, 15, 7, 9, 3, 12});
+    core.headerSize = 12;
+    BitmapRecipe fewColours = PaletteRecipe(6, 3, 8, std::vector<uint32_t>(18, 5));
+    fewColours.coloursUsed = 8;
+    fewColours.colourTable.resize(8);
+    const std::vector<std::vector<uint8_t>> seeds = {
+        BuildDib(fewColours),
+        BuildDib(core),
+        BuildDib(
+            Rle8Recipe(4, 3, {3, 5, 0, 0, 0, 3, 7, 8, 9, 0, 1, 4, 0, 0, 0, 2, 2, 0, 2, 6, 0, 1})),
+        BuildDib(Rle4Recipe(5, 2, {5, 0x12, 0, 0, 0, 5, 0x89, 0xAB, 0xC0, 0, 0, 1})),
+        BuildDib(BitfieldsRecipe(124, 3, 16, 0xF800, 0x07E0, 0x1F, {1, 2, 3})),
+        BuildDib(BitfieldsRecipe(40, 2, 32, 0xFF0000, 0xFF00, 0xFF, {1, 2})),
+        BuildDib(TrueColourRecipe(3, 2, std::vector<Pixel>(6, 0x445566))),
+    };
+    std::mt19937 random(20240611);
+    int decoded = 0;
+    for (int iteration = 0; iteration < 4000; ++iteration) {
+        std::vector<uint8_t> dib = seeds[random() % seeds.size()];
+        const int flips = 1 + int(random() % 4);
+        for (int i = 0; i < flips; ++i) dib[random() % dib.size()] = uint8_t(random());
+        if (random() % 8 == 0) dib.resize(random() % dib.size());
+        const std::optional<DibLayout> layout = ReadDibLayout(dib);
+        const std::optional<Surface> picture = DecodeDib(dib);
+        ASSERT_EQ(layout.has_value(), picture.has_value()) << "iteration " << iteration;
+        if (picture) {
+            ++decoded;
+            EXPECT_EQ(picture->Width(), layout->width);
+            EXPECT_EQ(picture->Height(), layout->height);
+        }
+    }
+    // The mutations must not all be refused, or the decoding paths go untried.
+    EXPECT_GT(decoded, 400);
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+// Bitmap frames: loading files (and refusing broken ones), what they report, and drawing
+// them opaquely, stretched, mirrored and with black transparent.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "BmpBuilder.h"
+#include "TempDir.h"
+#include "gfx/DibFrame.h"
+
+namespace {
+
+constexpr Pixel kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
+constexpr Pixel kGrey = 0x808080;
+
+// 3 x 2. Top row: red, black, green; bottom row: blue, white, black.
+const std::vector<Pixel> kPicture = {kRed, 0, kGreen, kBlue, kWhite, 0};
+
+class DibFrameTest : public testing::Test {
+  protected:
+    std::string Write(const char* name, const std::vector<uint8_t>& bytes) {
+        const std::filesystem::path path = dir_ / name;
+        WriteBytes(path, bytes);
+        return path.string();
+    }
+
+    // kPicture as a loaded frame.
+    DibFrame PictureFrame() {
+        DibFrame frame;
+        EXPECT_TRUE(frame.LoadFromFile(
+            Write("picture.bmp", BuildBmpFile(TrueColourRecipe(3, 2, kPicture))).c_str()));
+        return frame;
+    }
+
+    // The w x h block of the target at (left, top), top row first.
+    std::vector<Pixel> Block(int left, int top, int w, int h) const {
+        std::vector<Pixel> block;
+        for (int y = top; y < top + h; ++y) {
+            for (int x = left; x < left + w; ++x) block.push_back(target_.At(x, y));
+        }
+        return block;
+    }
+
+    TempDir dir_;
+    Surface target_{8, 6};
+    DrawContext dc_{target_};
+
+    void SetUp() override { target_.Fill(kGrey); }
+};
+
+// ---- loading and what a frame reports ----
+
+TEST_F(DibFrameTest, EightBitsWithSixteenColoursUsed) {
+    BitmapRecipe recipe;
+    recipe.width = 16;
+    recipe.height = 4;
+    recipe.bitCount = 8;
+    recipe.coloursUsed = 16;
+    recipe.colourTable.assign(16, kBlue);
+    recipe.pixels.assign(16 * 4, 1);
+    const std::vector<uint8_t> file = BuildBmpFile(recipe);
+    DibFrame frame;
+    ASSERT_TRUE(frame.LoadFromFile(Write("pal16.bmp", file).c_str()));
+    EXPECT_TRUE(frame.IsLoaded());
+    EXPECT_EQ(frame.fromFile, 1);
+    EXPECT_EQ(frame.FrameWidth(), 16);
+    EXPECT_EQ(frame.FrameHeight(), 4);
+    EXPECT_EQ(frame.FrameRect(), (Rect{0, 0, 16, 4}));
+    EXPECT_EQ(frame.BitCount(), 8);
+    EXPECT_EQ(frame.ColourCount(), 16);
+    EXPECT_EQ(frame.paletteSize, 16u);
+    EXPECT_EQ(frame.Dib().size(), file.size() - 14);
+    EXPECT_EQ(frame.Pixels() - frame.Dib().data(), 40 + 16 * 4);
+}
+
+TEST_F(DibFrameTest, CoreHeaderFourBitsHasSixteenThreeByteEntries) {
+    BitmapRecipe recipe;
+    recipe.headerSize = 12;
+    recipe.width = 2;
+    recipe.height = 2;
+    recipe.bitCount = 4;
+    recipe.colourTable.assign(16, kRed);
+    recipe.pixels = PackRows(2, 2, 4, {1, 2, 3, 4});
+    DibFrame frame;
+    ASSERT_TRUE(frame.LoadFromFile(Write("core4.bmp", BuildBmpFile(recipe)).c_str()));
+    EXPECT_EQ(frame.BitCount(), 4);
+    EXPECT_EQ(frame.ColourCount(), 16);
+    EXPECT_EQ(frame.paletteSize, 16u);
+    EXPECT_EQ(frame.Pixels() - frame.Dib().data(), 12 + 16 * 3);
+}
+
+TEST_F(DibFrameTest, TrueColourHasNoPalette) {
+    DibFrame frame = PictureFrame();
+    EXPECT_EQ(frame.BitCount(), 24);
+    EXPECT_EQ(frame.ColourCount(), int64_t(1) << 24);
+    EXPECT_EQ(frame.paletteSize, 0u);
+    EXPECT_EQ(frame.Pixels() - frame.Dib().data(), 40);
+
+    BitmapRecipe recipe;
+    recipe.bitCount = 32;
+    recipe.pixels.assign(4, 0);
+    DibFrame deep;
+    ASSERT_TRUE(deep.LoadFromFile(Write("deep.bmp", BuildBmpFile(recipe)).c_str()));
+    EXPECT_EQ(deep.ColourCount(), int64_t(1) << 32);
+}
+
+TEST_F(DibFrameTest, AnEmptyFrameReportsNothingAndDrawsNothing) {
+    DibFrame frame;
+    EXPECT_FALSE(frame.IsLoaded());
+    EXPECT_EQ(frame.FrameWidth(), 0);
+    EXPECT_EQ(frame.FrameHeight(), 0);
+    EXPECT_EQ(frame.BitCount(), -1);
+    EXPECT_EQ(frame.ColourCount(), -1);
+    EXPECT_EQ(frame.FrameRect(), Rect{});
+    EXPECT_EQ(frame.Pixels(), nullptr);
+    EXPECT_FALSE(frame.PaintDib(dc_, nullptr, nullptr));
+    EXPECT_FALSE(frame.DrawTransparent(dc_, nullptr, 0));
+    EXPECT_EQ(PixelsOf(target_), std::vector<Pixel>(8 * 6, kGrey));
+}
+
+TEST_F(DibFrameTest, ALoadedFrameIsNeverReloaded) {
+    DibFrame frame = PictureFrame();
+    const std::string other =
+        Write("other.bmp", BuildBmpFile(TrueColourRecipe(5, 5, std::vector<Pixel>(25, kRed))));
+    EXPECT_FALSE(frame.LoadFromFile(other.c_str()));
+    EXPECT_EQ(frame.FrameWidth(), 3);
+}
+
+TEST_F(DibFrameTest, BytesAfterTheStatedFileSizeAreIgnored) {
+    std::vector<uint8_t> file = BuildBmpFile(TrueColourRecipe(3, 2, kPicture));
+    file.resize(file.size() + 100, 0xAB);
+    DibFrame frame;
+    ASSERT_TRUE(frame.LoadFromFile(Write("long.bmp", file).c_str()));
+    EXPECT_EQ(frame.Dib().size(), file.size() - 100 - 14);
+}
+
+// ---- files that must not load ----
+
+TEST_F(DibFrameTest, BrokenFilesAreRefused) {
+    const std::vector<uint8_t> good = BuildBmpFile(TrueColourRecipe(3, 2, kPicture));
+    auto patched = [&](size_t at, std::vector<uint8_t> bytes) {
+        std::vector<uint8_t> file = good;
+        std::copy(bytes.begin(), bytes.end(), file.begin() + std::ptrdiff_t(at));
+        return file;
+    };
+    auto sizeField = [](uint32_t size) {
+        return std::vector<uint8_t>{uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
+                                    uint8_t(size >> 24)};
+    };
+    const uint32_t trueSize = uint32_t(good.size());
+    const std::vector<std::pair<std::string, std::vector<uint8_t>>> cases = {
+        {"not BM", patched(0, {'B', 'N'})},
+        {"first reserved field", patched(6, {1})},
+        {"second reserved field", patched(9, {0x80})},
+        {"file size larger than the file", patched(2, sizeField(trueSize + 1))},
+        {"file size too small for any header", patched(2, sizeField(14 + 11))},
+        {"file size cutting the pixel rows", patched(2, sizeField(trueSize - 1))},
+        {"file size above 64 MiB", patched(2, sizeField(kMaxBitmapFileSize + 1))},
+        {"huge width", patched(18, sizeField(0x7FFFFFFF))},
+        {"top-down rows", patched(22, sizeField(uint32_t(-2)))},
+        {"bit count 2", patched(28, {2, 0})},
+        {"unknown header size", patched(14, sizeField(64))},
+    };
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        DibFrame frame;
+        EXPECT_FALSE(frame.LoadFromFile(Write("broken.bmp", bytes).c_str()));
+        EXPECT_FALSE(frame.IsLoaded());
+        EXPECT_EQ(frame.Dib().size(), 0u);
+    }
+    DibFrame frame;
+    EXPECT_FALSE(frame.LoadFromFile((dir_ / "missing.bmp").c_str()));
+    EXPECT_FALSE(frame.LoadFromFile(dir_.Path().c_str()));
+    EXPECT_FALSE(frame.LoadFromFile(nullptr));
+}
+
+TEST_F(DibFrameTest, EveryTruncationOfAFileIsRefused) {
+    BitmapRecipe runs;
+    runs.width = 4;
+    runs.height = 1;
+    runs.bitCount = 8;
+    runs.compression = BI_RLE8;
+    runs.colourTable.assign(256, kWhite);
+    runs.pixels = {4, 1, 0, 1};
+    for (const std::vector<uint8_t>& file :
+         {BuildBmpFile(TrueColourRecipe(3, 2, kPicture)), BuildBmpFile(runs)}) {
+        for (size_t length = 0; length < file.size(); ++length) {
+            SCOPED_TRACE("length " + std::to_string(length));
+            DibFrame frame;
+            const std::vector<uint8_t> prefix(file.begin(), file.begin() + std::ptrdiff_t(length));
+            // A fresh file each time: rewriting one would make the file system flush it.
+            const std::string name =
+                "cut" + std::to_string(file.size()) + "-" + std::to_string(length) + ".bmp";
+            EXPECT_FALSE(frame.LoadFromFile(Write(name.c_str(), prefix).c_str()));
+        }
+        DibFrame whole;
+        EXPECT_TRUE(whole.LoadFromFile(Write("whole.bmp", file).c_str()));
+    }
+}
+
+// ---- drawing ----
+
+TEST_F(DibFrameTest, PaintCopiesOpaquely) {
+    DibFrame frame = PictureFrame();
+    EXPECT_TRUE(frame.PaintDib(dc_, nullptr, nullptr));
+    EXPECT_EQ(Block(0, 0, 3, 2), kPicture);
+    EXPECT_EQ(Block(3, 0, 1, 2), (std::vector<Pixel>{kGrey, kGrey}));
+
+    const Rect source{1, 0, 3, 2}, dest{5, 3, 7, 5};
+    EXPECT_TRUE(frame.PaintDib(dc_, &dest, &source));
+    EXPECT_EQ(Block(5, 3, 2, 2), (std::vector<Pixel>{0, kGreen, kWhite, 0}));
+}
+
+TEST_F(DibFrameTest, PaintWithAReversedSourceMirrors) {
+    DibFrame frame = PictureFrame();
+    const Rect mirror{2, 0, -1, 2};
+    EXPECT_TRUE(frame.PaintDib(dc_, nullptr, &mirror));
+    EXPECT_EQ(Block(0, 0, 3, 2), (std::vector<Pixel>{kGreen, 0, kRed, 0, kWhite, kBlue}));
+}
+
+TEST_F(DibFrameTest, PaintStretchesByNearestNeighbourInsideTheClip) {
+    DibFrame frame = PictureFrame();
+    const Rect dest{0, 0, 6, 4};
+    dc_.SetClip(Rect{0, 0, 6, 3});
+    EXPECT_TRUE(frame.PaintDib(dc_, &dest, nullptr));
+    EXPECT_EQ(Block(0, 0, 6, 4),
+              (std::vector<Pixel>{kRed,  kRed,  0,      0,      kGreen, kGreen,  //
+                                  kRed,  kRed,  0,      0,      kGreen, kGreen,  //
+                                  kBlue, kBlue, kWhite, kWhite, 0,      0,       //
+                                  kGrey, kGrey, kGrey,  kGrey,  kGrey,  kGrey}));
+    const Rect empty{4, 4, 4, 6};
+    EXPECT_FALSE(frame.PaintDib(dc_, &empty, nullptr));
+}
+
+TEST_F(DibFrameTest, TransparentDrawKeepsTheTargetUnderBlackInBothVariants) {
+    DibFrame frame = PictureFrame();
+    const Rect normal{1, 1, 4, 3}, mirrored{4, 3, 7, 5};
+    dc_.SetTextColour(kWhite);
+    EXPECT_TRUE(frame.DrawTransparent(dc_, &normal, 0));
+    EXPECT_EQ(dc_.TextColour(), 0u);
+    EXPECT_TRUE(frame.DrawTransparent(dc_, &mirrored, 1));
+    EXPECT_EQ(Block(1, 1, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue, kWhite, kGrey}));
+    EXPECT_EQ(Block(4, 3, 3, 2), (std::vector<Pixel>{kGreen, kGrey, kRed, kGrey, kWhite, kBlue}));
+
+    // The variants are kept apart: the plain one again after the mirror.
+    target_.Fill(kGrey);
+    EXPECT_TRUE(frame.DrawTransparent(dc_, nullptr, 0));
+    EXPECT_EQ(Block(0, 0, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue, kWhite, kGrey}));
+    EXPECT_FALSE(frame.DrawTransparent(dc_, nullptr, 2));
+}
+
+TEST_F(DibFrameTest, TransparentDrawCopiesAtMostTheDestinationSize) {
+    DibFrame frame = PictureFrame();
+    const Rect small{2, 2, 4, 3};
+    EXPECT_TRUE(frame.DrawTransparent(dc_, &small, 0));
+    EXPECT_EQ(Block(2, 2, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGrey, kGrey, kGrey, kGrey}));
+}
+
+}  // namespace
