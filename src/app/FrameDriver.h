@@ -1,0 +1,48 @@
+// The frame driver: owns the back buffer, runs one frame of the current mode and presents
+// what changed; the mode stack and its transitions; the globals that freeze play.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "app/GameMode.h"
+#include "core/ObjectList.h"
+#include "gfx/DirtyRectSet.h"
+#include "platform/DrawContext.h"
+#include "platform/Surface.h"
+#include "platform/Window.h"
+
+class FrameDriver {
+public:
+    // Seeds the random generators from the clock, creates the back buffer and the play mode.
+    explicit FrameDriver(Window& window);
+    // Deactivates the top mode and deletes every mode.
+    ~FrameDriver();
+    FrameDriver(const FrameDriver&) = delete;
+    FrameDriver& operator=(const FrameDriver&) = delete;
+
+    void RunFrame();
+    void TogglePause();
+
+    const Surface& BackBuffer() const { return backBuffer_; }
+    // The rectangles the last frame presented.
+    std::span<const Rect> LastPresented() const { return {presented_.data(), presentedCount_}; }
+
+private:
+    Window& window_;
+    Surface backBuffer_;
+    DrawContext backBufferDC_;
+    std::array<Rect, kTileCount> presented_{};
+    size_t presentedCount_ = 0;
+};
+
+// Carries out the transition the current mode asked for; `window` owns any failure box.
+void ApplyModeTransition(Window& window);
+
+extern ObjectStack modeStack;
+extern GameMode* currentMode;
+extern GameMode* nextMode;
+extern FrameDriver* frameDriver;
+extern int paused;
+extern int stepFrames;
+extern int windowInactive;

@@ -1,0 +1,30 @@
+// The order of start-up and shut-down.
+#include "app/GameSession.h"
+
+#include "app/FrameDriver.h"
+#include "app/Shell.h"
+#include "app/WindowProcedure.h"
+#include "core/Random.h"
+#include "platform/Clock.h"
+#include "sound/SoundPlayer.h"
+
+GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& settings) {
+    window.SetProcedure(GameWindowProcedure);
+    mainWindow = &window;
+    settingStore = &settings;
+    soundPlayer.SetDevice(&audio);
+    randomGenerator.Seed(timeGetTime());
+    CreateFonts();
+    LoadSoundSetting();
+    ApplySoundSetting();
+    frameDriver = new FrameDriver(window);
+}
+
+GameSession::~GameSession() {
+    DeleteFonts();
+    delete frameDriver;
+    frameDriver = nullptr;
+    soundPlayer.SetDevice(nullptr);
+    settingStore = nullptr;
+    mainWindow = nullptr;
+}

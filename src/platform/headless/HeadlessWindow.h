@@ -1,0 +1,60 @@
+// A window without a display: an in-memory client area, a message queue that tests and the
+// headless runner fill, and a record of what the game asked of it.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Window.h"
+
+class HeadlessWindow final : public Window {
+public:
+    HeadlessWindow();
+
+    void Post(const Message& message) { queue_.push_back(message); }
+    bool PeekMessage(Message& message) override;
+    // Calls the wait hook (tests advance their clock or post messages there).
+    void WaitMessage(uint32_t timeoutMs) override;
+    void PostQuitMessage(int exitCode) override;
+    void Destroy() override;
+    bool IsDestroyed() const override { return destroyed_; }
+
+    void Present(const Surface& backBuffer, std::span<const Rect> rects) override;
+    const Surface& ClientPixels() const override { return client_; }
+
+    void SetCapture() override { captured_ = true; }
+    void ReleaseCapture() override { captured_ = false; }
+    bool IsCaptured() const { return captured_; }
+
+    void SetMenuItemText(int command, const std::string& text) override;
+    std::string MenuItemText(int command) const;
+
+    // Boxes are recorded and closed at once, as if OK were pressed.
+    void ShowMessageBox(const std::string& caption, const std::string& text) override;
+    void ShowAboutBox(const std::string& caption, const std::string& heading,
+                      const std::string& text) override;
+
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+    const std::vector<Box>& Boxes() const { return boxes_; }
+    const std::vector<Rect>& LastPresented() const { return lastPresented_; }
+    int PresentCount() const { return presentCount_; }
+
+    void SetWaitHook(std::function<void(uint32_t)> hook) { waitHook_ = std::move(hook); }
+
+private:
+    std::deque<Message> queue_;
+    Surface client_;
+    std::vector<Rect> lastPresented_;
+    int presentCount_ = 0;
+    bool captured_ = false;
+    bool destroyed_ = false;
+    std::map<int, std::string> menuTexts_;
+    std::vector<Box> boxes_;
+    std::function<void(uint32_t)> waitHook_;
+};

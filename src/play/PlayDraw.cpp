@@ -1,0 +1,169 @@
+// The play screen: background over last frame's changes, the objects, the overlay of the
+// screen state, the pause banner and the sparks on top. It also refreshes `accuracy`.
+#include <cstdio>
+
+#include "app/FrameDriver.h"
+#include "core/Random.h"
+#include "gfx/ArtImage.h"
+#include "gfx/DirtyRectSet.h"
+#include "gfx/GameFonts.h"
+#include "objects/Ball.h"
+#include "objects/Pens.h"
+#include "objects/PowerUp.h"
+#include "objects/Ship.h"
+#include "objects/ShotKind.h"
+#include "objects/SparkPools.h"
+#include "play/PlayMode.h"
+#include "play/PlayRecord.h"
+
+namespace {
+
+constexpr ColorRef kPaleGreen = 0xC8FFC8;
+constexpr ColorRef kPaleBlue = 0xFFC8C8;
+constexpr ColorRef kPaleRed = 0xC8C8FF;
+constexpr ColorRef kPaleCyan = 0xFFFFC8;
+constexpr ColorRef kGrey = 0xC8C8C8;
+
+void Text(DrawContext& dc, Font* font, const char* text, Rect rect, ColorRef colour,
+          unsigned format) {
+    dirtyRects.DrawText(dc, font, text, rect, colour, format);
+}
+
+// Tiles the image over the screen, repainting only where the last frame changed. An image
+// that is missing or has no size is skipped: tiling it would never end.
+void TileOverDirty(DrawContext& dc, ArtImage* image) {
+    if (image == nullptr || image->frameCount < 1) return;
+    const int w = image->frames[0].FrameWidth(), h = image->frames[0].FrameHeight();
+    if (w <= 0 || h <= 0) return;
+    for (int x = 0; x < kScreenWidth; x += w) {
+        for (int y = 0; y < kScreenHeight; y += h) image->DrawOverDirty(dc, x, y, 0, 0, nullptr);
+    }
+}
+
+void DrawTargets(DrawContext& dc) {
+    for (auto* object = static_cast<GameObject*>(targetList.First()); object != nullptr;
+         object = static_cast<GameObject*>(targetList.Next())) {
+        switch (object->category) {
+            case ObjectCategory::Gem:
+            case ObjectCategory::BigGem: {
+                auto* ship = static_cast<Ship*>(object);
+                const Pen* outline = object->category == ObjectCategory::BigGem ? penYellow
+                                     : ship->speed == 0.0f                      ? penBlue
+                                                                                : penRed;
+                ship->DrawFrame(dc, outline, rainbowPens[(object->GetKind() + 4) % 10]);
+                break;
+            }
+            case ObjectCategory::PowerUp:
+            case ObjectCategory::SlideOut:
+                object->Draw(dc);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void DrawShots(DrawContext& dc) {
+    for (auto* object = static_cast<GameObject*>(shotList.First()); object != nullptr;
+         object = static_cast<GameObject*>(shotList.Next())) {
+        object->Draw(dc);
+    }
+}
+
+// Now and then a burst of sparks somewhere over the title.
+void LaunchFirework() {
+    if (Random() % 7 != 6) return;
+    SparkPool* pools[4] = {sparksRedBurst, sparksRedFirework, sparksGreenFirework,
+                           sparksBlueFirework};
+    SparkPool* pool = pools[Random() % 4];
+    const int y = 50 + Random() % 476;
+    const int x = 50 + Random() % 188;
+    if (pool != nullptr) pool->Emit(40, x, y);
+}
+
+}  // namespace
+
+void PlayMode::Draw(DrawContext& dc) {
+    dirtyRects.ResetClip();
+    TileOverDirty(dc, background);
+    DrawTargets(dc);
+    DrawShots(dc);
+    switch (screen) {
+        case kScreenTitle: DrawTitle(dc); break;
+        case kScreenPlaying: DrawHud(dc); break;
+        case kScreenGameOver:
+            Text(dc, FontLarge, "GAME OVER", Rect{0, 340, 288, 407}, kPaleBlue, DT_CENTER);
+            break;
+        case kScreenEntry: DrawEntry(dc); break;
+        default: break;
+    }
+    if (paused) Text(dc, FontLarge, "PAUSED", Rect{0, 240, 288, 307}, kPaleBlue, DT_CENTER);
+    for (const NamedSparkPool& named : AllSparkPools()) {
+        if (named.pool != nullptr) named.pool->Draw(dc);
+    }
+}
+
+void PlayMode::DrawTitle(DrawContext& dc) {
+    ArtImage* title = dirtyRects.GetArt("absTitle.bmp");
+    if (title != nullptr) title->DrawOverDirty(dc, 0, 20, 0, 0, nullptr);
+    LaunchFirework();
+    Text(dc, FontMedium, "High Scores", Rect{0, 220, 288, 240}, kPaleGreen, DT_CENTER);
+    Text(dc, FontMedium, "INITIALS", Rect{0, 250, 76, 270}, kPaleBlue, DT_RIGHT);
+    Text(dc, FontMedium, "SCORE", Rect{124, 250, 288, 270}, kPaleBlue, DT_LEFT);
+    Text(dc, FontMedium, "LEVEL", Rect{164, 250, 258, 270}, kPaleBlue, DT_RIGHT);
+    char text[64];
+    for (int i = 0; i < 10; ++i) {
+        const HighScoreEntry& entry = highScores[size_t(i)];
+        const int top = 268 + 20 * i, bottom = 288 + 20 * i;
+        std::snprintf(text, sizeof text, "%s", entry.initials);
+        Text(dc, FontMedium, text, Rect{0, top, 76, bottom}, kGrey, DT_RIGHT);
+        std::snprintf(text, sizeof text, "%06ld0", long(entry.score));
+        Text(dc, FontMedium, text, Rect{124, top, 288, bottom}, kGrey, DT_LEFT);
+        std::snprintf(text, sizeof text, "%ld", long(entry.level));
+        Text(dc, FontMedium, text, Rect{164, top, 258, bottom}, kGrey, DT_RIGHT);
+    }
+    Text(dc, FontMedium, "Click mouse to start playing", Rect{0, 540, 288, 607}, kPaleGreen,
+         DT_CENTER);
+}
+
+void PlayMode::DrawHud(DrawContext& dc) {
+    char text[96];
+    std::snprintf(text, sizeof text, "Score: %06ld0", long(score));
+    Text(dc, FontMedium, text, Rect{30, 546, 288, 573}, kPaleGreen, DT_LEFT);
+    std::snprintf(text, sizeof text, "Level: %ld", long(level) + 1);
+    Text(dc, FontMedium, text, Rect{0, 546, 258, 573}, kPaleGreen, DT_RIGHT);
+
+    const Rect hintRect{0, 340, 288, 407};
+    if (screenTime < 400) {
+        Text(dc, FontMedium, "Click, drag, and release to\nfire the ball like a slingshot.",
+             hintRect, kPaleBlue, DT_CENTER);
+    } else if (screenTime > 500 && screenTime < 800) {
+        Text(dc, FontMedium, "Don't let the falling gems\nreach your slingshot!", hintRect,
+             kPaleRed, DT_CENTER);
+    }
+
+    if (pendingShotCount >= 0 && (ball == nullptr || ShotKindFromCode(ball->GetKind()) != ShotKind::Normal) &&
+        pendingShotKind >= 0 && pendingShotKind < kShotKindNameCount) {
+        std::snprintf(text, sizeof text, "%s: %d", ShotKindNames[pendingShotKind],
+                      pendingShotCount + 1);
+        Text(dc, FontLarge, text, Rect{0, 496, 288, 544}, kPaleCyan, DT_CENTER);
+    }
+
+    if (shotsFired >= 10) {
+        accuracy = float(double(hitCount - missCount) / shotsFired * 100);
+        int length = std::snprintf(text, sizeof text, "Accuracy: %3.1f%%", double(accuracy));
+        const int multiplier = AccuracyMultiplier(accuracy);
+        if (multiplier > 1 && length > 0 && size_t(length) < sizeof text) {
+            std::snprintf(text + length, sizeof text - size_t(length), "   %dX MULT", multiplier);
+        }
+        Text(dc, FontMedium, text, Rect{0, 476, 288, 496}, kPaleCyan, DT_CENTER);
+    }
+}
+
+void PlayMode::DrawEntry(DrawContext& dc) {
+    Text(dc, FontMedium, "You made a high score!\nType in your initials and\npress ENTER:",
+         Rect{0, 340, 288, 407}, kPaleGreen, DT_CENTER);
+    char text[16];
+    std::snprintf(text, sizeof text, (screenTime / 5) % 2 == 1 ? "%s_" : "%s", initials);
+    Text(dc, FontMedium, text, Rect{100, 410, 288, 430}, kPaleGreen, DT_LEFT);
+}

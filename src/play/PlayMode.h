@@ -1,0 +1,68 @@
+// The play mode: the one game mode, carrying title, play, game over and high-score entry
+// as screen states of one object.
+#pragma once
+
+#include <cstdint>
+
+#include "app/GameMode.h"
+#include "play/HighScores.h"
+
+class ArtImage;
+class Ball;
+
+// Values of PlayMode::screen.
+constexpr int kScreenTitle = 0;
+constexpr int kScreenPlaying = 1;
+constexpr int kScreenGameOver = 2;
+constexpr int kScreenEntry = 4;
+
+// The slingshot's rest point and line.
+constexpr float kRestX = 144.0f;
+constexpr float kSlingshotLine = 0.8f * 576.0f;  // 460.8
+constexpr int kNoDrag = -10000;
+
+class PlayMode : public GameMode {
+public:
+    // Loads the background, creates the pens and spark pools, plays the title tune and
+    // loads the high score table.
+    PlayMode(uint32_t kindCode, const char* name);
+    // Deletes the spark pools and pens.
+    ~PlayMode() override;
+
+    void Activate() override;
+    int Update() override;                  // the rules of a frame (PlayUpdate.cpp)
+    void Draw(DrawContext& dc) override;    // the play screen (PlayDraw.cpp)
+    intptr_t HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam) override;  // the player's input (PlayInput.cpp)
+
+    void StartGame();
+    void ClearField();
+    // A key released on the high-score entry screen.
+    void TypeInitial(uintptr_t key);
+
+private:
+    void DrawTitle(DrawContext& dc);
+    void DrawHud(DrawContext& dc);
+    void DrawEntry(DrawContext& dc);
+
+public:
+
+    Ball* ball = nullptr;
+    int dragAnchorX = kNoDrag;
+    int dragAnchorY = 0;
+    int reloadDelay = 0;
+    int playClock = 0;
+    int gemsSpawned = 0;
+    int screen = kScreenTitle;
+    int screenTime = 0;
+    int madeHighScore = 0;
+    int bigGemCount = 0;
+    int score = 0;
+    int level = 0;
+    ArtImage* background = nullptr;
+    HighScoreTable highScores{};
+    char initials[4] = {};
+};
+
+// The score multiplier for an accuracy in percent: 5, 4, 3, 2 or 1.
+int AccuracyMultiplier(float accuracyPercent);

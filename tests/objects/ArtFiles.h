@@ -1,0 +1,17 @@
+// Bitmap strips written into a temporary folder, so the drawing tests know every picture
+// the art cache hands out. The cache keeps what it loaded for the whole process.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gfx/TempDir.h"
+#include "platform/Surface.h"
+
+// A picture of one flat colour per frame file named in artRow (space-separated), all of the
+// given size, written into `folder`. Frame i gets colours[i].
+void WriteArtRow(const TempDir& folder, const std::string& artRow, int width, int height,
+                 const std::vector<Pixel>& colours);
+
+// Distinct colours for up to six frames.
+std::vector<Pixel> FrameColours();

@@ -1,0 +1,99 @@
+// A playfield for ball tests: places balls and targets directly and runs the play update's
+// walk of the shot list.
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "objects/Ball.h"
+#include "objects/BigGem.h"
+#include "objects/Gem.h"
+#include "support/PlayfieldFixture.h"
+
+class BallFixture : public PlayfieldFixture {
+protected:
+    // A ball of `kind` already flying at (x, y), appended to the shot list.
+    static Ball* AddFlyingBall(ShotKind kind, float x, float y, float vx, float vy) {
+        auto* ball = new Ball(kind);
+        ball->x = x;
+        ball->y = y;
+        ball->vx = vx;
+        ball->vy = vy;
+        ball->loaded = 0;
+        ball->released = 1;
+        shotList.Add(ball);
+        return ball;
+    }
+
+    // A slingshot ball of `kind` pulled to (x, y) and let go, as the play mode releases it.
+    static Ball* AddReleasedBall(ShotKind kind, float x, float y) {
+        auto* ball = new Ball(kind);
+        ball->x = x;
+        ball->y = y;
+        ball->released = 1;
+        ball->vx = 0;
+        ball->vy = 0;
+        shotList.Add(ball);
+        return ball;
+    }
+
+    // A falling gem centred at (x, y) in the target list.
+    static Gem* AddGem(float x, float y, int level = 0) {
+        auto* gem = new Gem(level);
+        gem->x = x;
+        gem->y = y;
+        targetList.Add(gem);
+        return gem;
+    }
+
+    static BigGem* AddBigGem(float x, float y, int variant = 0) {
+        auto* bigGem = new BigGem(variant);
+        bigGem->x = x;
+        bigGem->y = y;
+        targetList.Add(bigGem);
+        return bigGem;
+    }
+
+    // The play update's walk of the shot list: each object's Update, then removal of the
+    // dead ones.
+    static void RunShotWalk() {
+        for (NamedObject* item = shotList.First(); item != nullptr; item = shotList.Next()) {
+            auto* object = static_cast<GameObject*>(item);
+            object->Update(1.0f);
+            if (object->dead) {
+                shotList.Remove(object);
+                delete object;
+            }
+        }
+    }
+
+    // The objects of the shot list in list order.
+    static std::vector<GameObject*> Shots() {
+        std::vector<GameObject*> shots;
+        for (NamedObject* item = shotList.First(); item != nullptr; item = shotList.Next()) {
+            shots.push_back(static_cast<GameObject*>(item));
+        }
+        return shots;
+    }
+
+    // The balls of the shot list in list order.
+    static std::vector<Ball*> Balls() {
+        std::vector<Ball*> balls;
+        for (GameObject* object : Shots()) {
+            if (object->category == ObjectCategory::Shot)
+                balls.push_back(static_cast<Ball*>(object));
+        }
+        return balls;
+    }
+
+    bool Played(int clip) const {
+        const auto& played = audio.Played();
+        return std::find(played.begin(), played.end(), clip) != played.end();
+    }
+
+    // Whether one of the three shared hit sounds played.
+    bool PlayedHitSound() const { return Played(173) || Played(174) || Played(175); }
+
+    // Lets every sound played so far run out, so the next one of any priority is heard.
+    void LetSoundsEnd() { clock.Advance(10000); }
+};

@@ -1,0 +1,210 @@
+// A ball in flight: walls, misses, leaving the field at the top or the bottom, the speed
+// clamp, and its drawing.
+#include <vector>
+
+#include "BallFixture.h"
+#include "gfx/BmpBuilder.h"
+#include "gfx/TempDir.h"
+
+namespace {
+
+struct WallCase {
+    ShotKind kind;
+    int misses;  // missCount added by one bounce
+    bool diesThere;
+};
+
+const WallCase kWallCases[] = {
+    {ShotKind::Normal, 1, false},  {ShotKind::Heavy, 1, false}, {ShotKind::Freeze, 1, false},
+    {ShotKind::Blast, 1, false},   {ShotKind::Boom, 1, false},  {ShotKind::Echo, 1, false},
+    {ShotKind::BreakUp, 1, false}, {ShotKind::Multi, 1, false}, {ShotKind::XFrag, 0, true},
+    {ShotKind::XShot, 0, false},
+};
+
+struct TopExitCase {
+    ShotKind kind;
+    int misses;
+};
+
+const TopExitCase kTopExitCases[] = {
+    {ShotKind::Normal, 1},  {ShotKind::Heavy, 0}, {ShotKind::Freeze, 0},
+    {ShotKind::Blast, 1},   {ShotKind::Boom, 1},  {ShotKind::Echo, 1},
+    {ShotKind::BreakUp, 1}, {ShotKind::XFrag, 0}, {ShotKind::XShot, 0},
+};
+
+}  // namespace
+
+class BallFlightTest : public BallFixture {};
+
+TEST_F(BallFlightTest, FliesInAStraightLine) {
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 100, 300, 2.5f, -7.0f);
+    ball->Update(1.0f);
+    ball->Update(1.0f);
+    EXPECT_FLOAT_EQ(ball->x, 105.0f);
+    EXPECT_FLOAT_EQ(ball->y, 286.0f);
+    EXPECT_FALSE(ball->dead);
+    EXPECT_EQ(missCount, 0);
+}
+
+TEST_F(BallFlightTest, RightWallBounceCountsAMissPerKind) {
+    for (const WallCase& c : kWallCases) {
+        missCount = 0;
+        audio.ClearPlayed();
+        LetSoundsEnd();
+        Ball* ball = AddFlyingBall(c.kind, 277, 200, 3, -1);
+        ball->Update(1.0f);
+        EXPECT_EQ(ball->vx, -3.0f) << int(c.kind);
+        EXPECT_EQ(ball->x, 280.0f) << "the position is not corrected";
+        EXPECT_EQ(missCount, c.misses) << int(c.kind);
+        EXPECT_EQ(ball->dead, c.diesThere) << int(c.kind);
+        EXPECT_EQ(audio.Played(), std::vector<int>{156}) << int(c.kind);
+    }
+}
+
+TEST_F(BallFlightTest, LeftWallBounceCountsAMissPerKind) {
+    for (const WallCase& c : kWallCases) {
+        missCount = 0;
+        audio.ClearPlayed();
+        LetSoundsEnd();
+        Ball* ball = AddFlyingBall(c.kind, 11, 200, -2, -1);
+        ball->Update(1.0f);
+        EXPECT_EQ(ball->vx, 2.0f) << int(c.kind);
+        EXPECT_EQ(ball->x, 9.0f);
+        EXPECT_EQ(missCount, c.misses) << int(c.kind);
+        EXPECT_EQ(ball->dead, c.diesThere) << int(c.kind);
+        EXPECT_EQ(audio.Played(), std::vector<int>{156}) << int(c.kind);
+    }
+}
+
+TEST_F(BallFlightTest, WallsOnlyTurnBallsMovingTowardsThem) {
+    Ball* leaving = AddFlyingBall(ShotKind::Normal, 285, 200, -1, 0);
+    leaving->Update(1.0f);
+    EXPECT_EQ(leaving->vx, -1.0f);
+    Ball* atLine = AddFlyingBall(ShotKind::Normal, 277, 200, 1, 0);
+    atLine->Update(1.0f);  // exactly 278: not beyond the wall
+    EXPECT_EQ(atLine->vx, 1.0f);
+    Ball* atLeftLine = AddFlyingBall(ShotKind::Normal, 11, 200, -1, 0);
+    atLeftLine->Update(1.0f);  // exactly 10
+    EXPECT_EQ(atLeftLine->vx, -1.0f);
+    Ball* upwards = AddFlyingBall(ShotKind::Normal, 5, 200, 0, -3);
+    upwards->Update(1.0f);
+    EXPECT_EQ(upwards->vx, 0.0f);
+    EXPECT_EQ(missCount, 0);
+    EXPECT_TRUE(audio.Played().empty());
+}
+
+TEST_F(BallFlightTest, BallBeyondTheWallBouncesEveryFrameItHeadsOut) {
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 277, 200, 3, 0);
+    ball->Update(1.0f);
+    ball->vx = 3;  // pushed back out, e.g. by a black hole
+    ball->Update(1.0f);
+    EXPECT_EQ(missCount, 2);
+}
+
+TEST_F(BallFlightTest, LeavingTheTopCostsAMissForMostKinds) {
+    for (const TopExitCase& c : kTopExitCases) {
+        missCount = 0;
+        Ball* ball = AddFlyingBall(c.kind, 144, -15, 0, -6);
+        ball->Update(1.0f);
+        EXPECT_TRUE(ball->dead) << int(c.kind);
+        EXPECT_EQ(missCount, c.misses) << int(c.kind);
+    }
+    Ball* edge = AddFlyingBall(ShotKind::Normal, 144, -14, 0, -6);
+    edge->Update(1.0f);  // exactly -20 stays
+    EXPECT_FALSE(edge->dead);
+}
+
+TEST_F(BallFlightTest, FallingBelowTheLineEndsInARedPuff) {
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 100.7f, 0.8f * 576.0f + 50.0f, 0, 0);
+    ball->Update(1.0f);  // on the exit line: not yet below it
+    EXPECT_FALSE(ball->dead);
+    ball->vy = 4.5f;
+    ball->Update(1.0f);
+    EXPECT_TRUE(ball->dead);
+    EXPECT_EQ(missCount, 0);
+    ASSERT_EQ(sparksRedPuff->LiveSparkCount(), 40);
+    for (const Spark& spark : sparksRedPuff->sparks) {
+        if (spark.life <= 0) continue;
+        EXPECT_EQ(spark.x, 100.0f);
+        EXPECT_EQ(spark.y, 515.0f);
+    }
+}
+
+TEST_F(BallFlightTest, SlingshotBallPulledLowDoesNotLeaveAtTheBottom) {
+    Ball* ball = AddReleasedBall(ShotKind::Normal, 144, 560);
+    ball->Update(1.0f);
+    EXPECT_FALSE(ball->dead);
+    EXPECT_EQ(sparksRedPuff->LiveSparkCount(), 0);
+}
+
+TEST_F(BallFlightTest, HorizontalSpeedIsClampedAfterTheMove) {
+    Ball* right = AddFlyingBall(ShotKind::Normal, 100, 200, 150, 0);
+    right->Update(1.0f);
+    EXPECT_EQ(right->x, 250.0f);
+    EXPECT_EQ(right->vx, 144.0f);
+    Ball* left = AddFlyingBall(ShotKind::Normal, 200, 200, -1000, 0);
+    left->Update(1.0f);
+    EXPECT_EQ(left->vx, 144.0f);  // clamped to -144, then turned by the left wall
+    EXPECT_EQ(missCount, 1);
+}
+
+TEST_F(BallFlightTest, BoxIsSmallerForFragmentsAndPellets) {
+    Rect box;
+    Ball normal(ShotKind::Normal);
+    normal.x = 10.7f;
+    normal.y = -3.5f;
+    EXPECT_EQ(normal.GetBounds(box), (Rect{5, -8, 15, 1}));
+    Ball fragment(ShotKind::XFrag);
+    fragment.x = 10.7f;
+    fragment.y = -3.5f;
+    EXPECT_EQ(fragment.GetBounds(box), (Rect{8, -5, 12, -1}));
+    EXPECT_TRUE(fragment.ContainsPoint(12, -1));
+    EXPECT_FALSE(fragment.ContainsPoint(13, -1));
+    EXPECT_TRUE(fragment.Intersects(12, -1, 20, 20));
+    EXPECT_EQ(fragment.Reserved(), 0);
+}
+
+TEST_F(BallFlightTest, SlingshotBallDrawsItsYellowBands) {
+    Ball* ball = AddReleasedBall(ShotKind::Normal, 144, 500);
+    ball->released = 0;
+    const Pen* before = dc.SelectPen(penWhite);
+    ball->Draw(dc);
+    EXPECT_EQ(dc.SelectedPen(), penWhite);
+    dc.SelectPen(before);
+    EXPECT_EQ(frame.At(0, 460), penYellow->colour);
+    EXPECT_EQ(frame.At(287, 460), penYellow->colour);
+    EXPECT_EQ(frame.At(72, 480), penYellow->colour);
+
+    frame.Fill(0);
+    ball->loaded = 0;
+    ball->Draw(dc);
+    EXPECT_EQ(frame.At(0, 460), Pixel(0));
+    EXPECT_EQ(frame.At(72, 480), Pixel(0));
+}
+
+TEST_F(BallFlightTest, SpriteOfTheKindIsCentredOnTheBall) {
+    TempDir dir;
+    CurrentDirectory inside(dir.Path());
+    // A 9 x 7 pellet: red top-left corner, white elsewhere.
+    std::vector<Pixel> pixels(9 * 7, 0xFFFFFF);
+    pixels[0] = 0xFF0000;
+    WriteBytes(dir / "shot-pellet.bmp", BuildBmpFile(TrueColourRecipe(9, 7, pixels)));
+
+    Ball pellet(ShotKind::XShot);
+    pellet.loaded = 0;
+    pellet.x = 100.7f;
+    pellet.y = 200.2f;
+    pellet.Draw(dc);
+    EXPECT_EQ(frame.At(96, 197), Pixel(0xFF0000));  // (x - 9 / 2, y - 7 / 2), truncated
+    EXPECT_EQ(frame.At(104, 203), Pixel(0xFFFFFF));
+    EXPECT_EQ(frame.At(105, 203), Pixel(0));
+
+    // A kind whose picture is missing stays invisible.
+    frame.Fill(0);
+    Ball normal(ShotKind::Normal);
+    normal.loaded = 0;
+    normal.x = 100.7f;
+    normal.y = 200.2f;
+    normal.Draw(dc);
+    EXPECT_EQ(frame.At(100, 200), Pixel(0));
+}

@@ -1,0 +1,99 @@
+// A playfield for slide-out tests: panels placed and aged, flying and resting balls, the play
+// update's walk of the target list, and what the frame marked as changed.
+#pragma once
+
+#include <algorithm>
+#include <climits>
+
+#include "objects/Ball.h"
+#include "objects/SlideOut.h"
+#include "support/PlayfieldFixture.h"
+
+class SlideOutFixture : public PlayfieldFixture {
+protected:
+    void SetUp() override {
+        PlayfieldFixture::SetUp();
+        dirtyRects.BeginFrame();  // a clean map to mark into
+    }
+
+    // A panel of the given kind in targetList, updated until parked (frame 60).
+    SlideOut* AddParkedPanel(int side, float y, int slideKind) {
+        auto* panel = new SlideOut(side, y, slideKind);
+        targetList.Add(panel);
+        for (int frame = 0; frame < 60; ++frame) panel->Update(1.0f);
+        return panel;
+    }
+
+    // A parked panel already turned into a standing state by a ball's hit.
+    SlideOut* AddActivePanel(int side, float y, int slideKind) {
+        SlideOut* panel = AddParkedPanel(side, y, slideKind);
+        Ball hitter(-1);
+        panel->Activate(&hitter);
+        return panel;
+    }
+
+    // A ball in flight at (x, y) with the given velocity, in shotList.
+    static Ball* AddFlyingBall(float x, float y, float vx = 0, float vy = 0) {
+        auto* ball = new Ball(-1);
+        ball->x = x;
+        ball->y = y;
+        ball->vx = vx;
+        ball->vy = vy;
+        ball->loaded = 0;
+        ball->released = 1;
+        shotList.Add(ball);
+        return ball;
+    }
+
+    // The ball resting in the slingshot, moved to (x, y), in shotList.
+    static Ball* AddRestingBall(float x, float y) {
+        auto* ball = new Ball(-1);
+        ball->x = x;
+        ball->y = y;
+        shotList.Add(ball);
+        return ball;
+    }
+
+    // The play update's walk of targetList: each object's Update, then the dead ones are
+    // removed and deleted. Returns the number of objects visited; stops after `limit`.
+    static int WalkTargets(int limit = 1000) {
+        int visited = 0;
+        for (NamedObject* item = targetList.First(); item != nullptr && visited < limit;
+             item = targetList.Next()) {
+            auto* object = static_cast<GameObject*>(item);
+            object->Update(1.0f);
+            ++visited;
+            if (object->dead) {
+                targetList.Remove(object);
+                delete object;
+            }
+        }
+        return visited;
+    }
+
+    // The bounding box of everything marked changed in this frame (empty when nothing).
+    static Rect DirtyBounds() {
+        Rect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        const TileMap& map = dirtyRects.tiles[size_t(dirtyRects.current)];
+        for (int t = 0; t < kTileCount; ++t) {
+            const TileRect& tile = map[size_t(t)];
+            if (tile == TileRect{}) continue;
+            const int left = (t % kTileColumns) * kTileSize;
+            const int top = (t / kTileColumns) * kTileSize;
+            bounds.left = std::min(bounds.left, left + tile.left);
+            bounds.top = std::min(bounds.top, top + tile.top);
+            bounds.right = std::max(bounds.right, left + tile.right);
+            bounds.bottom = std::max(bounds.bottom, top + tile.bottom);
+        }
+        return bounds.left == INT_MAX ? Rect{} : bounds;
+    }
+
+    int CountPixels(Pixel colour) const {
+        return int(std::count(frame.Pixels().begin(), frame.Pixels().end(), colour));
+    }
+
+    static constexpr Pixel kRed = 0xFF0000;
+    static constexpr Pixel kBlue = 0x0000FF;
+    static constexpr Pixel kGreen = 0x00FF00;
+    static constexpr Pixel kDarkGreen = 0x008000;
+};

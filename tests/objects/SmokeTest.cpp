@@ -1,0 +1,119 @@
+// Smoke puffs: drift, the capped rise, the end above the field, the box and the picture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ArtFiles.h"
+#include "FrameChecks.h"
+#include "gfx/ArtImage.h"
+#include "objects/Smoke.h"
+#include "support/PlayfieldFixture.h"
+
+namespace {
+
+class SmokeTest : public PlayfieldFixture {
+protected:
+    void SetUp() override {
+        PlayfieldFixture::SetUp();
+        dirtyRects.ResetClip();
+        dirtyRects.BeginFrame();
+    }
+};
+
+}  // namespace
+
+TEST_F(SmokeTest, ConstructionKeepsPlaceAndVelocity) {
+    const Smoke puff(23.04f, 150, 3.5f, -0.5f);
+    EXPECT_STREQ(puff.typeName, "GO_SMOKE");
+    EXPECT_EQ(puff.GetKind(), 0u);
+    EXPECT_EQ(puff.category, ObjectCategory::Effect);
+    EXPECT_EQ(puff.x, 23.04f);
+    EXPECT_EQ(puff.y, 150.0f);
+    EXPECT_EQ(puff.vx, 3.5f);
+    EXPECT_EQ(puff.vy, -0.5f);
+}
+
+TEST_F(SmokeTest, SlowsSidewaysAndTurnsUpwardWithTheNewVelocity) {
+    Smoke puff(100, 100, 2, 1);
+    puff.Update(1.0f);
+    EXPECT_EQ(puff.vx, 2 * 0.98f);
+    EXPECT_EQ(puff.vy, 1 - 0.05f);
+    EXPECT_EQ(puff.x, 100 + 2 * 0.98f);
+    EXPECT_EQ(puff.y, 100 + (1 - 0.05f));
+}
+
+TEST_F(SmokeTest, RiseIsCappedAtOnePixelAFrame) {
+    Smoke atCap(100, 300, 0, -1.0f);
+    atCap.Update(1.0f);
+    EXPECT_EQ(atCap.vy, -1.0f);
+    EXPECT_EQ(atCap.y, 299.0f);
+
+    Smoke nearCap(100, 300, 0, -0.955f);  // -1.005 after the lift
+    nearCap.Update(1.0f);
+    EXPECT_EQ(nearCap.vy, -1.0f);
+    EXPECT_EQ(nearCap.y, 299.0f);
+
+    Smoke belowCap(100, 300, 0, -0.9f);
+    belowCap.Update(1.0f);
+    EXPECT_EQ(belowCap.vy, -0.9f - 0.05f);
+}
+
+TEST_F(SmokeTest, SinksBrieflyThenRisesAndCoversFortyNineTimesItsThrowSideways) {
+    Smoke puff(20, 300, 2, 2);
+    float lowest = puff.y;
+    for (int frame = 0; frame < 400; ++frame) {
+        puff.Update(1.0f);
+        lowest = std::max(lowest, puff.y);
+    }
+    EXPECT_GT(lowest, 300.0f);
+    EXPECT_EQ(puff.vy, -1.0f);
+    EXPECT_NEAR(puff.x - 20, 49 * 2, 0.05);
+    EXPECT_FALSE(puff.dead);
+}
+
+TEST_F(SmokeTest, AtMinusFortyStillAliveAboveItDead) {
+    Smoke puff(100, -39, 0, -0.95f);
+    puff.Update(1.0f);
+    ASSERT_EQ(puff.y, -40.0f);
+    EXPECT_FALSE(puff.dead);
+    puff.Update(1.0f);
+    EXPECT_TRUE(puff.dead);
+}
+
+TEST_F(SmokeTest, BoxIsTheFixedThirtyByThirty) {
+    Smoke puff(100.9f, -5.5f, 0, 0);
+    Rect box;
+    EXPECT_EQ(puff.GetBounds(box), (Rect{85, -20, 115, 9}));
+    EXPECT_TRUE(puff.ContainsPoint(115, 9));
+    EXPECT_FALSE(puff.ContainsPoint(116, 9));
+    EXPECT_FALSE(puff.Intersects(0, 10, 300, 20));
+    EXPECT_EQ(puff.Reserved(), 0);
+}
+
+// The art cache keeps "smoke.bmp" once loaded, for the rest of the process: the case of the
+// missing picture comes first.
+TEST_F(SmokeTest, WithoutItsPictureAPuffDrawsAndMarksNothing) {
+    ASSERT_EQ(dirtyRects.GetArt("smoke.bmp"), nullptr) << "smoke.bmp found beside the tests";
+    Smoke puff(100, 100, 0, 0);
+    puff.Draw(dc);
+    EXPECT_EQ(CountLitPixels(frame), 0);
+    EXPECT_TRUE(NothingMarked());
+}
+
+TEST_F(SmokeTest, PictureIsCentredAndItsBoxMarked) {
+    TempDir folder;
+    WriteArtRow(folder, "smoke.bmp", 31, 21, {0x808080});
+    Smoke puff(100.9f, 50.5f, 0, 0);
+    {
+        CurrentDirectory inFolder(folder.Path());
+        puff.Draw(dc);
+    }
+    // Half sizes 15 and 10: top-left (85, 40), bottom-right (115, 60) inclusive.
+    EXPECT_EQ(frame.At(85, 40), 0x808080u);
+    EXPECT_EQ(frame.At(115, 60), 0x808080u);
+    EXPECT_EQ(frame.At(84, 40), 0u);
+    EXPECT_EQ(frame.At(85, 39), 0u);
+    EXPECT_EQ(CountLitPixels(frame), 31 * 21);
+    EXPECT_EQ(MarkedTiles(), TilesOfOneMark(85, 40, 116, 61));
+    ExpectDrawnPixelsMarked(frame);
+}

@@ -1,0 +1,149 @@
+// The headless runner end to end: arguments, scripts, the frame pacing of steps, pausing,
+// presentation and determinism, checked through its dump.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/SimRun.h"
+
+namespace {
+
+std::vector<std::vector<long long>> Rects(const JsonValue& presented) {
+    std::vector<std::vector<long long>> rects;
+    for (const JsonValue& r : presented.array) {
+        rects.push_back({r[0].Int(), r[1].Int(), r[2].Int(), r[3].Int()});
+    }
+    return rects;
+}
+
+TEST(FoundationScenario, FirstFrameAndPaintPresentTheWholeFieldRowByRow) {
+    const SimResult run = RunSim({"--steps", "4"}, "3 paint\n");
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    ASSERT_EQ(run.dump.size(), 4u);
+    for (size_t index : {size_t(0), size_t(3)}) {
+        const auto rects = Rects(run.dump[index]["presented"]);
+        ASSERT_EQ(rects.size(), 18u) << "step " << index + 1;
+        for (long long r = 0; r < 18; ++r) {
+            EXPECT_EQ(rects[size_t(r)], (std::vector<long long>{0, 32 * r, 288, 32 * r + 32}));
+        }
+    }
+    // Between them only what changed is presented: the title texts, not the whole field.
+    EXPECT_NE(Rects(run.dump[1]["presented"]), Rects(run.dump[0]["presented"]));
+    for (const auto& rect : Rects(run.dump[1]["presented"])) EXPECT_GE(rect[1], 32);
+}
+
+TEST(FoundationScenario, StepsRunOnTheVirtualClock) {
+    const SimResult run = RunSim({"--clock", "5000", "--steps", "3"});
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    ASSERT_EQ(run.dump.size(), 3u);
+    for (long long s = 1; s <= 3; ++s) {
+        EXPECT_EQ(run.dump[size_t(s - 1)]["step"].Int(), s);
+        EXPECT_EQ(run.dump[size_t(s - 1)]["clock"].Int(), 5000 + 34 * s);
+        EXPECT_TRUE(run.dump[size_t(s - 1)]["frameRan"].boolean);
+    }
+}
+
+TEST(FoundationScenario, PauseTogglesOnKeyReleaseAndF6StepsThreeFrames) {
+    const SimResult run = RunSim({"--steps", "9"},
+                                 "2 keydown 80\n"
+                                 "3 keyup 80   # P released: paused\n"
+                                 "4 key 27     # Esc: running again\n"
+                                 "5 key 19     # Pause: paused\n"
+                                 "5 key 117    # F6: three frames, then paused\n");
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    auto pausedAt = [&](int step) { return run.dump[size_t(step - 1)]["paused"].Int(); };
+    EXPECT_EQ(pausedAt(2), 0);
+    EXPECT_EQ(pausedAt(3), 1);
+    EXPECT_EQ(pausedAt(4), 0);
+    EXPECT_EQ(pausedAt(5), 0);
+    EXPECT_EQ(run.dump[4]["stepFrames"].Int(), 3);
+    EXPECT_EQ(pausedAt(7), 0);
+    EXPECT_EQ(pausedAt(8), 1);
+    EXPECT_EQ(run.dump[7]["stepFrames"].Int(), 0);
+}
+
+TEST(FoundationScenario, NoFrameRunsWhileTheWindowIsInactive) {
+    const SimResult run = RunSim({"--steps", "5"}, "2 activate 0\n4 activate 1\n");
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    EXPECT_TRUE(run.dump[1]["frameRan"].boolean);
+    EXPECT_FALSE(run.dump[2]["frameRan"].boolean);
+    EXPECT_EQ(run.dump[2]["presented"].Size(), 0u);
+    EXPECT_FALSE(run.dump[3]["frameRan"].boolean);
+    EXPECT_TRUE(run.dump[4]["frameRan"].boolean);
+}
+
+TEST(FoundationScenario, ClosingTheWindowEndsTheRun) {
+    const SimResult run = RunSim({"--steps", "50"}, "2 close\n");
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    ASSERT_EQ(run.dump.size(), 2u);
+    EXPECT_EQ(run.dump.back()["step"].Int(), 2);
+}
+
+TEST(FoundationScenario, DumpEveryKeepsEveryKthStepAndTheLast) {
+    const SimResult every = RunSim({"--steps", "10", "--dump-every", "4"});
+    ASSERT_EQ(every.status, 0) << every.errorText;
+    ASSERT_EQ(every.dump.size(), 3u);
+    EXPECT_EQ(every.dump[0]["step"].Int(), 4);
+    EXPECT_EQ(every.dump[2]["step"].Int(), 10);
+    const SimResult last = RunSim({"--steps", "10", "--dump-every", "0"});
+    ASSERT_EQ(last.dump.size(), 1u);
+    EXPECT_EQ(last.dump[0]["step"].Int(), 10);
+}
+
+TEST(FoundationScenario, SameClockAndScriptGiveTheSameRunBitForBit) {
+    const std::string script = "1 down 144 460\n2 move 150 500\n3 up 150 500\n6 key 80\n";
+    const std::string a = MakeTempFolder("determinism-a"), b = MakeTempFolder("determinism-b");
+    const SimResult first = RunSim({"--clock", "777", "--steps", "40"}, script, a);
+    const SimResult second = RunSim({"--clock", "777", "--steps", "40"}, script, b);
+    ASSERT_EQ(first.status, 0) << first.errorText;
+    auto read = [](const std::string& folder) {
+        std::ifstream in(folder + "/dump.jsonl");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read(a), read(b));
+    const SimResult other = RunSim({"--clock", "778", "--steps", "40"}, script);
+    EXPECT_NE(first.dump[0]["randomState"].Int(), other.dump[0]["randomState"].Int());
+}
+
+TEST(FoundationScenario, PngShowsWhatWasPresented) {
+    const std::string folder = MakeTempFolder("png");
+    const SimResult run = RunSim({"--steps", "2", "--png", "2:shot.png"}, "", folder);
+    ASSERT_EQ(run.status, 0) << run.errorText;
+    std::ifstream in(folder + "/shot.png", std::ios::binary);
+    char signature[8] = {};
+    in.read(signature, 8);
+    EXPECT_EQ(std::string(signature, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+}
+
+TEST(FoundationScenario, SoundSettingComesFromTheCommandLine) {
+    const SimResult off = RunSim({"--sound", "off"});
+    ASSERT_EQ(off.status, 0) << off.errorText;
+    EXPECT_EQ(off.dump[0]["sound"]["enabled"].Int(), 0);
+    const SimResult on = RunSim({});
+    EXPECT_EQ(on.dump[0]["sound"]["enabled"].Int(), 1);
+    const SimResult toggled = RunSim({"--steps", "2"}, "1 command 32773\n");
+    EXPECT_EQ(toggled.dump[0]["sound"]["enabled"].Int(), 0);
+}
+
+TEST(FoundationScenario, BadArgumentsAndScriptsExitWithStatusTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--steps", "0"}, {"--steps", "x"}, {"--clock", "-1"},
+          {"--sound", "loud"}, {"--png", "nocolon"}, {"--bogus"}, {"--dump-every"}}) {
+        const SimResult run = RunSim(args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.errorText.find("pebblor-sim:"), std::string::npos);
+    }
+    for (const std::string& script :
+         {std::string("1 down 10\n"), std::string("1 jump 1 2\n"), std::string("x key 5\n"),
+          std::string("1 key 300\n"), std::string("1 activate 2\n"), std::string("-1 paint\n"),
+          std::string("1 paint now\n")}) {
+        const SimResult run = RunSim({}, "# fine\n\n" + script);
+        EXPECT_EQ(run.status, 2) << script;
+        EXPECT_NE(run.errorText.find("line 3"), std::string::npos) << run.errorText;
+    }
+    const SimResult missing = RunSim({"--script", "no-such-file"});
+    EXPECT_EQ(missing.status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+// Running the headless runner as a separate process.
+#include "support/SimRun.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+std::string MakeTempFolder(const std::string& name) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("pebblor-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder.string();
+}
+
+namespace {
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script,
+                 const std::string& folderGiven) {
+    const std::string folder = folderGiven.empty() ? MakeTempFolder("sim") : folderGiven;
+    std::string command = "cd " + Quote(folder) + " && " + Quote(PEBBLOR_SIM_PATH);
+    if (!script.empty()) {
+        std::ofstream(fs::path(folder) / "script.txt") << script;
+        command += " --script script.txt";
+    }
+    command += " --dump dump.jsonl";
+    for (const std::string& argument : arguments) command += " " + Quote(argument);
+    command += " 2> stderr.txt";
+    SimResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.errorText = ReadAll(fs::path(folder) / "stderr.txt");
+    std::istringstream lines(ReadAll(fs::path(folder) / "dump.jsonl"));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty()) result.dump.push_back(JsonValue::Parse(line));
+    }
+    return result;
+}

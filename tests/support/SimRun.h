@@ -1,0 +1,22 @@
+// Runs the pebblor-sim executable in a fresh temporary folder and reads its dump.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/Json.h"
+
+struct SimResult {
+    int status = -1;
+    std::string errorText;
+    std::vector<JsonValue> dump;  // one object per dumped step
+};
+
+// `arguments` go after the executable; `script` (when not empty) is written to a file and
+// passed with --script. The dump is always requested. `folder` is where it runs (created
+// and emptied when empty).
+SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script = "",
+                 const std::string& folder = "");
+
+// A new empty folder under the system's temporary folder.
+std::string MakeTempFolder(const std::string& name);

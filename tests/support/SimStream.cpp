@@ -1,0 +1,49 @@
+// The runner's dump read line by line from a pipe.
+#include "support/SimStream.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+StreamedRun StreamSim(const std::vector<std::string>& arguments, const std::string& folder,
+                      const std::function<void(const JsonValue&)>& visit) {
+    std::string command = "cd " + Quote(folder) + " && " + Quote(PEBBLOR_SIM_PATH) + " --dump -";
+    for (const std::string& argument : arguments) command += " " + Quote(argument);
+    command += " 2> stderr.txt";
+    StreamedRun run;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::string line;
+    char buffer[65536];
+    try {
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            line += buffer;
+            if (line.back() != '\n') continue;
+            visit(JsonValue::Parse(line));
+            ++run.states;
+            line.clear();
+        }
+    } catch (...) {
+        pclose(pipe);  // the runner is not left behind
+        throw;
+    }
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream errors(folder + "/stderr.txt");
+    std::ostringstream text;
+    text << errors.rdbuf();
+    run.errorText = text.str();
+    return run;
+}
