@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "AutoPlayer.h"
 #include "JsonWriter.h"
 #include "StateDump.h"
 #include "app/FrameDriver.h"
@@ -71,6 +72,7 @@ int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events,
     bool running = deliver(0);
 
     JsonWriter json;
+    AutoPlayer player;
     for (long step = 1; step <= steps && running; ++step) {
         if (step > 1) audio.ClearPlayed();
         clock.Set(options.clock + uint32_t(kStepMs * uint64_t(step)));
@@ -81,6 +83,15 @@ int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events,
             running = Pump(window);
         }
         running = deliver(step) && running;
+        if (options.autoplay && running) {
+            if (const PlayMode* play = CurrentPlayMode()) {
+                for (const Message& message : player.Act(*play)) {
+                    window.Post(message);
+                    running = Pump(window);
+                    if (!running) break;
+                }
+            }
+        }
         const bool last = step == steps || !running;
 
         if (dump != nullptr && (last || (options.dumpEvery > 0 && step % options.dumpEvery == 0))) {

@@ -29,13 +29,6 @@ void WriteRect(JsonWriter& json, const Rect& r) {
     json.EndArray();
 }
 
-const PlayMode* CurrentPlayMode() {
-    if (currentMode == nullptr || std::strcmp(currentMode->typeName, "PRIMARY_MODE") != 0) {
-        return nullptr;
-    }
-    return static_cast<const PlayMode*>(currentMode);
-}
-
 void WritePlayMode(JsonWriter& json, const PlayMode& play) {
     Member(json, "screen", play.screen);
     Member(json, "screenTime", play.screenTime);
@@ -110,6 +103,13 @@ void WriteSound(JsonWriter& json) {
 }
 
 }  // namespace
+
+const PlayMode* CurrentPlayMode() {
+    if (currentMode == nullptr || std::strcmp(currentMode->typeName, "PRIMARY_MODE") != 0) {
+        return nullptr;
+    }
+    return static_cast<const PlayMode*>(currentMode);
+}
 
 void WriteStepDump(JsonWriter& json, const StepReport& report) {
     json.BeginObject();

@@ -18,3 +18,7 @@ struct StepReport {
 };
 
 void WriteStepDump(JsonWriter& json, const StepReport& report);
+
+class PlayMode;
+// The play mode when it is the current mode, else null.
+const PlayMode* CurrentPlayMode();
