@@ -41,8 +41,6 @@ constexpr float kLastFollowerShare = 0.33333334f;
 constexpr int kPelletsEachSide = 3;
 constexpr float kPelletSpread = kPi / 30.0f;
 
-constexpr int kLaunchSound = 161;
-constexpr int kBounceSound = 156;
 constexpr int kBottomExitSparks = 40;
 
 // Sprite of each kind, indexed by kind + 1.
@@ -111,7 +109,7 @@ void Ball::PullWithBands() {
 void Ball::Launch() {
     loaded = 0;
     shotsFired += 1;
-    soundPlayer.Play(kLaunchSound, 1, 350);
+    soundPlayer.Play(kLaunchSound);
     switch (GetShotKind()) {
         case ShotKind::Echo:
             // In front of this ball: not moved again this frame, so they trail behind it.
@@ -147,7 +145,7 @@ void Ball::BounceOffWall() {
     if (shot == ShotKind::XFrag) dead = true;
     if (!IsSmallShot(shot)) missCount += 1;
     vx = -vx;
-    soundPlayer.Play(kBounceSound, 1, 250);
+    soundPlayer.Play(kWallBounceSound);
 }
 
 Ball* Ball::MakeFlyingBall(ShotKind shotKind, float startVx, float startVy) const {

@@ -28,19 +28,6 @@ constexpr int kBoomRadius = 100;
 constexpr int kCapsuleShots = 5;
 constexpr int kBlastCapsuleShots = 1;
 
-struct SoundEffect {
-    int id;
-    int32_t priority;
-    uint32_t durationMs;
-};
-constexpr SoundEffect kFreezeSound{166, 2, 400};
-constexpr SoundEffect kBlastSound{159, 4, 3000};
-constexpr SoundEffect kBigGemDestroyedSound{164, 3, 2000};
-constexpr SoundEffect kCapsuleSound{160, 2, 800};
-
-void PlaySound(const SoundEffect& sound) {
-    soundPlayer.Play(sound.id, sound.priority, sound.durationMs);
-}
 
 void EmitAt(SparkPool* pool, int count, float px, float py) {
     pool->Emit(count, TruncateToInt(px), TruncateToInt(py));
@@ -63,7 +50,7 @@ void DamageBigGem(BigGem& bigGem, const SoundEffect& destructionSound) {
     PlayHitSound();
     if (bigGem.hitPoints <= 0) {
         bigGem.dead = true;
-        PlaySound(destructionSound);
+        soundPlayer.Play(destructionSound);
     }
 }
 
@@ -109,13 +96,13 @@ void Ball::HitGem(Gem& gem) {
         case ShotKind::Freeze:
             if (!frozenAlready) {
                 hitCount += 1;
-                PlaySound(kFreezeSound);
+                soundPlayer.Play(kFreezeSound);
             }
             gem.speed = 0;
             break;
         case ShotKind::Blast:
             Explode(kBlastRadius);
-            PlaySound(kBlastSound);
+            soundPlayer.Play(kBlastSound);
             break;
         case ShotKind::BreakUp:
             BreakIntoFragments();
@@ -173,7 +160,7 @@ void Ball::CollectPowerUp(PowerUp& capsule) {
     pendingShotKind = capsule.shotKind;
     pendingShotCount =
         capsule.shotKind == int32_t(ShotKind::Blast) ? kBlastCapsuleShots : kCapsuleShots;
-    PlaySound(kCapsuleSound);
+    soundPlayer.Play(kCapsuleCollectedSound);
     dead = true;
 }
 

@@ -22,9 +22,6 @@ constexpr int kPictureCount = 6;
 constexpr int kDrawsPerPicture = 3;
 constexpr float kDirtyHalfSize = 32;
 constexpr int32_t kBlastDamage = 10;
-constexpr int kDestroyedSound = 164;
-constexpr int kDestroyedSoundPriority = 3;
-constexpr uint32_t kDestroyedSoundMs = 2000;
 
 // kind × 2 + 5 in the wrapping arithmetic of 32 bits, so no kind overflows.
 int32_t StartingHitPoints(int kind) {
@@ -60,6 +57,6 @@ void BigGem::TakeBlast(int sparkCount) {
     hitPoints -= kBlastDamage;
     if (hitPoints <= 0) {
         dead = true;
-        soundPlayer.Play(kDestroyedSound, kDestroyedSoundPriority, kDestroyedSoundMs);
+        soundPlayer.Play(kBigGemDestroyedSound);
     }
 }

@@ -17,12 +17,6 @@ namespace {
 constexpr double kPi = 3.1415927f;
 
 constexpr int kBlastRingRadius = 500;
-constexpr int kBlastSound = 159;
-constexpr int32_t kBlastPriority = 4;
-constexpr uint32_t kBlastMs = 3000;
-constexpr int kTimeWarpSound = 169;
-constexpr int32_t kTimeWarpPriority = 4;
-constexpr uint32_t kTimeWarpMs = 2700;
 
 // A fan: `count` headings from `first` half turns on, 0.05 half turns (0.05 pi) apart.
 struct Fan {
@@ -58,7 +52,7 @@ int SlideOut::Activate(Ball* ball) {
         case SlideKind::Blast:
             dead = true;
             AppendShot(new (std::nothrow) DeathRing(x, y, kBlastRingRadius));
-            soundPlayer.Play(kBlastSound, kBlastPriority, kBlastMs);
+            soundPlayer.Play(kBlastSound);
             return 1;
         case SlideKind::Barrier:
             slideKind = SlideKind::ActiveBarrier;
@@ -97,7 +91,7 @@ int SlideOut::Activate(Ball* ball) {
         case SlideKind::TimeWarp:
             slideKind = SlideKind::ActiveTimeWarp;
             ++timeWarpCount;
-            soundPlayer.Play(kTimeWarpSound, kTimeWarpPriority, kTimeWarpMs);
+            soundPlayer.Play(kTimeWarpSound);
             return 1;
         default:  // a standing panel lets the ball fly on
             return 0;

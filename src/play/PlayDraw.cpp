@@ -142,9 +142,9 @@ void PlayMode::DrawHud(DrawContext& dc) {
              kPaleRed, DT_CENTER);
     }
 
-    if (pendingShotCount >= 0 && (ball == nullptr || ShotKindFromCode(ball->GetKind()) != ShotKind::Normal) &&
-        pendingShotKind >= 0 && pendingShotKind < kShotKindNameCount) {
-        std::snprintf(text, sizeof text, "%s: %d", ShotKindNames[pendingShotKind],
+    if (pendingShotCount >= 0 &&
+        (ball == nullptr || ShotKindFromCode(ball->GetKind()) != ShotKind::Normal)) {
+        std::snprintf(text, sizeof text, "%s: %d", ShotKindName(pendingShotKind),
                       pendingShotCount + 1);
         Text(dc, FontLarge, text, Rect{0, 496, 288, 544}, kPaleCyan, DT_CENTER);
     }

@@ -49,8 +49,8 @@ intptr_t PlayMode::HandleMessage(Window& window, uint32_t message, uintptr_t wPa
             const int mouseX = CapturedCoordinate(LowWord(uintptr_t(lParam)));
             const int mouseY = CapturedCoordinate(HighWord(uintptr_t(lParam)));
             if (ball == nullptr || ball->released != 0 || dragAnchorX == kNoDrag) break;
-            ball->x = float(mouseX - dragAnchorX + int(kRestX));
-            ball->y = float(mouseY - dragAnchorY) + kSlingshotLine;
+            ball->x = float(mouseX - dragAnchorX + int(kSlingshotRestX));
+            ball->y = float(mouseY - dragAnchorY) + kSlingshotLineY;
             if (ball->y < kHighestPull) ball->y = kHighestPull;
             break;
         }
@@ -84,7 +84,7 @@ void PlayMode::TypeInitial(uintptr_t key) {
         screen = kScreenTitle;
         screenTime = 0;
         dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
-        soundPlayer.Play(145, 5, 12000);
+        soundPlayer.Play(kTitleTuneSound);
     } else if (length < 3) {
         // The key's code stands as the character: letters come out upper case.
         initials[length] = char(key);

@@ -42,7 +42,7 @@ PlayMode::PlayMode(uint32_t kindCode, const char* name) : GameMode(kindCode, nam
     CreateSparkPools(SparkPoolPens{penRed, penGreen, penOrange, penWhite, penBlue});
     paused = 0;
     stepFrames = 0;
-    soundPlayer.Play(145, 5, 12000);
+    soundPlayer.Play(kTitleTuneSound);
     LoadHighScores(highScores);
 }
 

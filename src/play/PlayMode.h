@@ -16,9 +16,7 @@ constexpr int kScreenPlaying = 1;
 constexpr int kScreenGameOver = 2;
 constexpr int kScreenEntry = 4;
 
-// The slingshot's rest point and line.
-constexpr float kRestX = 144.0f;
-constexpr float kSlingshotLine = 0.8f * 576.0f;  // 460.8
+// dragAnchorX while no drag is in progress.
 constexpr int kNoDrag = -10000;
 
 class PlayMode : public GameMode {

@@ -42,11 +42,11 @@ int PlayMode::Update() {
         if (madeHighScore) {
             screen = kScreenEntry;
             initials[0] = initials[1] = initials[2] = initials[3] = '\0';
-            soundPlayer.Play(162, 5, 2000);
+            soundPlayer.Play(kHighScoreSound);
         } else {
             screen = kScreenTitle;
             dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
-            soundPlayer.Play(145, 5, 12000);
+            soundPlayer.Play(kTitleTuneSound);
         }
     }
 
@@ -58,10 +58,10 @@ int PlayMode::Update() {
     for (auto* object = static_cast<GameObject*>(targetList.First()); object != nullptr;
          object = static_cast<GameObject*>(targetList.Next())) {
         object->Update(1.0f);
-        if (IsTarget(*object) && object->y >= kSlingshotLine && screen == kScreenPlaying) {
+        if (IsTarget(*object) && object->y >= kSlingshotLineY && screen == kScreenPlaying) {
             screen = kScreenGameOver;
             screenTime = 0;
-            soundPlayer.Play(157, 5, 4000);
+            soundPlayer.Play(kGameOverSound);
             madeHighScore = 0;
             for (const HighScoreEntry& entry : highScores) {
                 if (score > entry.score) madeHighScore = 1;
@@ -119,7 +119,7 @@ int PlayMode::Update() {
         const int shotKind = Random() % 7;
         const int side = Random() % 2;
         targetList.Add(new PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
-        soundPlayer.Play(167, 4, 160);
+        soundPlayer.Play(kCapsuleEntersSound);
     }
 
     if (playClock % 2000 == 1000 && timeStopCount == 0) {
@@ -135,7 +135,7 @@ int PlayMode::Update() {
         const float y = float(Random() % 200 + 100);
         const int side = Random() % 2;
         targetList.Add(new SlideOut(2 * side - 1, y, slideKind));
-        soundPlayer.Play(168, 4, 800);
+        soundPlayer.Play(kSlideOutEntersSound);
     }
     return 1;
 }

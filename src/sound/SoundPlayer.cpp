@@ -7,15 +7,6 @@
 
 SoundPlayer soundPlayer;
 
-namespace {
-
-constexpr int kFirstHitClip = 173;
-constexpr int kHitClipCount = 3;
-constexpr int32_t kHitPriority = 2;
-constexpr uint32_t kHitBusyMs = 800;
-
-}  // namespace
-
 bool SoundPlayer::IsBusy(uint32_t now) const {
     // Time since the last sound began, in wrapping arithmetic: right across the clock's wrap.
     const uint32_t startedAt = busyUntil - busyFor_;
@@ -39,6 +30,5 @@ void SoundPlayer::Stop() {
 }
 
 void PlayHitSound() {
-    const int clip = kFirstHitClip + Random() % kHitClipCount;
-    soundPlayer.Play(clip, kHitPriority, kHitBusyMs);
+    soundPlayer.Play(kHitSoundIds[Random() % 3], kHitSoundPriority, kHitSoundMs);
 }

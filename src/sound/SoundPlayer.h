@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "sound/GameSounds.h"
+
 class AudioDevice;
 
 class SoundPlayer {
@@ -17,6 +19,7 @@ public:
     // below the last sound's and that one is still busy. The clip then counts as busy for
     // durationMs from the clock read after starting it.
     void Play(int id, int32_t newPriority, uint32_t durationMs);
+    void Play(const SoundEffect& sound) { Play(sound.id, sound.priority, sound.durationMs); }
     // Stops whatever plays and frees the channel at once, whether or not sound is on.
     void Stop();
 

@@ -42,8 +42,8 @@ void AutoPlayer::Aim(const PlayMode& play) {
     const GameObject* target = LowestTarget();
     double dx = 0, dy = -1;
     if (target != nullptr) {
-        dx = double(target->x) - kRestX;
-        dy = double(target->y) - kSlingshotLine;
+        dx = double(target->x) - kSlingshotRestX;
+        dy = double(target->y) - kSlingshotLineY;
         if (dy > -40) dy = -40;  // never aim sideways or down
     } else {
         // Nothing to hit yet: vary the idle shots a little, deterministically.
