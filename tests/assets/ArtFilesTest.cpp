@@ -1,0 +1,292 @@
+// The generated bitmaps: the names the game asks for, a format its loader reads, sizes that
+// fit the objects' dirty boxes, transparent borders, and a background that tiles.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+
+#include "ArtCatalog.h"
+#include "platform/BitmapDecoder.h"
+
+namespace {
+
+const std::vector<ArtFile>& Art() {
+    static const std::vector<ArtFile> art = PaintAllArt();
+    return art;
+}
+
+uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) {
+    return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) |
+           (uint32_t(b[at + 3]) << 24);
+}
+uint16_t ReadU16(const std::vector<uint8_t>& b, size_t at) {
+    return uint16_t(b[at] | (b[at + 1] << 8));
+}
+
+std::set<std::string> RequestedNames() {
+    std::set<std::string> names = {"absBack.bmp",     "absTitle.bmp",    "smoke.bmp",
+                                   "shot.bmp",        "shot-pellet.bmp", "shot-fragment.bmp",
+                                   "shot-frag.bmp",   "shot-explo.bmp",  "shot-nuke.bmp",
+                                   "shot-freeze.bmp", "shot-massive.bmp"};
+    // Gem strips: the rows of the gem art table, three frames each.
+    const char* strips[] = {"gemA", "gemGrB", "gemBlC", "gemB", "gemGrC", "gemBlD",
+                            "gemC", "gemGrE", "gemBlF", "gemD", "gemGrA", "gemBlB",
+                            "gemE", "gemGrF", "gemBlA", "gemF", "gemGrD", "gemBlE"};
+    for (const char* strip : strips) {
+        for (int frame = 0; frame < 3; ++frame) {
+            names.insert(std::string(strip) + std::to_string(frame) + ".bmp");
+        }
+    }
+    for (const char* strip : {"gemBIG", "gemGrBIG", "gemBlBIG"}) {
+        for (int frame = 0; frame < 6; ++frame) {
+            names.insert(std::string(strip) + std::to_string(frame) + ".bmp");
+        }
+    }
+    return names;
+}
+
+// The largest sprite each kind of object can draw without leaving its dirty box, which
+// spans 24 pixels for a gem, 64 for a big gem and 20 for a shot, a pixel to spare.
+int SizeLimit(const std::string& name) {
+    if (name.find("BIG") != std::string::npos) {
+        return 62;
+    }
+    if (name.rfind("gem", 0) == 0) {
+        return 22;
+    }
+    if (name.rfind("shot", 0) == 0) {
+        return 18;
+    }
+    return 288;
+}
+
+bool IsSprite(const std::string& name) { return name != "absBack.bmp" && name != "absTitle.bmp"; }
+
+bool BorderIsBlack(const Surface& p) {
+    for (int x = 0; x < p.Width(); ++x) {
+        if (p.At(x, 0) != 0 || p.At(x, p.Height() - 1) != 0) {
+            return false;
+        }
+    }
+    for (int y = 0; y < p.Height(); ++y) {
+        if (p.At(0, y) != 0 || p.At(p.Width() - 1, y) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int ChannelDistance(Pixel a, Pixel b) {
+    return std::abs(int(PixelRed(a)) - int(PixelRed(b))) +
+           std::abs(int(PixelGreen(a)) - int(PixelGreen(b))) +
+           std::abs(int(PixelBlue(a)) - int(PixelBlue(b)));
+}
+
+const ArtFile& Find(const std::string& name) {
+    for (const ArtFile& file : Art()) {
+        if (file.name == name) {
+            return file;
+        }
+    }
+    throw std::runtime_error("no art named " + name);
+}
+
+}  // namespace
+
+TEST(ArtFiles, AreExactlyTheFilesTheGameRequests) {
+    std::set<std::string> painted;
+    for (const ArtFile& file : Art()) {
+        EXPECT_TRUE(painted.insert(file.name).second) << "painted twice: " << file.name;
+    }
+    EXPECT_EQ(painted, RequestedNames());
+    EXPECT_EQ(Art().size(), 83u);
+}
+
+TEST(ArtFiles, PaintingIsDeterministic) {
+    const std::vector<ArtFile> again = PaintAllArt();
+    ASSERT_EQ(again.size(), Art().size());
+    for (size_t i = 0; i < again.size(); ++i) {
+        EXPECT_EQ(EncodeArtFile(again[i]), EncodeArtFile(Art()[i])) << again[i].name;
+    }
+}
+
+TEST(ArtFiles, HeadersAreTheSubsetTheLoaderReads) {
+    bool sawIndexed = false;
+    bool sawRgb = false;
+    for (const ArtFile& file : Art()) {
+        SCOPED_TRACE(file.name);
+        const std::vector<uint8_t> bytes = EncodeArtFile(file);
+        ASSERT_GT(bytes.size(), 54u);
+        EXPECT_EQ(bytes[0], 'B');
+        EXPECT_EQ(bytes[1], 'M');
+        EXPECT_EQ(ReadU32(bytes, 2), bytes.size());
+        EXPECT_EQ(ReadU16(bytes, 6), 0);
+        EXPECT_EQ(ReadU16(bytes, 8), 0);
+        EXPECT_EQ(ReadU32(bytes, 14), 40u);
+        const int32_t width = int32_t(ReadU32(bytes, 18));
+        const int32_t height = int32_t(ReadU32(bytes, 22));
+        EXPECT_EQ(width, file.picture.Width());
+        EXPECT_EQ(height, file.picture.Height());  // positive: bottom-up
+        EXPECT_EQ(ReadU16(bytes, 26), 1);
+        EXPECT_EQ(ReadU32(bytes, 30), 0u);  // uncompressed
+        const uint16_t bits = ReadU16(bytes, 28);
+        const uint32_t colours = ReadU32(bytes, 46);
+        const uint32_t rowBytes = (uint32_t(width) * bits / 8 + 3) & ~3u;
+        if (file.depth == BmpDepth::Indexed8) {
+            sawIndexed = true;
+            EXPECT_EQ(bits, 8);
+            EXPECT_GE(colours, 1u);
+            EXPECT_LE(colours, 256u);
+            EXPECT_EQ(bytes.size(), 54u + colours * 4 + rowBytes * uint32_t(height));
+            // Every index points into the table.
+            for (size_t i = 54 + colours * 4; i < bytes.size(); ++i) {
+                const size_t column = (i - 54 - colours * 4) % rowBytes;
+                if (column < size_t(width)) {
+                    ASSERT_LT(bytes[i], colours);
+                }
+            }
+        } else {
+            sawRgb = true;
+            EXPECT_EQ(bits, 24);
+            EXPECT_EQ(colours, 0u);
+            EXPECT_EQ(bytes.size(), 54u + rowBytes * uint32_t(height));
+        }
+        EXPECT_EQ(ReadU32(bytes, 10), bytes.size() - rowBytes * uint32_t(height));
+    }
+    EXPECT_TRUE(sawIndexed);
+    EXPECT_TRUE(sawRgb);
+}
+
+TEST(ArtFiles, DecodeToThePaintedPixelsWithTransparencyKept) {
+    for (const ArtFile& file : Art()) {
+        SCOPED_TRACE(file.name);
+        const std::vector<uint8_t> bytes = EncodeArtFile(file);
+        const std::optional<Surface> decoded =
+            DecodeDib(std::span<const uint8_t>(bytes).subspan(kFileHeaderSize));
+        ASSERT_TRUE(decoded.has_value());
+        ASSERT_EQ(decoded->Width(), file.picture.Width());
+        ASSERT_EQ(decoded->Height(), file.picture.Height());
+        int worst = 0;
+        for (int y = 0; y < decoded->Height(); ++y) {
+            for (int x = 0; x < decoded->Width(); ++x) {
+                const Pixel painted = file.picture.At(x, y);
+                const Pixel stored = decoded->At(x, y);
+                // Black stays black and nothing else turns black: transparency is exact.
+                ASSERT_EQ(painted == 0, stored == 0) << x << "," << y;
+                worst = std::max(worst, ChannelDistance(painted, stored));
+            }
+        }
+        // Palette reduction may shift colours a little, never change them.
+        EXPECT_LE(worst, file.depth == BmpDepth::Rgb24 ? 0 : 60);
+    }
+}
+
+TEST(ArtFiles, SpritesFitTheirDirtyBoxesWithTransparentBorders) {
+    for (const ArtFile& file : Art()) {
+        SCOPED_TRACE(file.name);
+        const Surface& p = file.picture;
+        EXPECT_LE(p.Width(), SizeLimit(file.name));
+        EXPECT_LE(p.Height(), SizeLimit(file.name));
+        if (!IsSprite(file.name)) {
+            continue;
+        }
+        EXPECT_GE(p.Width(), 8);
+        EXPECT_TRUE(BorderIsBlack(p));
+        EXPECT_NE(p.At(p.Width() / 2, p.Height() / 2), 0u) << "the centre is empty";
+    }
+}
+
+TEST(ArtFiles, SizesAreTheChosenOnes) {
+    EXPECT_EQ(Find("gemA0.bmp").picture.Width(), 22);
+    EXPECT_EQ(Find("gemGrF2.bmp").picture.Height(), 22);
+    EXPECT_EQ(Find("gemBlBIG5.bmp").picture.Width(), 60);
+    EXPECT_EQ(Find("shot-massive.bmp").picture.Width(), 16);
+    EXPECT_EQ(Find("shot-pellet.bmp").picture.Width(), 8);
+    EXPECT_EQ(Find("smoke.bmp").picture.Width(), 30);
+    EXPECT_EQ(Find("absTitle.bmp").picture.Width(), 288);
+    EXPECT_EQ(Find("absTitle.bmp").picture.Height(), 190);
+    EXPECT_EQ(Find("absBack.bmp").picture.Width(), 64);
+}
+
+TEST(ArtFiles, AnimationFramesDiffer) {
+    for (const ArtFile& file : Art()) {
+        const size_t digit = file.name.find_first_of("0123456789");
+        if (digit == std::string::npos || file.name[digit] != '0') {
+            continue;
+        }
+        const std::string next = file.name.substr(0, digit) + "1.bmp";
+        EXPECT_NE(HashPixels(file.picture), HashPixels(Find(next).picture)) << file.name;
+    }
+}
+
+TEST(ArtFiles, FamiliesHaveTheirOwnColours) {
+    // Summed over the first frame, the plain gems lean red, "Gr" green and "Bl" blue.
+    const std::map<std::string, int> dominant = {{"gemA0.bmp", 0},     {"gemGrA0.bmp", 1},
+                                                 {"gemBlA0.bmp", 2},   {"gemBIG0.bmp", 0},
+                                                 {"gemGrBIG0.bmp", 1}, {"gemBlBIG0.bmp", 2}};
+    for (const auto& [name, channel] : dominant) {
+        long long sums[3] = {0, 0, 0};
+        for (Pixel p : Find(name).picture.Pixels()) {
+            sums[0] += PixelRed(p);
+            sums[1] += PixelGreen(p);
+            sums[2] += PixelBlue(p);
+        }
+        EXPECT_EQ(std::max_element(sums, sums + 3) - sums, channel) << name;
+    }
+}
+
+TEST(ArtFiles, BackgroundHasNoBlackAndTilesSeamlessly) {
+    const Surface& tile = Find("absBack.bmp").picture;
+    for (Pixel p : tile.Pixels()) {
+        ASSERT_NE(p, 0u);
+    }
+    // Seamless: the step from the last column to the first (and the last row to the first)
+    // is no bigger on average than the steps between neighbouring columns (rows) inside.
+    const int w = tile.Width();
+    const int h = tile.Height();
+    auto columnStep = [&](int x) {
+        int sum = 0;
+        for (int y = 0; y < h; ++y) {
+            sum += ChannelDistance(tile.At(x, y), tile.At((x + 1) % w, y));
+        }
+        return sum;
+    };
+    auto rowStep = [&](int y) {
+        int sum = 0;
+        for (int x = 0; x < w; ++x) {
+            sum += ChannelDistance(tile.At(x, y), tile.At(x, (y + 1) % h));
+        }
+        return sum;
+    };
+    int largestColumnStep = 0;
+    int largestRowStep = 0;
+    for (int i = 0; i + 1 < w; ++i) {
+        largestColumnStep = std::max(largestColumnStep, columnStep(i));
+    }
+    for (int i = 0; i + 1 < h; ++i) {
+        largestRowStep = std::max(largestRowStep, rowStep(i));
+    }
+    EXPECT_LE(columnStep(w - 1), largestColumnStep);
+    EXPECT_LE(rowStep(h - 1), largestRowStep);
+    // Dark enough for the gems to stand out.
+    long long brightness = 0;
+    for (Pixel p : tile.Pixels()) {
+        brightness += PixelRed(p) + PixelGreen(p) + PixelBlue(p);
+    }
+    EXPECT_LT(brightness / (3 * tile.Width() * tile.Height()), 60);
+}
+
+TEST(ArtFiles, TitleIsOnBlackWithTheNameLit) {
+    const Surface& title = Find("absTitle.bmp").picture;
+    EXPECT_TRUE(BorderIsBlack(title));
+    int lit = 0;
+    for (Pixel p : title.Pixels()) {
+        lit += p != 0;
+    }
+    // Letters and stones cover a fair part of the picture, but most of it stays see-through.
+    EXPECT_GT(lit, title.Width() * title.Height() / 8);
+    EXPECT_LT(lit, title.Width() * title.Height() / 2);
+}

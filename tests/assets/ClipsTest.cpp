@@ -1,0 +1,176 @@
+// The sound clips: the ids, rates and lengths of the sound table, clean levels, quiet ends,
+// and the WAVE files and icons as the game finds them in its resources.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "ClipCatalog.h"
+#include "WaveWriter.h"
+#include "app/IconResources.h"
+#include "sound/WaveResources.h"
+
+namespace {
+
+struct Expected {
+    int id;
+    uint32_t rate;
+    uint32_t hundredths;  // length in seconds x 100
+};
+
+// The sound table of the game.
+constexpr Expected kTable[] = {
+    {145, 11025, 1449}, {156, 44100, 25}, {157, 22050, 400}, {158, 22050, 210},
+    {159, 22050, 326},  {160, 22050, 30}, {161, 8000, 32},   {162, 22050, 187},
+    {164, 11025, 281},  {166, 22050, 35}, {167, 22050, 89},  {168, 11025, 82},
+    {169, 11025, 307},  {173, 8000, 103}, {174, 8000, 111},  {175, 8000, 100},
+};
+
+// round(rate x seconds), halves rounded up (22050 x 0.35 = 7717.5 gives 7718).
+size_t ExpectedLength(const Expected& e) { return (size_t(e.rate) * e.hundredths + 50) / 100; }
+
+const std::vector<Clip>& Clips() {
+    static const std::vector<Clip> clips = RenderAllClips();
+    return clips;
+}
+
+const Clip* FindClip(int id) {
+    for (const Clip& clip : Clips()) {
+        if (clip.id == id) {
+            return &clip;
+        }
+    }
+    return nullptr;
+}
+
+int Distance(uint8_t sample) { return std::abs(int(sample) - 128); }
+
+uint32_t U32(std::span<const uint8_t> b, size_t at) {
+    return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) |
+           (uint32_t(b[at + 3]) << 24);
+}
+uint16_t U16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] | (b[at + 1] << 8)); }
+
+}  // namespace
+
+TEST(Clips, MatchTheSoundTable) {
+    ASSERT_EQ(Clips().size(), std::size(kTable));
+    for (const Expected& e : kTable) {
+        SCOPED_TRACE(e.id);
+        const Clip* clip = FindClip(e.id);
+        ASSERT_NE(clip, nullptr);
+        EXPECT_EQ(clip->sampleRate, e.rate);
+        EXPECT_EQ(clip->samples.size(), ExpectedLength(e));
+    }
+}
+
+TEST(Clips, RenderingIsDeterministic) {
+    const std::vector<Clip> again = RenderAllClips();
+    ASSERT_EQ(again.size(), Clips().size());
+    for (size_t i = 0; i < again.size(); ++i) {
+        EXPECT_EQ(again[i].samples, Clips()[i].samples) << again[i].id;
+    }
+}
+
+TEST(Clips, StayBelowFullScaleAndAreNotSilent) {
+    for (const Clip& clip : Clips()) {
+        SCOPED_TRACE(clip.id);
+        int peak = 0;
+        for (uint8_t s : clip.samples) {
+            peak = std::max(peak, Distance(s));
+        }
+        EXPECT_LE(peak, 120);
+        EXPECT_GE(peak, 60) << "too quiet";
+    }
+}
+
+TEST(Clips, StartAndEndNearSilence) {
+    for (const Clip& clip : Clips()) {
+        SCOPED_TRACE(clip.id);
+        const std::vector<uint8_t>& s = clip.samples;
+        EXPECT_LE(Distance(s.front()), 1);
+        EXPECT_LE(Distance(s.back()), 1);
+        const size_t halfMs = clip.sampleRate / 2000;
+        const size_t threeMs = clip.sampleRate * 3 / 1000;
+        for (size_t i = 0; i < halfMs; ++i) {
+            EXPECT_LE(Distance(s[i]), 8) << "sample " << i;
+        }
+        for (size_t i = s.size() - threeMs; i < s.size(); ++i) {
+            EXPECT_LE(Distance(s[i]), 8) << "sample " << i;
+        }
+    }
+}
+
+TEST(Clips, HaveNoLastingOffset) {
+    // A clip's average sits at the silence level, so starting or cutting it never thumps.
+    for (const Clip& clip : Clips()) {
+        long long sum = 0;
+        for (uint8_t s : clip.samples) {
+            sum += int(s) - 128;
+        }
+        EXPECT_LE(std::llabs(sum) / (long long)clip.samples.size(), 2) << clip.id;
+    }
+}
+
+TEST(WaveResources, HoldEveryClipAsAPcmWaveFile) {
+    for (const Expected& e : kTable) {
+        SCOPED_TRACE(e.id);
+        const std::span<const uint8_t> wave = FindWaveResource(e.id);
+        ASSERT_GE(wave.size(), 44u);
+        EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4), "RIFF");
+        EXPECT_EQ(U32(wave, 4), wave.size() - 8);
+        EXPECT_EQ(std::string(wave.begin() + 8, wave.begin() + 16), "WAVEfmt ");
+        EXPECT_EQ(U32(wave, 16), 16u);
+        EXPECT_EQ(U16(wave, 20), 1);  // PCM
+        EXPECT_EQ(U16(wave, 22), 1);  // mono
+        EXPECT_EQ(U32(wave, 24), e.rate);
+        EXPECT_EQ(U32(wave, 28), e.rate);
+        EXPECT_EQ(U16(wave, 32), 1);
+        EXPECT_EQ(U16(wave, 34), 8);
+        EXPECT_EQ(std::string(wave.begin() + 36, wave.begin() + 40), "data");
+        const uint32_t dataSize = U32(wave, 40);
+        EXPECT_EQ(dataSize, ExpectedLength(e));
+        EXPECT_EQ(wave.size(), 44u + dataSize + dataSize % 2);
+    }
+}
+
+TEST(WaveResources, AreTheGeneratorsClips) {
+    for (const Clip& clip : Clips()) {
+        const std::span<const uint8_t> wave = FindWaveResource(clip.id);
+        EXPECT_TRUE(
+            std::equal(wave.begin(), wave.end(), EncodeWave(clip.sampleRate, clip.samples).begin()))
+            << clip.id;
+    }
+}
+
+TEST(WaveResources, UnknownIdsAreEmpty) {
+    for (int id : {0, -1, 144, 146, 163, 165, 170, 172, 176, 107}) {
+        EXPECT_TRUE(FindWaveResource(id).empty()) << id;
+    }
+}
+
+TEST(IconResources, AreSixteenColourIconsOfTheirSizes) {
+    for (auto [id, size] : {std::pair{107, 32}, std::pair{108, 16}}) {
+        SCOPED_TRACE(id);
+        const Surface icon = LoadIconResource(id);
+        ASSERT_EQ(icon.Width(), size);
+        ASSERT_EQ(icon.Height(), size);
+        std::set<Pixel> colours;
+        int transparent = 0;
+        for (Pixel p : icon.Pixels()) {
+            EXPECT_EQ(p >> 24, 0u);
+            colours.insert(p);
+            transparent += p == 0;
+        }
+        EXPECT_LE(colours.size(), 16u);
+        EXPECT_GE(colours.size(), 6u);
+        EXPECT_GT(transparent, size * size / 5);
+        EXPECT_NE(icon.At(size / 2, size * 2 / 5), 0u) << "the gem is missing";
+    }
+}
+
+TEST(IconResources, UnknownIdsAreEmpty) {
+    EXPECT_TRUE(LoadIconResource(109).IsEmpty());
+    EXPECT_TRUE(LoadIconResource(0).IsEmpty());
+}

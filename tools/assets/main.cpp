@@ -1,0 +1,110 @@
+// pebblor-assets: paints the game's bitmaps and synthesises its sound clips and icons.
+//   --out DIR --resources FILE.cpp   bitmaps into DIR, clips and icons as C++ source
+//   --contact-sheet FILE.png         every bitmap enlarged on one sheet, for review
+//   --wav-dir DIR                    every clip as DIR/<id>.wav, for listening
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "ArtCatalog.h"
+#include "ClipCatalog.h"
+#include "ContactSheet.h"
+#include "FileOutput.h"
+#include "IconPainter.h"
+#include "ResourceEmitter.h"
+#include "WaveWriter.h"
+#include "platform/PngWriter.h"
+
+namespace {
+
+struct Options {
+    std::string outDir;
+    std::string resources;
+    std::string contactSheet;
+    std::string wavDir;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        std::string* target = nullptr;
+        if (std::strcmp(argv[i], "--out") == 0) {
+            target = &options.outDir;
+        } else if (std::strcmp(argv[i], "--resources") == 0) {
+            target = &options.resources;
+        } else if (std::strcmp(argv[i], "--contact-sheet") == 0) {
+            target = &options.contactSheet;
+        } else if (std::strcmp(argv[i], "--wav-dir") == 0) {
+            target = &options.wavDir;
+        }
+        if (target == nullptr || i + 1 >= argc) {
+            return false;
+        }
+        *target = argv[++i];
+    }
+    const bool anything = !options.outDir.empty() || !options.resources.empty() ||
+                          !options.contactSheet.empty() || !options.wavDir.empty();
+    return anything;
+}
+
+bool Fail(const std::string& path) {
+    std::fprintf(stderr, "pebblor-assets: cannot write %s\n", path.c_str());
+    return false;
+}
+
+bool WriteArt(const Options& options) {
+    if (options.outDir.empty() && options.contactSheet.empty()) {
+        return true;
+    }
+    const std::vector<ArtFile> art = PaintAllArt();
+    if (!options.outDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(options.outDir, ignored);
+        for (const ArtFile& file : art) {
+            const std::string path = options.outDir + "/" + file.name;
+            if (!WriteFileIfChanged(path, EncodeArtFile(file))) {
+                return Fail(path);
+            }
+        }
+    }
+    if (!options.contactSheet.empty() &&
+        !WritePng(BuildContactSheet(art, PaintIcons()), options.contactSheet)) {
+        return Fail(options.contactSheet);
+    }
+    return true;
+}
+
+bool WriteSound(const Options& options) {
+    if (options.resources.empty() && options.wavDir.empty()) {
+        return true;
+    }
+    const std::vector<Clip> clips = RenderAllClips();
+    if (!options.resources.empty() &&
+        !WriteFileIfChanged(options.resources, EmitResourceSource(clips, PaintIcons()))) {
+        return Fail(options.resources);
+    }
+    if (!options.wavDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(options.wavDir, ignored);
+        for (const Clip& clip : clips) {
+            const std::string path = options.wavDir + "/" + std::to_string(clip.id) + ".wav";
+            if (!WriteFileIfChanged(path, EncodeWave(clip.sampleRate, clip.samples))) {
+                return Fail(path);
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: pebblor-assets [--out DIR] [--resources FILE.cpp]"
+                     " [--contact-sheet FILE.png] [--wav-dir DIR]\n");
+        return 2;
+    }
+    return WriteArt(options) && WriteSound(options) ? 0 : 1;
+}
