@@ -69,11 +69,3 @@ const JsonValue& StateOfStep(const std::vector<JsonValue>& dump, long step) {
     }
     throw std::runtime_error("step " + std::to_string(step) + " was not dumped");
 }
-
-const JsonValue* FirstState(const std::vector<JsonValue>& dump,
-                            const std::function<bool(const JsonValue&)>& test) {
-    for (const JsonValue& state : dump) {
-        if (test(state)) return &state;
-    }
-    return nullptr;
-}

@@ -3,19 +3,16 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/Json.h"
 
-// Object categories as the dump prints them.
-constexpr int kCategoryShot = 0;
+// Target categories as the dump prints them.
 constexpr int kCategoryGem = 1;
 constexpr int kCategoryBigGem = 2;
 constexpr int kCategoryPowerUp = 3;
 constexpr int kCategorySlideOut = 4;
-constexpr int kCategoryEffect = 5;
 
 // The objects of `list` ("targets" or "shots" of a state) with this type name.
 std::vector<JsonValue> ObjectsOfType(const JsonValue& list, const std::string& type);
@@ -37,9 +34,6 @@ bool PresentsAny(const JsonValue& state, Area area);
 
 // The dumped state of `step`; throws when it was not dumped.
 const JsonValue& StateOfStep(const std::vector<JsonValue>& dump, long step);
-// The first dumped state for which `test` holds, or null.
-const JsonValue* FirstState(const std::vector<JsonValue>& dump,
-                            const std::function<bool(const JsonValue&)>& test);
 
 // The shared random generator continued from a dumped `randomState`.
 class RandomReplay {

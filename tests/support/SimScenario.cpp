@@ -2,13 +2,28 @@
 // earlier one wrote.
 #include "support/SimScenario.h"
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include "support/SimRun.h"
 
+namespace {
+
+// Every run of a test program uses one folder; it goes when the program ends.
+struct RunFolder {
+    std::string path;
+    ~RunFolder() {
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+    }
+};
+RunFolder runFolder;
+
+}  // namespace
+
 std::vector<JsonValue> SimScenario::Run(long k, long steps) const {
-    folder_ = MakeTempFolder("scenario");
+    folder_ = runFolder.path = MakeTempFolder("scenario");
     if (!highScoreFile.empty()) {
         std::ofstream(folder_ + "/hiscores.dat", std::ios::binary) << highScoreFile;
     }
@@ -41,4 +56,10 @@ JsonValue SimScenario::FirstStateOfScreen(int screen, long steps) const {
 long SimScenario::StepScreenBegan(int screen, long steps) const {
     const JsonValue state = FirstStateOfScreen(screen, steps);
     return long(state["step"].Int() - state["screenTime"].Int());
+}
+
+SimScenario UnshotGame() {
+    SimScenario scenario;
+    scenario.script = "1 down 100 100\n1 up 100 100\n";
+    return scenario;
 }

@@ -28,3 +28,7 @@ private:
 
     mutable std::string folder_;
 };
+
+// A game started by a click at step 1, in which nobody shoots: step s runs the update that
+// ends with playClock s - 1.
+SimScenario UnshotGame();

@@ -1,0 +1,185 @@
+// A new high score through the headless runner: a game that breaks one gem with an aimed
+// shot and is then lost reaches the entry screen, the typed initials (key releases) are
+// edited and stored in the table and in hiscores.dat, and equal scores keep their place.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "support/DumpQueries.h"
+#include "support/SimScenario.h"
+
+namespace {
+
+constexpr int kTitleTune = 145;
+constexpr int kEntrySound = 162;
+constexpr int kScreenEntry = 4;
+constexpr long kLongestGame = 3500;
+constexpr long kAimStep = 300;
+constexpr long kStepsToHit = 40;  // about: 11 updates to launch, then the flight
+constexpr double kPull = 100;
+// Virtual-key codes; letters are their own codes.
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kShift = 16;
+
+struct Entry {
+    std::string initials;
+    long long score, level;
+};
+
+std::string HighScoreFile(const std::vector<Entry>& entries) {
+    std::string text;
+    for (const Entry& e : entries) {
+        text += e.initials + "\r\n" + std::to_string(e.score) + "\r\n" + std::to_string(e.level) +
+                "\r\n";
+    }
+    return text;
+}
+
+std::vector<Entry> ZeroScores() {
+    std::vector<Entry> entries;
+    for (int i = 0; i < 10; ++i) entries.push_back({"Z" + std::to_string(i), 0, 0});
+    return entries;
+}
+
+std::string Event(long step, const std::string& event) {
+    return std::to_string(step) + " " + event + "\n";
+}
+
+// A game in which one shot is aimed at the oldest gem, then nothing more is done.
+SimScenario OneGemGame(const std::vector<Entry>& table) {
+    SimScenario game;
+    game.highScoreFile = HighScoreFile(table);
+    game.script = "1 down 100 100\n1 up 100 100\n";
+    const JsonValue before = game.At(kAimStep);
+    const auto gems = TargetsOfCategory(before, kCategoryGem);
+    if (gems.empty()) throw std::runtime_error("no gem to aim at");
+    const double dx = gems[0]["x"].number - 144.0;
+    const double dy = gems[0]["y"].number + gems[0]["speed"].number * kStepsToHit - 460.8;
+    // The bands fling the ball back through the rest point, opposite to the pull.
+    const long pullX = std::lround(-dx / std::hypot(dx, dy) * kPull);
+    const long pullY = std::lround(-dy / std::hypot(dx, dy) * kPull);
+    const std::string to = std::to_string(144 + pullX) + " " + std::to_string(300 + pullY);
+    game.script += Event(kAimStep, "down 144 300") + Event(kAimStep + 1, "move " + to) +
+                   Event(kAimStep + 2, "up " + to);
+    return game;
+}
+
+// Types `keys` (key releases) on the entry screen, one every 100 steps (nothing moves
+// there meanwhile), and returns the states dumped after each.
+struct Typing {
+    std::vector<JsonValue> dump;
+    std::vector<long> keySteps;
+    const JsonValue& After(size_t key) const { return StateOfStep(dump, keySteps[key]); }
+};
+
+Typing TypeOnEntryScreen(SimScenario& game, long entryStep, const std::vector<int>& keys) {
+    Typing typing;
+    constexpr long kSpacing = 100;
+    long step = (entryStep / kSpacing + 1) * kSpacing;
+    for (int key : keys) {
+        game.script += Event(step, "keyup " + std::to_string(key));
+        typing.keySteps.push_back(step);
+        step += kSpacing;
+    }
+    typing.dump = game.Every(kSpacing, typing.keySteps.back());
+    return typing;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(HighScoreScenario, ABrokenGemThenALostGameLeadsToTheEntryScreen) {
+    const SimScenario game = OneGemGame(ZeroScores());
+    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const JsonValue last = game.At(entry - 1);
+    EXPECT_EQ(last["screen"].Int(), 2);
+    EXPECT_EQ(last["madeHighScore"].Int(), 1);
+    EXPECT_GT(last["score"].Int(), 0);
+    EXPECT_EQ(last["hitCount"].Int(), 1);
+    const JsonValue state = game.At(entry);
+    EXPECT_EQ(state["screenTime"].Int(), 0);
+    EXPECT_EQ(state["initials"].string, "");
+    EXPECT_TRUE(Played(state, kEntrySound));
+    EXPECT_EQ(state["targets"].Size(), 0u);
+    EXPECT_EQ(state["shots"].Size(), 0u);
+}
+
+TEST(HighScoreScenario, TypedInitialsGoToTheTopOfTheTableAndIntoTheFile) {
+    SimScenario game = OneGemGame(ZeroScores());
+    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const Typing typing = TypeOnEntryScreen(game, entry, {'A', 'B', kEnter});
+    EXPECT_EQ(typing.After(0)["initials"].string, "A");
+    const JsonValue& typed = typing.After(1);
+    EXPECT_EQ(typed["initials"].string, "AB");
+    const long long score = typed["score"].Int(), level = typed["level"].Int();
+
+    const JsonValue& stored = typing.After(2);
+    EXPECT_EQ(stored["screen"].Int(), 0);
+    EXPECT_EQ(stored["screenTime"].Int(), 0);
+    EXPECT_TRUE(Played(stored, kTitleTune));
+    // The new entry takes the place of the first lower one, Z0, which moves down past
+    // every entry scoring less than itself: none here, so it leaves the table.
+    std::vector<Entry> expected = {{"AB", score, level}};
+    for (int i = 1; i < 10; ++i) expected.push_back({"Z" + std::to_string(i), 0, 0});
+    const JsonValue& table = stored["highScores"];
+    ASSERT_EQ(table.Size(), 10u);
+    for (size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(table[i]["initials"].string, expected[i].initials) << "entry " << i;
+        EXPECT_EQ(table[i]["score"].Int(), expected[i].score) << "entry " << i;
+        EXPECT_EQ(table[i]["level"].Int(), expected[i].level) << "entry " << i;
+    }
+    // The entry that fell off the table is left in the play mode's own score and level.
+    EXPECT_EQ(stored["score"].Int(), 0);
+    EXPECT_EQ(stored["initials"].string, "Z0");
+    EXPECT_EQ(ReadFile(game.Folder() + "/hiscores.dat"), HighScoreFile(expected));
+}
+
+TEST(HighScoreScenario, BackspaceShiftPAndAFourthLetterWhileTyping) {
+    SimScenario game = OneGemGame(ZeroScores());
+    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const Typing typing =
+        TypeOnEntryScreen(game, entry,
+                          {kShift, kBackspace, 'A', 'P', kBackspace, 'P', kBackspace, 'B', 'C', 'D',
+                           kBackspace, kBackspace, kBackspace, kBackspace, kEnter});
+    const std::vector<std::string> initials = {"\x10", "",    "A",   "AP", "A", "AP", "A",
+                                               "AB",   "ABC", "ABC", "AB", "A", "",   ""};
+    const std::vector<int> paused = {0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (size_t key = 0; key < initials.size(); ++key) {
+        EXPECT_EQ(typing.After(key)["initials"].string, initials[key]) << "after key " << key;
+        EXPECT_EQ(typing.After(key)["paused"].Int(), paused[key]) << "after key " << key;
+        EXPECT_EQ(typing.After(key)["screen"].Int(), kScreenEntry) << "after key " << key;
+    }
+    const JsonValue& stored = typing.After(initials.size());
+    EXPECT_EQ(stored["screen"].Int(), 0);
+    EXPECT_EQ(stored["highScores"][0]["initials"].string, "-");  // Enter with nothing typed
+}
+
+TEST(HighScoreScenario, AnEqualScoreGoesBelowTheEntriesItEquals) {
+    const long long score =
+        OneGemGame(ZeroScores()).FirstStateOfScreen(kScreenEntry, kLongestGame)["score"].Int();
+    ASSERT_GT(score, 0);
+
+    std::vector<Entry> table = {{"TOP", score + 1, 9}, {"EQA", score, 8}, {"EQB", score, 7}};
+    for (int i = 3; i < 10; ++i) table.push_back({"Z" + std::to_string(i), 0, 0});
+    SimScenario game = OneGemGame(table);
+    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const Typing typing = TypeOnEntryScreen(game, entry, {'N', kEnter});
+    const JsonValue& stored = typing.After(1);
+    const JsonValue& result = stored["highScores"];
+    // N lands below both equal entries, in the place of Z3, the first lower one.
+    const std::vector<std::string> order = {"TOP", "EQA", "EQB", "N",  "Z4",
+                                            "Z5",  "Z6",  "Z7",  "Z8", "Z9"};
+    for (size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(result[i]["initials"].string, order[i]) << "entry " << i;
+    }
+    EXPECT_EQ(result[3]["score"].Int(), score);
+    EXPECT_EQ(stored["initials"].string, "Z3");
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+// Start-up and the first moments of a game through the headless runner: the title screen,
+// the default high score table, the click that starts a game, the first ball, and
+// determinism.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "support/DumpQueries.h"
+#include "support/SimScenario.h"
+
+namespace {
+
+constexpr int kTitleTune = 145;
+const std::string kClickOnTitle = "1 down 100 100\n1 up 100 100\n";
+
+TEST(StartScenario, StartUpShowsTheTitleWithTheTuneAndEmptyLists) {
+    const JsonValue state = SimScenario{}.At(1);
+    EXPECT_EQ(state["screen"].Int(), 0);
+    EXPECT_EQ(state["paused"].Int(), 0);
+    EXPECT_EQ(state["targets"].Size(), 0u);
+    EXPECT_EQ(state["shots"].Size(), 0u);
+    ASSERT_GE(state["played"].Size(), 1u);
+    EXPECT_EQ(state["played"][0].Int(), kTitleTune);
+}
+
+TEST(StartScenario, WithoutAFileTheDefaultTableHoldsScores1600To250) {
+    const JsonValue state = SimScenario{}.At(1);
+    const JsonValue& table = state["highScores"];
+    ASSERT_EQ(table.Size(), 10u);
+    for (size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(table[i]["score"].Int(), 1600 - 150 * (long long)i) << "entry " << i;
+        EXPECT_EQ(table[i]["level"].Int(), 12 - (long long)i) << "entry " << i;
+        const std::string& initials = table[i]["initials"].string;
+        ASSERT_EQ(initials.size(), 3u) << "entry " << i;
+        for (char letter : initials) {
+            EXPECT_TRUE(letter >= 'A' && letter <= 'E') << "entry " << i << ": " << initials;
+        }
+    }
+}
+
+TEST(StartScenario, AClickOnTheTitleStartsAGameWithoutADrag) {
+    SimScenario scenario;
+    scenario.script = "0 key 80   # paused before the game: the click clears it\n" + kClickOnTitle;
+    const JsonValue state = scenario.At(1);
+    EXPECT_EQ(state["screen"].Int(), 1);
+    EXPECT_EQ(state["screenTime"].Int(), 0);
+    EXPECT_EQ(state["playClock"].Int(), 0);
+    EXPECT_EQ(state["score"].Int(), 0);
+    EXPECT_EQ(state["level"].Int(), 0);
+    EXPECT_EQ(state["accuracy"].number, 0.0);
+    EXPECT_EQ(state["shotsFired"].Int(), 0);
+    EXPECT_EQ(state["paused"].Int(), 0);
+    EXPECT_EQ(state["dragAnchorX"].Int(), -10000);
+    EXPECT_EQ(state["shots"].Size(), 0u);
+}
+
+TEST(StartScenario, TheNextUpdateMakesABallAtTheRestPoint) {
+    SimScenario scenario;
+    scenario.script = kClickOnTitle;
+    const JsonValue state = scenario.At(2);
+    const auto balls = ObjectsOfType(state["shots"], "GO_BALL");
+    ASSERT_EQ(balls.size(), 1u);
+    EXPECT_EQ(balls[0]["kind"].Int(), -1);
+    EXPECT_EQ(balls[0]["loaded"].Int(), 1);
+    EXPECT_EQ(balls[0]["released"].Int(), 0);
+    EXPECT_FLOAT_EQ(float(balls[0]["x"].number), 144.0f);
+    EXPECT_FLOAT_EQ(float(balls[0]["y"].number), 460.8f);
+}
+
+TEST(StartScenario, ASecondClickStartsADragAtItsPosition) {
+    SimScenario scenario;
+    scenario.script = kClickOnTitle + "3 down 120 130\n";
+    const JsonValue state = scenario.At(3);
+    EXPECT_EQ(state["screen"].Int(), 1);
+    EXPECT_EQ(state["dragAnchorX"].Int(), 120);
+    EXPECT_EQ(state["dragAnchorY"].Int(), 130);
+}
+
+TEST(StartScenario, SameClockAndScriptGiveIdenticalDumpsAndAnotherClockAnotherSeed) {
+    SimScenario scenario;
+    scenario.script = kClickOnTitle + "40 down 144 300\n41 move 170 420\n42 up 170 420\n";
+    auto dumpText = [&](const std::vector<std::string>& arguments) {
+        scenario.arguments = arguments;
+        scenario.Every(10, 200);
+        std::ifstream in(scenario.Folder() + "/dump.jsonl", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string first = dumpText({"--clock", "4242"});
+    const std::string second = dumpText({"--clock", "4242"});
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first, second);
+
+    scenario.arguments = {"--clock", "4242"};
+    const JsonValue one = scenario.At(1);
+    scenario.arguments = {"--clock", "9999"};
+    const JsonValue other = scenario.At(1);
+    EXPECT_NE(one["gemSeed"].Int(), other["gemSeed"].Int());
+}
+
+}  // namespace
