@@ -1,13 +1,12 @@
 // Loading, saving and the default contents of the high score table.
 #include "play/HighScores.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
 #include "core/Random.h"
+#include "platform/FileReplacement.h"
 
 namespace {
 
@@ -44,10 +43,6 @@ void FillDefaultTable(HighScoreTable& table) {
     }
 }
 
-size_t WriteWhole(std::string_view bytes, std::FILE* file) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file);
-}
-
 }  // namespace
 
 void LoadHighScores(HighScoreTable& table, const char* path) {
@@ -79,22 +74,8 @@ std::string FormatHighScores(const HighScoreTable& table) {
     return text;
 }
 
-bool SaveHighScores(const HighScoreTable& table, const char* path) {
-    return SaveHighScores(table, path, WriteWhole);
-}
-
-bool SaveHighScores(const HighScoreTable& table, const char* path,
-                    const FileWriteFunction& writeBytes) {
-    const std::string text = FormatHighScores(table);
-    const std::string temporaryPath = std::string(path) + ".tmp";
-    std::FILE* file = std::fopen(temporaryPath.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool complete =
-        writeBytes(text, file) == text.size() && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    complete = std::fclose(file) == 0 && complete;
-    if (complete && std::rename(temporaryPath.c_str(), path) == 0) return true;
-    std::remove(temporaryPath.c_str());
-    return false;
+bool SaveHighScores(const HighScoreTable& table, const char* path, const FileWriter& write) {
+    return ReplaceFile(path, FormatHighScores(table), write);
 }
 
 bool ReadLine(std::FILE* file, char (&buffer)[1024]) {

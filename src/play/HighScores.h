@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileReplacement.h"
+
 struct HighScoreEntry {
     char initials[4];  // up to three characters, NUL-terminated
     int32_t score;     // in units of ten points
@@ -24,15 +26,11 @@ inline constexpr const char* kHighScoreFileName = "hiscores.dat";
 // file cannot be opened, the default table instead, its initials drawn from Random.
 void LoadHighScores(HighScoreTable& table, const char* path = kHighScoreFileName);
 
-// Writes bytes into an open file; returns how many got there.
-using FileWriteFunction = std::function<size_t(std::string_view bytes, std::FILE* file)>;
-
 // Replaces the file with the table, lines ending in CR LF. The new text goes to a temporary
 // file beside it that is renamed over the old one only once completely written and synced,
-// so a failed save leaves the old file as it was. writeBytes exists for tests.
-bool SaveHighScores(const HighScoreTable& table, const char* path = kHighScoreFileName);
-bool SaveHighScores(const HighScoreTable& table, const char* path,
-                    const FileWriteFunction& writeBytes);
+// so a failed save leaves the old file as it was. `write` exists for tests.
+bool SaveHighScores(const HighScoreTable& table, const char* path = kHighScoreFileName,
+                    const FileWriter& write = WriteWholeFile);
 
 // The file's text for the table: 30 lines, each ending in CR LF.
 std::string FormatHighScores(const HighScoreTable& table);

@@ -210,9 +210,9 @@ TEST_F(HighScoresTest, SaveThatFailsPartWayLeavesTheOldFile) {
     const std::string old = "OLD\r\n1\r\n2\r\n";
     WriteFile(old);
     for (size_t cut : {size_t(0), size_t(1), size_t(40)}) {
-        const auto failAfterCut = [cut](std::string_view bytes, std::FILE* file) {
+        const auto failAfterCut = [cut](int fd, std::string_view bytes) {
             const size_t n = std::min(cut, bytes.size());
-            return std::fwrite(bytes.data(), 1, n, file);
+            return WriteWholeFile(fd, bytes.substr(0, n)) && n == bytes.size();
         };
         EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str(), failAfterCut)) << cut;
         EXPECT_EQ(ReadFile(), old) << cut;
