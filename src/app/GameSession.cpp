@@ -17,6 +17,7 @@ GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& setti
     CreateFonts();
     LoadSoundSetting();
     ApplySoundSetting();
+    ApplyDisplayScaleMenu();
     frameDriver = new FrameDriver(window);
 }
 

@@ -10,6 +10,7 @@ SettingStore* settingStore = nullptr;
 
 const char* const kSettingsKey = "Software\\Zorvane";
 const char* const kSoundSettingName = "PebblorSoundSetting";
+const char* const kDisplayScaleSettingName = "PebblorDisplayScale";
 
 namespace {
 
@@ -25,13 +26,46 @@ void ShowAbout(Window& window) {
                         kAboutText);
 }
 
+std::string DisplayScaleItemText(int scale, bool current) {
+    // The bullet (Windows-1252) marks the size in use.
+    return std::string(current ? "\x95 " : "") + "Window Size " + std::to_string(scale) + "x";
+}
+
+void ChooseDisplayScale(Window& window, int scale) {
+    window.SetDisplayScale(scale);
+    if (settingStore != nullptr) {
+        settingStore->Write(kSettingsKey, kDisplayScaleSettingName,
+                            std::to_string(window.DisplayScale()));
+    }
+    ApplyDisplayScaleMenu();
+}
+
 }  // namespace
 
 std::string MainWindowTitle() { return std::string("Pebblor   by ") + kCredit; }
 
 std::vector<Menu> MainMenus() {
-    return {Menu{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}},
-            Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
+    Menu options{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}};
+    for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
+        options.items.push_back(
+            MenuItem{DisplayScaleItemText(scale, false), IDM_DISPLAY_SCALE + scale});
+    }
+    return {options, Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
+}
+
+int StoredDisplayScale(SettingStore& settings) {
+    std::string value;
+    if (!settings.Read(kSettingsKey, kDisplayScaleSettingName, value)) return 0;
+    if (value.size() != 1 || value[0] < '1' || value[0] > '0' + kMaxDisplayScale) return 0;
+    return value[0] - '0';
+}
+
+void ApplyDisplayScaleMenu() {
+    if (mainWindow == nullptr) return;
+    for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
+        mainWindow->SetMenuItemText(IDM_DISPLAY_SCALE + scale,
+                                    DisplayScaleItemText(scale, scale == mainWindow->DisplayScale()));
+    }
 }
 
 void CreateFonts() {
@@ -77,7 +111,13 @@ intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam,
             soundPlayer.enabled = !soundPlayer.enabled;
             ApplySoundSetting();
             return 0;
-        default:
+        default: {
+            const int scale = int(LowWord(wParam)) - IDM_DISPLAY_SCALE;
+            if (scale >= 1 && scale <= kMaxDisplayScale) {
+                ChooseDisplayScale(window, scale);
+                return 0;
+            }
             return DefWindowProc(window, message, wParam, lParam);
+        }
     }
 }

@@ -15,6 +15,7 @@ extern SettingStore* settingStore;
 
 extern const char* const kSettingsKey;
 extern const char* const kSoundSettingName;
+extern const char* const kDisplayScaleSettingName;
 
 std::string MainWindowTitle();
 // The menu bar; the sound item's text is set by ApplySoundSetting.
@@ -22,6 +23,12 @@ std::vector<Menu> MainMenus();
 
 void CreateFonts();
 void DeleteFonts();
+
+// The window size the player chose last (1 to 3), or 0 when none is stored: the largest
+// that fits the screen is then used.
+int StoredDisplayScale(SettingStore& settings);
+// Marks the current window size in the Options menu.
+void ApplyDisplayScaleMenu();
 
 // Sound is on unless the stored value exists and does not begin with 'Y'.
 void LoadSoundSetting();

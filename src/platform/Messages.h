@@ -33,6 +33,8 @@ constexpr uintptr_t MK_LBUTTON = 0x0001;
 constexpr int IDM_ABOUT = 104;
 constexpr int IDM_EXIT = 105;
 constexpr int IDM_SOUND = 32773;
+// Window sizes: IDM_DISPLAY_SCALE + scale, for scales 1 to 3.
+constexpr int IDM_DISPLAY_SCALE = 32780;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
@@ -69,7 +71,9 @@ constexpr uint32_t VK_DECIMAL = 0x6E;
 constexpr uint32_t VK_DIVIDE = 0x6F;
 constexpr uint32_t VK_F1 = 0x70;  // to VK_F24 = 0x87
 constexpr uint32_t VK_F6 = 0x75;
+constexpr uint32_t VK_F10 = 0x79;
 constexpr uint32_t VK_F12 = 0x7B;
+constexpr uint32_t VK_F24 = 0x87;
 constexpr uint32_t VK_NUMLOCK = 0x90;
 constexpr uint32_t VK_SCROLL = 0x91;
 constexpr uint32_t VK_LSHIFT = 0xA0;
@@ -89,6 +93,7 @@ constexpr uint32_t VK_OEM_4 = 0xDB;       // [{
 constexpr uint32_t VK_OEM_5 = 0xDC;       // \|
 constexpr uint32_t VK_OEM_6 = 0xDD;       // ]}
 constexpr uint32_t VK_OEM_7 = 0xDE;       // '"
+constexpr uint32_t VK_OEM_102 = 0xE2;     // the extra key beside left Shift on ISO keyboards
 
 // Mouse positions travel in lParam as two 16-bit words, x low, y high.
 constexpr intptr_t MakeMouseLParam(int x, int y) {

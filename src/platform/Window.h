@@ -19,6 +19,7 @@ using WindowProcedure = intptr_t (*)(Window& window, uint32_t message, uintptr_t
 
 constexpr int kClientWidth = 288;
 constexpr int kClientHeight = 576;
+constexpr int kMaxDisplayScale = 3;
 
 struct MenuItem {
     std::string text;  // '&' marks the mnemonic letter
@@ -57,6 +58,11 @@ public:
     virtual void ReleaseCapture() = 0;
 
     virtual void SetMenuItemText(int command, const std::string& text) = 0;
+
+    // How many screen pixels show one field pixel, from 1 to kMaxDisplayScale; the window
+    // resizes to match. Only the presentation scales: the game's coordinates stay the same.
+    virtual void SetDisplayScale(int scale) = 0;
+    virtual int DisplayScale() const = 0;
 
     // Modal boxes with an OK button; they return when closed.
     virtual void ShowMessageBox(const std::string& caption, const std::string& text) = 0;

@@ -2,6 +2,7 @@
 // headless runner fill, and a record of what the game asked of it.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -30,6 +31,8 @@ public:
     bool IsCaptured() const { return captured_; }
 
     void SetMenuItemText(int command, const std::string& text) override;
+    void SetDisplayScale(int scale) override { scale_ = std::clamp(scale, 1, kMaxDisplayScale); }
+    int DisplayScale() const override { return scale_; }
     std::string MenuItemText(int command) const;
 
     // Boxes are recorded and closed at once, as if OK were pressed.
@@ -54,6 +57,7 @@ private:
     int presentCount_ = 0;
     bool captured_ = false;
     bool destroyed_ = false;
+    int scale_ = 1;
     std::map<int, std::string> menuTexts_;
     std::vector<Box> boxes_;
     std::function<void(uint32_t)> waitHook_;

@@ -1,0 +1,16 @@
+// What the desktop window is made with.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Surface.h"
+#include "platform/Window.h"
+
+struct DesktopOptions {
+    std::string title;  // Windows-1252, as all the game's text
+    std::vector<Menu> menus;
+    Surface largeIcon;  // 32 x 32; black is transparent; may be empty
+    Surface smallIcon;  // 16 x 16, used when there is no large one
+    int scale = 0;      // field pixels to display units; 0: the largest that fits
+};

@@ -1,0 +1,75 @@
+// Key message translation.
+#include "platform/sdl/KeyTranslator.h"
+
+#include <utility>
+
+namespace {
+
+constexpr uint32_t kVkF10 = VK_F1 + 9;
+
+// Bits of a key message's lParam: repeat count 1, Alt held, key was down, key goes up.
+constexpr intptr_t kRepeatCountOne = 1;
+constexpr intptr_t kContextAlt = intptr_t(1) << 29;
+constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
+constexpr intptr_t kTransitionUp = intptr_t(1) << 31;
+
+}  // namespace
+
+KeyTranslator::KeyTranslator(std::vector<uint32_t> menuMnemonics)
+    : menuMnemonics_(std::move(menuMnemonics)) {}
+
+void KeyTranslator::SwallowUntilReleased(uint32_t virtualKey) {
+    if (virtualKey < swallowed_.size()) swallowed_.set(virtualKey);
+}
+
+KeyAction KeyTranslator::Translate(const KeyEvent& event) {
+    const uint32_t key = event.virtualKey;
+    if (key == 0 || key >= swallowed_.size()) return KeyAction{};
+    if (!event.down) {
+        if (swallowed_.test(key)) {
+            swallowed_.reset(key);
+            return KeyAction{};
+        }
+        return KeyAction{KeyAction::Kind::Message, KeyMessage(event), -1};
+    }
+    if (event.repeat && swallowed_.test(key)) return KeyAction{};
+    swallowed_.reset(key);  // a fresh press starts over
+
+    if (event.alt && !event.ctrl && key == VK_RETURN) {
+        swallowed_.set(key);
+        return KeyAction{event.repeat ? KeyAction::Kind::None : KeyAction::Kind::ToggleFullscreen,
+                         Message{}, -1};
+    }
+    if (event.alt && event.slashOrQuestion) {
+        swallowed_.set(key);
+        if (event.repeat) return KeyAction{};
+        return KeyAction{KeyAction::Kind::Message, Message{WM_COMMAND, uintptr_t(IDM_ABOUT), 0},
+                         -1};
+    }
+    if (event.alt && !event.ctrl && !event.repeat) {
+        for (size_t i = 0; i < menuMnemonics_.size(); ++i) {
+            if (menuMnemonics_[i] != 0 && menuMnemonics_[i] == key) {
+                swallowed_.set(key);
+                return KeyAction{KeyAction::Kind::OpenMenu, Message{}, int(i)};
+            }
+        }
+    }
+    return KeyAction{KeyAction::Kind::Message, KeyMessage(event), -1};
+}
+
+Message KeyTranslator::KeyMessage(const KeyEvent& event) {
+    // Alt without Ctrl (AltGr types characters) and F10 give system keys.
+    const bool system =
+        event.virtualKey == kVkF10 || ((event.alt || event.virtualKey == VK_MENU) && !event.ctrl);
+    intptr_t lParam = kRepeatCountOne;
+    if (event.alt) lParam |= kContextAlt;
+    if (!event.down || event.repeat) lParam |= kPreviouslyDown;
+    if (!event.down) lParam |= kTransitionUp;
+    uint32_t message = 0;
+    if (system) {
+        message = event.down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    } else {
+        message = event.down ? WM_KEYDOWN : WM_KEYUP;
+    }
+    return Message{message, uintptr_t(event.virtualKey), lParam};
+}

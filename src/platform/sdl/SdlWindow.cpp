@@ -1,0 +1,413 @@
+// The SDL main window: presentation, event translation, the menu loop and modal boxes.
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+#include "platform/sdl/KeyMapping.h"
+#include "platform/sdl/Utf8Text.h"
+#include "platform/sdl/WindowSurfaceCopy.h"
+
+namespace {
+
+// When the display cannot tell its usable size.
+constexpr int kFallbackUsableWidth = 1024;
+constexpr int kFallbackUsableHeight = 768;
+
+// An icon surface with black as the transparent colour; null when there is none.
+SDL_Surface* MakeIconSurface(const Surface& icon) {
+    if (icon.IsEmpty()) return nullptr;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) return nullptr;
+    for (int y = 0; y < icon.Height(); ++y) {
+        auto* row = reinterpret_cast<Uint32*>(static_cast<uint8_t*>(surface->pixels) +
+                                              ptrdiff_t(y) * surface->pitch);
+        for (int x = 0; x < icon.Width(); ++x) {
+            const Pixel p = icon.At(x, y);
+            row[x] = p == 0 ? 0 : (0xFF000000u | p);
+        }
+    }
+    return surface;
+}
+
+void SetIcon(SDL_Window* window, const DesktopOptions& options) {
+    SDL_Surface* icon =
+        MakeIconSurface(options.largeIcon.IsEmpty() ? options.smallIcon : options.largeIcon);
+    if (icon == nullptr) return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
+}  // namespace
+
+std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std::string& error) {
+    SDL_Rect usable{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    const int scale = options.scale > 0 ? std::min(options.scale, kMaxDisplayScale)
+                                        : LargestFittingScale(usable.w, usable.h);
+    const PixelSize size = WindowSizeForScale(scale);
+    // Centred, but never with the menu bar above the top of the screen.
+    const int left = usable.x + std::max(0, (usable.w - size.width) / 2);
+    const int top = usable.y + std::max(0, (usable.h - size.height) / 2);
+    SDL_Window* window = SDL_CreateWindow(Utf8FromWindows1252(options.title).c_str(), left, top,
+                                          size.width, size.height, SDL_WINDOW_ALLOW_HIGHDPI);
+    if (window == nullptr) {
+        error = std::string("cannot create the window: ") + SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, scale));
+    SetIcon(window, options);
+    result->RefreshSurface();
+    if (result->surface_ == nullptr) {
+        error = std::string("the window has no surface to draw on: ") + SDL_GetError();
+        return nullptr;
+    }
+    result->RepaintAll();
+    // Keys come as key events; no text input or input method is wanted.
+    SDL_StopTextInput();
+    return result;
+}
+
+SdlWindow::SdlWindow(SDL_Window* window, const DesktopOptions& options, int scale)
+    : window_(window),
+      windowId_(SDL_GetWindowID(window)),
+      displayScale_(scale),
+      client_(kClientWidth, kClientHeight),
+      menuBar_(options.menus),
+      keys_(menuBar_.TitleMnemonics()) {
+    updateRects_.reserve(256);
+}
+
+SdlWindow::~SdlWindow() {
+    if (captured_) SDL_CaptureMouse(SDL_FALSE);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+}
+
+void SdlWindow::Post(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    queue_.push_back(Message{message, wParam, lParam});
+}
+
+bool SdlWindow::PeekMessage(Message& message) {
+    for (;;) {
+        if (!queue_.empty()) {
+            message = queue_.front();
+            queue_.pop_front();
+            return true;
+        }
+        SDL_Event event;
+        if (!SDL_PollEvent(&event)) return false;
+        HandleEvent(event);
+    }
+}
+
+void SdlWindow::WaitMessage(uint32_t timeoutMs) {
+    if (!queue_.empty()) return;
+    SDL_Event event;
+    const int timeout = int(std::min<uint32_t>(timeoutMs, INT_MAX));
+    if (SDL_WaitEventTimeout(&event, timeout) != 0) HandleEvent(event);
+}
+
+void SdlWindow::PostQuitMessage(int exitCode) { Post(WM_QUIT, uintptr_t(exitCode)); }
+
+void SdlWindow::Destroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    ReleaseCapture();
+    SDL_HideWindow(window_);
+    surface_ = nullptr;  // nothing more is shown, whatever WM_DESTROY's handling presents
+    Send(WM_DESTROY);
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+void SdlWindow::HandleEvent(const SDL_Event& event) {
+    if (destroyed_) return;
+    switch (event.type) {
+        case SDL_QUIT:
+            Post(WM_CLOSE);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.windowID == windowId_) HandleWindowEvent(event.window);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (event.key.windowID == windowId_) HandleKey(event.key);
+            break;
+        case SDL_MOUSEMOTION:
+            if (event.motion.windowID == windowId_) HandleMotion(event.motion);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.windowID == windowId_) HandleButton(event.button);
+            break;
+        default:
+            break;
+    }
+}
+
+bool SdlWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+            RepaintAll();
+            Post(WM_PAINT);
+            return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            RefreshSurface();
+            RepaintAll();
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            Post(WM_ACTIVATE, WA_ACTIVE);
+            return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            Post(WM_ACTIVATE, WA_INACTIVE);
+            return false;
+        case SDL_WINDOWEVENT_CLOSE:
+            Post(WM_CLOSE);
+            return false;
+        default:
+            return true;
+    }
+}
+
+void SdlWindow::HandleKey(const SDL_KeyboardEvent& event) {
+    KeyEvent key;
+    key.down = event.type == SDL_KEYDOWN;
+    key.repeat = event.repeat != 0;
+    key.virtualKey = VirtualKeyFor(event.keysym.scancode, event.keysym.sym);
+    key.alt = (event.keysym.mod & KMOD_ALT) != 0;
+    key.ctrl = (event.keysym.mod & KMOD_CTRL) != 0;
+    key.slashOrQuestion = IsSlashOrQuestionKey(event.keysym.scancode, event.keysym.sym);
+    const KeyAction action = keys_.Translate(key);
+    switch (action.kind) {
+        case KeyAction::Kind::Message:
+            queue_.push_back(action.message);
+            break;
+        case KeyAction::Kind::ToggleFullscreen:
+            SetFullscreen(!fullscreen_);
+            break;
+        case KeyAction::Kind::OpenMenu:
+            RunMenu(action.menuIndex, true);
+            break;
+        case KeyAction::Kind::None:
+            break;
+    }
+}
+
+void SdlWindow::HandleMotion(const SDL_MouseMotionEvent& event) {
+    const int x = ToPixels(event.x);
+    const int y = ToPixels(event.y);
+    // Outside the field the game hears of the pointer only while it holds the capture.
+    if (!captured_ && !layout_.InField(x, y)) return;
+    const FieldPoint at = layout_.ToField(x, y);
+    const uintptr_t buttons = (event.state & SDL_BUTTON_LMASK) != 0 ? MK_LBUTTON : 0;
+    Post(WM_MOUSEMOVE, buttons, MakeMouseLParam(at.x, at.y));
+}
+
+void SdlWindow::HandleButton(const SDL_MouseButtonEvent& event) {
+    if (event.button != SDL_BUTTON_LEFT) return;
+    const int x = ToPixels(event.x);
+    const int y = ToPixels(event.y);
+    const FieldPoint at = layout_.ToField(x, y);
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        swallowButtonRelease_ = false;
+        if (!captured_ && y >= 0 && y < layout_.menuHeight) {
+            const int title = menuBar_.TitleAt(x, y);
+            if (title >= 0) RunMenu(title, false);
+            return;
+        }
+        if (!captured_ && !layout_.InField(x, y)) return;
+        Post(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(at.x, at.y));
+        return;
+    }
+    if (swallowButtonRelease_) {
+        swallowButtonRelease_ = false;
+        return;
+    }
+    if (!captured_ && !layout_.InField(x, y)) return;
+    Post(WM_LBUTTONUP, 0, MakeMouseLParam(at.x, at.y));
+}
+
+void SdlWindow::RunMenu(int menu, bool byKeyboard) {
+    MenuTracker tracker(menuBar_, menu, byKeyboard);
+    openMenu_ = &tracker;
+    RepaintAll();
+    MenuTracker::Outcome outcome = MenuTracker::Outcome::Continue;
+    SDL_Event event;
+    while (outcome == MenuTracker::Outcome::Continue && SDL_WaitEvent(&event) != 0) {
+        const int shownMenu = tracker.OpenMenu();
+        const int shownItem = tracker.HighlightedItem();
+        outcome = MenuEvent(tracker, event);
+        if (outcome == MenuTracker::Outcome::Continue &&
+            (tracker.OpenMenu() != shownMenu || tracker.HighlightedItem() != shownItem)) {
+            RepaintAll();
+        }
+    }
+    openMenu_ = nullptr;
+    if (outcome == MenuTracker::Outcome::Choose) {
+        Post(WM_COMMAND, uintptr_t(tracker.ChosenCommand()));
+    }
+    RepaintAll();
+}
+
+MenuTracker::Outcome SdlWindow::MenuEvent(MenuTracker& tracker, const SDL_Event& event) {
+    using Outcome = MenuTracker::Outcome;
+    switch (event.type) {
+        case SDL_QUIT:
+            Post(WM_CLOSE);
+            return Outcome::Close;
+        case SDL_WINDOWEVENT:
+            if (event.window.windowID != windowId_) return Outcome::Continue;
+            return HandleWindowEvent(event.window) ? Outcome::Continue : Outcome::Close;
+        case SDL_MOUSEMOTION:
+            return tracker.PointerMoved(ToPixels(event.motion.x), ToPixels(event.motion.y));
+        case SDL_MOUSEBUTTONDOWN: {
+            if (event.button.button != SDL_BUTTON_LEFT) return Outcome::Continue;
+            const Outcome outcome =
+                tracker.PointerPressed(ToPixels(event.button.x), ToPixels(event.button.y));
+            // The click that closes the menu is the menu's, release included.
+            if (outcome == Outcome::Close) swallowButtonRelease_ = true;
+            return outcome;
+        }
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button != SDL_BUTTON_LEFT) return Outcome::Continue;
+            return tracker.PointerReleased(ToPixels(event.button.x), ToPixels(event.button.y));
+        case SDL_KEYDOWN: {
+            const uint32_t key = VirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym);
+            // The menu takes the key: its release must not reach the game afterwards.
+            keys_.SwallowUntilReleased(key);
+            return tracker.KeyPressed(key);
+        }
+        case SDL_KEYUP: {
+            KeyEvent release;
+            release.virtualKey = VirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym);
+            keys_.Translate(release);
+            return Outcome::Continue;
+        }
+        default:
+            return Outcome::Continue;
+    }
+}
+
+void SdlWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
+    updateRects_.clear();
+    for (const Rect& rect : rects) {
+        const Rect area = Intersect(Intersect(rect, client_.Bounds()), backBuffer.Bounds());
+        if (area.IsEmpty()) continue;
+        for (int y = area.top; y < area.bottom; ++y) {
+            std::copy(backBuffer.Row(y) + area.left, backBuffer.Row(y) + area.right,
+                      client_.Row(y) + area.left);
+        }
+        if (surface_ == nullptr) continue;
+        const Rect shown = layout_.ToWindow(area);
+        CopyScaled(surface_, client_, area, layout_.scale, shown.left, shown.top, rowBuffer_);
+        const Rect visible = Intersect(shown, Rect{0, 0, surface_->w, surface_->h});
+        if (!visible.IsEmpty()) {
+            updateRects_.push_back(
+                SDL_Rect{visible.left, visible.top, visible.Width(), visible.Height()});
+        }
+    }
+    if (surface_ != nullptr && !updateRects_.empty()) {
+        SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), int(updateRects_.size()));
+    }
+}
+
+void SdlWindow::SetCapture() {
+    captured_ = true;
+    SDL_CaptureMouse(SDL_TRUE);
+}
+
+void SdlWindow::ReleaseCapture() {
+    if (!captured_) return;
+    captured_ = false;
+    SDL_CaptureMouse(SDL_FALSE);
+}
+
+void SdlWindow::SetMenuItemText(int command, const std::string& text) {
+    if (menuBar_.SetItemText(command, text)) RepaintAll();
+}
+
+void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {
+    const std::string title = Utf8FromWindows1252(caption);
+    const std::string message = Utf8FromWindows1252(text);
+    const SDL_MessageBoxButtonData ok{
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK,
+        "OK"};
+    const SDL_MessageBoxData box{
+        SDL_MESSAGEBOX_INFORMATION, window_, title.c_str(), message.c_str(), 1, &ok, nullptr};
+    int pressed = 0;
+    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+        // No box can be shown (no X fonts, say): the text still reaches the user.
+        std::fprintf(stderr, "%s\n%s\n", title.c_str(), message.c_str());
+    }
+}
+
+void SdlWindow::ShowMessageBox(const std::string& caption, const std::string& text) {
+    ShowBox(caption, text);
+}
+
+void SdlWindow::ShowAboutBox(const std::string& caption, const std::string& heading,
+                             const std::string& text) {
+    ShowBox(caption, heading + "\n\n" + text);
+}
+
+void SdlWindow::SetDisplayScale(int scale) {
+    displayScale_ = std::clamp(scale, 1, kMaxDisplayScale);
+    if (destroyed_) return;
+    if (!fullscreen_) {
+        const PixelSize size = WindowSizeForScale(displayScale_);
+        SDL_SetWindowSize(window_, size.width, size.height);
+    }
+    RefreshSurface();
+    RepaintAll();
+}
+
+void SdlWindow::SetFullscreen(bool fullscreen) {
+    if (destroyed_ || fullscreen == fullscreen_) return;
+    if (SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        return;
+    }
+    fullscreen_ = fullscreen;
+    if (!fullscreen) {
+        const PixelSize size = WindowSizeForScale(displayScale_);
+        SDL_SetWindowSize(window_, size.width, size.height);
+    }
+    RefreshSurface();
+    RepaintAll();
+}
+
+void SdlWindow::RefreshSurface() {
+    if (window_ == nullptr) return;
+    surface_ = SDL_GetWindowSurface(window_);
+    PixelSize units;
+    SDL_GetWindowSize(window_, &units.width, &units.height);
+    PixelSize pixels = units;
+    if (surface_ != nullptr) pixels = PixelSize{surface_->w, surface_->h};
+    pixelsPerUnit_ = PixelsPerUnit(pixels, units);
+    layout_ = fullscreen_ ? FullscreenLayout(pixels)
+                          : WindowedLayout(pixels, displayScale_, pixelsPerUnit_);
+    menuBar_.SetLayout(layout_.scale, pixels.width);
+}
+
+void SdlWindow::RepaintAll() {
+    if (surface_ == nullptr) return;
+    FillBlack(surface_);
+    if (menuStrip_.Width() != layout_.window.width || menuStrip_.Height() != layout_.menuHeight) {
+        menuStrip_ = Surface(layout_.window.width, layout_.menuHeight);
+    }
+    const int openMenu = openMenu_ != nullptr ? openMenu_->OpenMenu() : -1;
+    menuBar_.DrawBar(menuStrip_, openMenu);
+    CopyScaled(surface_, menuStrip_, menuStrip_.Bounds(), 1, 0, 0, rowBuffer_);
+    CopyScaled(surface_, client_, client_.Bounds(), layout_.scale, layout_.fieldLeft,
+               layout_.fieldTop, rowBuffer_);
+    if (openMenu_ != nullptr) {
+        const Rect box = menuBar_.DropDownRect(openMenu);
+        Surface dropDown(box.Width(), box.Height());
+        menuBar_.DrawDropDown(dropDown, openMenu, openMenu_->HighlightedItem());
+        CopyScaled(surface_, dropDown, dropDown.Bounds(), 1, box.left, box.top, rowBuffer_);
+    }
+    SDL_UpdateWindowSurface(window_);
+}

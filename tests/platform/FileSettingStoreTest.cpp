@@ -1,0 +1,234 @@
+// The settings file: round trips, missing and broken files, atomic replacement, the path.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/FileSettingStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kKey = "Software\\Zorvane";
+const std::string kName = "PebblorSoundSetting";
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class FileSettingStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("pebblor-settings-" + std::to_string(getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        path = folder / "pebblor" / "settings.ini";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Entries of the settings folder other than the settings file: leftovers.
+    int Leftovers() const {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(path.parent_path())) {
+            count += entry.path() != path;
+        }
+        return count;
+    }
+
+    fs::path folder;
+    fs::path path;
+};
+
+// Restores the file size limit and SIGXFSZ whatever the test's outcome.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FileSettingStoreTest, ValuesRoundTripAndCreateTheFolder) {
+    FileSettingStore store(path.string());
+    std::string text = "unchanged";
+    EXPECT_FALSE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, "unchanged");
+    ASSERT_TRUE(store.Write(kKey, kName, "Y"));
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(ReadFile(path), "[Software\\Zorvane]\nPebblorSoundSetting=Y\n");
+
+    ASSERT_TRUE(store.Write(kKey, kName, "N"));
+    ASSERT_TRUE(store.Write(kKey, "Other", ""));
+    ASSERT_TRUE(store.Write("Software\\Else", kName, "elsewhere"));
+    FileSettingStore reopened(path.string());
+    ASSERT_TRUE(reopened.Read(kKey, kName, text));
+    EXPECT_EQ(text, "N");
+    ASSERT_TRUE(reopened.Read(kKey, "Other", text));
+    EXPECT_EQ(text, "");
+    ASSERT_TRUE(reopened.Read("Software\\Else", kName, text));
+    EXPECT_EQ(text, "elsewhere");
+    EXPECT_FALSE(reopened.Read("Software\\Missing", kName, text));
+    EXPECT_FALSE(reopened.Read(kKey, "Missing", text));
+    EXPECT_EQ(Leftovers(), 0);
+}
+
+TEST_F(FileSettingStoreTest, NamesMatchWithoutRegardToCase) {
+    FileSettingStore store(path.string());
+    ASSERT_TRUE(store.Write(kKey, kName, "Y"));
+    ASSERT_TRUE(store.Write("software\\zorvane", "PEBBLORSOUNDSETTING", "N"));
+    std::string text;
+    ASSERT_TRUE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, "N");
+    EXPECT_EQ(ReadFile(path), "[Software\\Zorvane]\nPebblorSoundSetting=N\n");
+}
+
+TEST_F(FileSettingStoreTest, AwkwardValuesAreEscapedAndAwkwardNamesRefused) {
+    FileSettingStore store(path.string());
+    const std::string awkward = std::string("a=b\nc\\n\r[x]\0end", 15);
+    ASSERT_TRUE(store.Write(kKey, kName, awkward));
+    ASSERT_TRUE(store.Write(kKey, "after", "kept"));
+    std::string text;
+    ASSERT_TRUE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, awkward);
+    ASSERT_TRUE(store.Read(kKey, "after", text));
+    EXPECT_EQ(text, "kept");
+
+    const std::string before = ReadFile(path);
+    EXPECT_FALSE(store.Write(kKey, "bad=name", "x"));
+    EXPECT_FALSE(store.Write(kKey, "bad\nname", "x"));
+    EXPECT_FALSE(store.Write(kKey, "[section", "x"));
+    EXPECT_FALSE(store.Write("Bad\nKey", kName, "x"));
+    EXPECT_FALSE(store.Write("Bad]", kName, "x"));
+    EXPECT_FALSE(store.Write("", kName, "x"));
+    EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(FileSettingStoreTest, GarbageCountsAsMissingAndIsReplacedOnWrite) {
+    fs::create_directories(path.parent_path());
+    FileSettingStore store(path.string());
+    std::string text;
+    for (const std::string& garbage :
+         {std::string("PebblorSoundSetting=Y\n"),                          // no section
+          std::string("[Software\\Zorvane]\nno equals sign\n"),            // not a value
+          std::string("[Software\\Zorvane\nPebblorSoundSetting=Y"),        // unclosed section
+          std::string("[Software\\Zorvane]\nPebblorSoundSetting=Y\\q\n"),  // bad escape
+          std::string("[Software\\Zorvane]\nPebblorSoundSetting=Y\\"),
+          std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)}) {
+        WriteFile(path, garbage);
+        EXPECT_FALSE(store.Read(kKey, kName, text)) << garbage;
+    }
+    ASSERT_TRUE(store.Write(kKey, kName, "N"));
+    ASSERT_TRUE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, "N");
+}
+
+TEST_F(FileSettingStoreTest, HandWrittenFilesWithBlankLinesAndCarriageReturnsRead) {
+    fs::create_directories(path.parent_path());
+    WriteFile(path, "\r\n[Software\\Zorvane]\r\n\r\nPebblorSoundSetting=N\r\n[Other]\r\nx=1");
+    FileSettingStore store(path.string());
+    std::string text;
+    ASSERT_TRUE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, "N");
+    ASSERT_TRUE(store.Read("Other", "x", text));
+    EXPECT_EQ(text, "1");
+}
+
+TEST_F(FileSettingStoreTest, UnreadablePathsCountAsMissing) {
+    std::string text;
+    fs::create_directories(path);  // a folder where the file should be
+    FileSettingStore folderInTheWay(path.string());
+    EXPECT_FALSE(folderInTheWay.Read(kKey, kName, text));
+    EXPECT_FALSE(folderInTheWay.Write(kKey, kName, "Y"));
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(Leftovers(), 0);
+
+    FileSettingStore nowhere("");
+    EXPECT_FALSE(nowhere.Read(kKey, kName, text));
+    EXPECT_FALSE(nowhere.Write(kKey, kName, "Y"));
+
+    // A file where the folder should be.
+    WriteFile(folder / "blocked", "");
+    FileSettingStore blocked((folder / "blocked" / "settings.ini").string());
+    EXPECT_FALSE(blocked.Write(kKey, kName, "Y"));
+}
+
+TEST_F(FileSettingStoreTest, FailedWriteLeavesTheOldFileWhole) {
+    FileSettingStore store(path.string());
+    ASSERT_TRUE(store.Write(kKey, kName, "Y"));
+    const std::string before = ReadFile(path);
+    {
+        // The new file cannot grow past 64 bytes: writing it fails half-way.
+        FileSizeLimit limit(64);
+        EXPECT_FALSE(store.Write(kKey, "Long", std::string(500, 'x')));
+    }
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(Leftovers(), 0);
+    std::string text;
+    ASSERT_TRUE(store.Read(kKey, kName, text));
+    EXPECT_EQ(text, "Y");
+    EXPECT_FALSE(store.Read(kKey, "Long", text));
+}
+
+TEST_F(FileSettingStoreTest, OversizedFilesCountAsMissing) {
+    fs::create_directories(path.parent_path());
+    WriteFile(path, "[Software\\Zorvane]\nPebblorSoundSetting=N\n" + std::string(2 << 20, '\n'));
+    FileSettingStore store(path.string());
+    std::string text;
+    EXPECT_FALSE(store.Read(kKey, kName, text));
+}
+
+TEST(DefaultSettingsPathTest, FollowsXdgConfigHomeThenHome) {
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string xdg = savedXdg != nullptr ? savedXdg : "";
+    const std::string home = savedHome != nullptr ? savedHome : "";
+
+    setenv("XDG_CONFIG_HOME", "/tmp/config-here", 1);
+    setenv("HOME", "/home/player", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/tmp/config-here/pebblor/settings.ini");
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored
+    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
+    setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
+
+    if (savedXdg != nullptr) {
+        setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+    if (savedHome != nullptr) {
+        setenv("HOME", home.c_str(), 1);
+    } else {
+        unsetenv("HOME");
+    }
+}

@@ -1,0 +1,140 @@
+// Key events to messages: system keys, accelerators, Alt+Enter and menu mnemonics.
+#include <gtest/gtest.h>
+
+#include "platform/sdl/KeyTranslator.h"
+
+namespace {
+
+constexpr intptr_t kContextAlt = intptr_t(1) << 29;
+constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
+constexpr intptr_t kTransitionUp = intptr_t(1) << 31;
+constexpr uint32_t kVkF10 = VK_F1 + 9;
+
+KeyEvent Press(uint32_t key, bool alt = false, bool ctrl = false) {
+    KeyEvent event;
+    event.down = true;
+    event.virtualKey = key;
+    event.alt = alt;
+    event.ctrl = ctrl;
+    event.slashOrQuestion = key == VK_OEM_2;
+    return event;
+}
+
+KeyEvent Repeat(uint32_t key, bool alt = false) {
+    KeyEvent event = Press(key, alt);
+    event.repeat = true;
+    return event;
+}
+
+KeyEvent Release(uint32_t key, bool alt = false) {
+    KeyEvent event = Press(key, alt);
+    event.down = false;
+    return event;
+}
+
+class KeyTranslatorTest : public ::testing::Test {
+protected:
+    // Titles "&Options" and "&Help".
+    KeyTranslator keys{{'O', 'H'}};
+
+    void ExpectMessage(const KeyEvent& event, uint32_t message, uint32_t key) {
+        const KeyAction action = keys.Translate(event);
+        ASSERT_EQ(action.kind, KeyAction::Kind::Message);
+        EXPECT_EQ(action.message.message, message);
+        EXPECT_EQ(action.message.wParam, key);
+    }
+    void ExpectNothing(const KeyEvent& event) {
+        EXPECT_EQ(keys.Translate(event).kind, KeyAction::Kind::None);
+    }
+};
+
+}  // namespace
+
+TEST_F(KeyTranslatorTest, PlainKeysGoDownRepeatAndUp) {
+    KeyAction down = keys.Translate(Press('P'));
+    ASSERT_EQ(down.kind, KeyAction::Kind::Message);
+    EXPECT_EQ(down.message.message, WM_KEYDOWN);
+    EXPECT_EQ(down.message.wParam, uintptr_t('P'));
+    EXPECT_EQ(down.message.lParam, 1);
+
+    KeyAction repeat = keys.Translate(Repeat('P'));
+    EXPECT_EQ(repeat.message.message, WM_KEYDOWN);
+    EXPECT_EQ(repeat.message.lParam, 1 | kPreviouslyDown);
+
+    KeyAction up = keys.Translate(Release('P'));
+    EXPECT_EQ(up.message.message, WM_KEYUP);
+    EXPECT_EQ(up.message.wParam, uintptr_t('P'));
+    EXPECT_EQ(up.message.lParam, 1 | kPreviouslyDown | kTransitionUp);
+}
+
+TEST_F(KeyTranslatorTest, AltAndKeysHeldWithItAreSystemKeys) {
+    ExpectMessage(Press(VK_MENU, true), WM_SYSKEYDOWN, VK_MENU);
+    const KeyAction key = keys.Translate(Press('P', true));
+    EXPECT_EQ(key.message.message, WM_SYSKEYDOWN);
+    EXPECT_EQ(key.message.lParam & kContextAlt, kContextAlt);
+    ExpectMessage(Release('P', true), WM_SYSKEYUP, 'P');
+    ExpectMessage(Release(VK_MENU, false), WM_SYSKEYUP, VK_MENU);
+    // Ctrl+Alt types characters on many layouts: ordinary keys.
+    ExpectMessage(Press('E', true, true), WM_KEYDOWN, 'E');
+    ExpectMessage(Press(kVkF10), WM_SYSKEYDOWN, kVkF10);
+    ExpectMessage(Press(VK_SHIFT), WM_KEYDOWN, VK_SHIFT);
+}
+
+TEST_F(KeyTranslatorTest, AltSlashIsTheAboutCommandAndTheSlashNeverArrives) {
+    const KeyAction command = keys.Translate(Press(VK_OEM_2, true));
+    ASSERT_EQ(command.kind, KeyAction::Kind::Message);
+    EXPECT_EQ(command.message.message, WM_COMMAND);
+    EXPECT_EQ(command.message.wParam, uintptr_t(IDM_ABOUT));
+    ExpectNothing(Repeat(VK_OEM_2, true));
+    // Alt may be let go first: the slash's release is still the accelerator's.
+    ExpectNothing(Release(VK_OEM_2, false));
+    // The next slash on its own is an ordinary key again.
+    ExpectMessage(Press(VK_OEM_2), WM_KEYDOWN, VK_OEM_2);
+    ExpectMessage(Release(VK_OEM_2), WM_KEYUP, VK_OEM_2);
+}
+
+TEST_F(KeyTranslatorTest, AltQuestionMarkOnAnotherKeyIsTheAboutCommandToo) {
+    KeyEvent question = Press(VK_OEM_MINUS, true);
+    question.slashOrQuestion = true;
+    const KeyAction command = keys.Translate(question);
+    EXPECT_EQ(command.message.message, WM_COMMAND);
+    EXPECT_EQ(command.message.wParam, uintptr_t(IDM_ABOUT));
+    ExpectNothing(Release(VK_OEM_MINUS, true));
+}
+
+TEST_F(KeyTranslatorTest, AltEnterTogglesFullscreenAndEnterNeverArrives) {
+    EXPECT_EQ(keys.Translate(Press(VK_RETURN, true)).kind, KeyAction::Kind::ToggleFullscreen);
+    ExpectNothing(Repeat(VK_RETURN, true));
+    ExpectNothing(Release(VK_RETURN, true));
+    EXPECT_EQ(keys.Translate(Press(VK_RETURN, true)).kind, KeyAction::Kind::ToggleFullscreen);
+    ExpectNothing(Release(VK_RETURN, false));
+    ExpectMessage(Press(VK_RETURN), WM_KEYDOWN, VK_RETURN);
+}
+
+TEST_F(KeyTranslatorTest, AltWithATitleLetterOpensThatMenu) {
+    const KeyAction help = keys.Translate(Press('H', true));
+    EXPECT_EQ(help.kind, KeyAction::Kind::OpenMenu);
+    EXPECT_EQ(help.menuIndex, 1);
+    ExpectNothing(Release('H', true));
+    EXPECT_EQ(keys.Translate(Press('O', true)).menuIndex, 0);
+    // Without Alt the letter is a key for the game.
+    ExpectMessage(Press('H'), WM_KEYDOWN, 'H');
+}
+
+TEST_F(KeyTranslatorTest, SwallowedKeysLoseTheirReleaseButNotTheirNextPress) {
+    keys.SwallowUntilReleased(VK_ESCAPE);
+    ExpectNothing(Repeat(VK_ESCAPE));
+    ExpectNothing(Release(VK_ESCAPE));
+    ExpectMessage(Release(VK_ESCAPE), WM_KEYUP, VK_ESCAPE);
+
+    // A release lost elsewhere leaves the mark behind; a new press clears it.
+    keys.SwallowUntilReleased('P');
+    ExpectMessage(Press('P'), WM_KEYDOWN, 'P');
+    ExpectMessage(Release('P'), WM_KEYUP, 'P');
+}
+
+TEST_F(KeyTranslatorTest, KeysWithoutVirtualKeyAreDropped) {
+    ExpectNothing(Press(0));
+    ExpectNothing(Release(0));
+    ExpectNothing(Press(0x1234));
+}
