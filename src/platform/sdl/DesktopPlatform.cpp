@@ -60,6 +60,9 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::Create(const DesktopOptions& o
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The window's pixels are copied straight to the display: a GL-backed framebuffer would
+    // only add a software renderer's work on machines without a GPU.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot start the display: ") + SDL_GetError();
         return nullptr;
