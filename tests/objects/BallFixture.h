@@ -9,21 +9,10 @@
 #include "objects/BigGem.h"
 #include "objects/Gem.h"
 #include "support/PlayfieldFixture.h"
+#include "Placement.h"
 
 class BallFixture : public PlayfieldFixture {
 protected:
-    // A ball of `kind` already flying at (x, y), appended to the shot list.
-    static Ball* AddFlyingBall(ShotKind kind, float x, float y, float vx, float vy) {
-        auto* ball = new Ball(kind);
-        ball->x = x;
-        ball->y = y;
-        ball->vx = vx;
-        ball->vy = vy;
-        ball->loaded = 0;
-        ball->released = 1;
-        shotList.Add(ball);
-        return ball;
-    }
 
     // A slingshot ball of `kind` pulled to (x, y) and let go, as the play mode releases it.
     static Ball* AddReleasedBall(ShotKind kind, float x, float y) {
@@ -37,22 +26,7 @@ protected:
         return ball;
     }
 
-    // A falling gem centred at (x, y) in the target list.
-    static Gem* AddGem(float x, float y, int level = 0) {
-        auto* gem = new Gem(level);
-        gem->x = x;
-        gem->y = y;
-        targetList.Add(gem);
-        return gem;
-    }
 
-    static BigGem* AddBigGem(float x, float y, int variant = 0) {
-        auto* bigGem = new BigGem(variant);
-        bigGem->x = x;
-        bigGem->y = y;
-        targetList.Add(bigGem);
-        return bigGem;
-    }
 
     // The play update's walk of the shot list: each object's Update, then removal of the
     // dead ones.

@@ -10,6 +10,7 @@
 #include "objects/DeathRing.h"
 #include "objects/Gem.h"
 #include "support/PlayfieldFixture.h"
+#include "Placement.h"
 
 namespace {
 
@@ -20,21 +21,7 @@ protected:
         dirtyRects.BeginFrame();
     }
 
-    static Gem* AddGem(float x, float y) {
-        auto* gem = new Gem(0);
-        gem->x = x;
-        gem->y = y;
-        targetList.Add(gem);
-        return gem;
-    }
 
-    static BigGem* AddBigGem(int kind, float x, float y) {
-        auto* bigGem = new BigGem(kind);
-        bigGem->x = x;
-        bigGem->y = y;
-        targetList.Add(bigGem);
-        return bigGem;
-    }
 
     int HitSounds() const {
         return int(std::count_if(audio.Played().begin(), audio.Played().end(),
@@ -105,7 +92,7 @@ TEST_F(DeathRingTest, AGemExactlyOnTheRadiusIsBroken) {
 }
 
 TEST_F(DeathRingTest, ABigGemInsideLosesTenHitPointsAFrameAndGoesWithSound164) {
-    BigGem* bigGem = AddBigGem(9, 150, 150);  // 23 hit points
+    BigGem* bigGem = AddBigGem(150, 150, 9);  // 23 hit points
     DeathRing ring(150, 160, 500);
     ring.Update(1.0f);
     EXPECT_EQ(bigGem->hitPoints, 23);  // radius 0 reaches 10 pixels: not yet

@@ -9,6 +9,7 @@
 #include "objects/Gem.h"
 #include "objects/Mine.h"
 #include "support/PlayfieldFixture.h"
+#include "Placement.h"
 
 namespace {
 
@@ -34,21 +35,7 @@ protected:
         dirtyRects.BeginFrame();
     }
 
-    static Gem* AddGem(float x, float y) {
-        auto* gem = new Gem(0);
-        gem->x = x;
-        gem->y = y;
-        targetList.Add(gem);
-        return gem;
-    }
 
-    static BigGem* AddBigGem(int kind, float x, float y) {
-        auto* bigGem = new BigGem(kind);
-        bigGem->x = x;
-        bigGem->y = y;
-        targetList.Add(bigGem);
-        return bigGem;
-    }
 
     int Plays(int id) const {
         return int(std::count(audio.Played().begin(), audio.Played().end(), id));
@@ -160,7 +147,7 @@ TEST_F(MineTest, AGemAlreadyMarkedDeadStillSpendsIt) {
 }
 
 TEST_F(MineTest, ABigGemLosesTenHitPointsAndSpendsTheMineEvenWhenItSurvives) {
-    BigGem* bigGem = AddBigGem(9, 150, 150);
+    BigGem* bigGem = AddBigGem(150, 150, 9);
     Mine mine(150, 170, 0, 0);  // 20: the big gem's radius
     mine.Update(1.0f);
     EXPECT_TRUE(mine.dead);
@@ -172,7 +159,7 @@ TEST_F(MineTest, ABigGemLosesTenHitPointsAndSpendsTheMineEvenWhenItSurvives) {
 }
 
 TEST_F(MineTest, ABigGemWithTenOrFewerHitPointsIsDestroyedWithSound164) {
-    BigGem* bigGem = AddBigGem(2, 150, 150);  // 9 hit points
+    BigGem* bigGem = AddBigGem(150, 150, 2);  // 9 hit points
     Mine mine(150, 150, 0, 0);
     mine.Update(1.0f);
     EXPECT_EQ(bigGem->hitPoints, -1);

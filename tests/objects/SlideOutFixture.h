@@ -8,6 +8,7 @@
 #include "objects/Ball.h"
 #include "objects/SlideOut.h"
 #include "support/PlayfieldFixture.h"
+#include "Placement.h"
 
 class SlideOutFixture : public PlayfieldFixture {
 protected:
@@ -32,27 +33,7 @@ protected:
         return panel;
     }
 
-    // A ball in flight at (x, y) with the given velocity, in shotList.
-    static Ball* AddFlyingBall(float x, float y, float vx = 0, float vy = 0) {
-        auto* ball = new Ball(-1);
-        ball->x = x;
-        ball->y = y;
-        ball->vx = vx;
-        ball->vy = vy;
-        ball->loaded = 0;
-        ball->released = 1;
-        shotList.Add(ball);
-        return ball;
-    }
 
-    // The ball resting in the slingshot, moved to (x, y), in shotList.
-    static Ball* AddRestingBall(float x, float y) {
-        auto* ball = new Ball(-1);
-        ball->x = x;
-        ball->y = y;
-        shotList.Add(ball);
-        return ball;
-    }
 
     // The play update's walk of targetList: each object's Update, then the dead ones are
     // removed and deleted. Returns the number of objects visited; stops after `limit`.

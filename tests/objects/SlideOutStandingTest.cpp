@@ -17,13 +17,6 @@ using SlideOutBarrier = SlideOutFixture;
 using SlideOutBlackHole = SlideOutFixture;
 using SlideOutCursor = SlideOutFixture;
 
-Gem* AddGem(float x, float y) {
-    auto* gem = new Gem(0);
-    gem->x = x;
-    gem->y = y;
-    targetList.Add(gem);
-    return gem;
-}
 
 // A target that notes every Update in a shared log, so a test can follow the outer walk.
 class WalkProbe : public GameObject {
@@ -100,8 +93,8 @@ TEST_F(SlideOutBarrier, SparesDeadEntriesOtherTargetsAndWaitingPanels) {
 
 TEST_F(SlideOutBarrier, StopsFlyingBallsButNotTheSlingshotBall) {
     SlideOut* panel = AddActivePanel(1, 400.0f, SlideKind::Barrier);
-    Ball* crossing = AddFlyingBall(144.0f, 403.0f, 0, -10);
-    Ball* clear = AddFlyingBall(144.0f, 395.0f, 0, -10);
+    Ball* crossing = AddFlyingBall(ShotKind::Normal, 144.0f, 403.0f, 0, -10);
+    Ball* clear = AddFlyingBall(ShotKind::Normal, 144.0f, 395.0f, 0, -10);
     Ball* resting = AddRestingBall(144.0f, 400.0f);
     Ball* pulled = AddRestingBall(144.0f, 401.0f);
     pulled->released = 1;  // still held by the bands
@@ -130,7 +123,7 @@ TEST_F(SlideOutBarrier, ActsOnTheFrameThePanelDies) {
 TEST_F(SlideOutBarrier, AnOfferDoesNothingUntilHit) {
     SlideOut* panel = AddParkedPanel(1, 200.0f, SlideKind::Barrier);
     Gem* gem = AddGem(50.0f, 200.0f);
-    Ball* ball = AddFlyingBall(144.0f, 200.0f);
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 144.0f, 200.0f, 0, 0);
     panel->Update(1.0f);
     EXPECT_FALSE(gem->dead);
     EXPECT_FALSE(ball->dead);
@@ -176,9 +169,9 @@ TEST_F(SlideOutBlackHole, SwallowsNearGemsAndOvershootsWithinOnePixel) {
 TEST_F(SlideOutBlackHole, AcceleratesFlyingBallsAndSwallowsNearOnes) {
     SlideOut* panel = AddActivePanel(1, 200.0f, SlideKind::BlackHole);
     const float holeX = panel->x;
-    Ball* above = AddFlyingBall(holeX, 130.0f, 1.0f, -5.0f);
-    Ball* beside = AddFlyingBall(holeX - 35.0f, 200.0f, 0.0f, 0.0f);
-    Ball* close = AddFlyingBall(holeX, 203.0f, 0.0f, -2.0f);
+    Ball* above = AddFlyingBall(ShotKind::Normal, holeX, 130.0f, 1.0f, -5.0f);
+    Ball* beside = AddFlyingBall(ShotKind::Normal, holeX - 35.0f, 200.0f, 0.0f, 0.0f);
+    Ball* close = AddFlyingBall(ShotKind::Normal, holeX, 203.0f, 0.0f, -2.0f);
     Ball* resting = AddRestingBall(holeX, 230.0f);
     panel->Update(1.0f);
 
@@ -212,7 +205,7 @@ TEST_F(SlideOutCursor, OuterWalkContinuesAfterAStandingPanel) {
         SlideOut* panel = AddActivePanel(1, 300.0f, kind);
         targetList.Add(new WalkProbe("B", log, 400.0f));
         targetList.Add(new WalkProbe("C", log, 500.0f));
-        AddFlyingBall(10.0f, 10.0f);
+        AddFlyingBall(ShotKind::Normal, 10.0f, 10.0f, 0, 0);
 
         // The play update's walk; a lost cursor would revisit A or stop early.
         std::vector<std::string> visits;
