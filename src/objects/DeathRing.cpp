@@ -6,6 +6,7 @@
 #include "core/GameMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
+#include "objects/ChordCircle.h"
 #include "objects/Pens.h"
 #include "objects/Ship.h"
 #include "objects/SparkPools.h"
@@ -19,26 +20,6 @@ constexpr float kTwoPi = 6.2831855f;
 constexpr float kPerRandomStep = 1.0f / 32767.0f;
 constexpr int32_t kGrowth = 5;
 constexpr int32_t kInnerStep = 3;
-constexpr int kCircleSegments = 20;
-constexpr double kSegmentAngle = 0.1 * double{3.1415927f};
-
-// A closed circle of 20 chords around (cx, cy), starting and ending below the centre; a
-// negative radius gives the same circle mirrored through the centre.
-void DrawCircle(DrawContext& dc, int cx, int cy, int r) {
-    int fromX = cx;
-    int fromY = cy + r;
-    dc.MoveTo(fromX, fromY);
-    for (int segment = 1; segment <= kCircleSegments; ++segment) {
-        const double angle = segment * kSegmentAngle;
-        const int toX = TruncateToInt(cx + r * std::sin(angle));
-        const int toY = TruncateToInt(cy + r * std::cos(angle));
-        dc.LineTo(toX, toY);
-        dirtyRects.MarkDirtyLine(fromX, fromY, toX, toY);
-        fromX = toX;
-        fromY = toY;
-    }
-}
-
 }  // namespace
 
 DeathRing::DeathRing(float centreX, float centreY, int largestRadius)
@@ -73,10 +54,10 @@ void DeathRing::Draw(DrawContext& dc) {
     const int xi = TruncateToInt(x);
     const int yi = TruncateToInt(y);
     const Pen* previous = dc.SelectPen(penWhite);
-    DrawCircle(dc, xi, yi, radius);
+    DrawChordCircle(dc, xi, yi, radius);
     dc.SelectPen(penRed);
-    DrawCircle(dc, xi, yi, radius - kInnerStep);
-    DrawCircle(dc, xi, yi, radius - 2 * kInnerStep);
+    DrawChordCircle(dc, xi, yi, radius - kInnerStep);
+    DrawChordCircle(dc, xi, yi, radius - 2 * kInnerStep);
     dc.SelectPen(previous);
 }
 

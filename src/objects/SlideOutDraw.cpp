@@ -6,6 +6,7 @@
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "gfx/GameFonts.h"
+#include "objects/ChordCircle.h"
 #include "objects/Pens.h"
 #include "objects/SlideOut.h"
 #include "platform/Font.h"
@@ -30,7 +31,6 @@ constexpr int32_t kFadeStart = 450;  // the barrier dims while the panel leaves
 constexpr int kFieldWidth = 288;
 
 constexpr int kRingPeriod = 40;
-constexpr int kRingSegments = 20;
 
 constexpr int kSpiralArms = 6;
 constexpr double kSpiralTurnPerFrame = 0.04;
@@ -114,22 +114,8 @@ void SlideOut::DrawBarrier(DrawContext& dc) {
 }
 
 void SlideOut::DrawRing(DrawContext& dc, const Pen* pen) {
-    const int radius = animCounter % kRingPeriod;
-    const int xi = TruncateToInt(x);
-    const int yi = TruncateToInt(y);
     const Pen* previous = dc.SelectPen(pen);
-    int fromX = xi;
-    int fromY = yi + radius;
-    dc.MoveTo(fromX, fromY);
-    for (int segment = 1; segment <= kRingSegments; ++segment) {
-        const double a = 0.1 * kPi * segment;
-        const int toX = TruncateToInt(xi + radius * std::sin(a));
-        const int toY = TruncateToInt(yi + radius * std::cos(a));
-        dc.LineTo(toX, toY);
-        dirtyRects.MarkDirtyLine(fromX, fromY, toX, toY);
-        fromX = toX;
-        fromY = toY;
-    }
+    DrawChordCircle(dc, TruncateToInt(x), TruncateToInt(y), animCounter % kRingPeriod);
     dc.SelectPen(previous);
 }
 
