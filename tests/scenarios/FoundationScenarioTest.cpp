@@ -85,6 +85,10 @@ TEST(FoundationScenario, DumpEveryKeepsEveryKthStepAndTheLast) {
     ASSERT_EQ(every.status, 0) << every.errorText;
     ASSERT_EQ(every.dump.size(), 3u);
     EXPECT_EQ(every.dump[0]["step"].Int(), 4);
+    // The title tune started at start-up is reported with the first dump, and only there.
+    ASSERT_EQ(every.dump[0]["played"].Size(), 1u);
+    EXPECT_EQ(every.dump[0]["played"][0].Int(), 145);
+    EXPECT_EQ(every.dump[1]["played"].Size(), 0u);
     EXPECT_EQ(every.dump[2]["step"].Int(), 10);
     const SimResult last = RunSim({"--steps", "10", "--dump-every", "0"});
     ASSERT_EQ(last.dump.size(), 1u);

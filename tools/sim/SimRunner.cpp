@@ -1,5 +1,5 @@
 // Start-up at the given clock, then one frame per step at 34 ms intervals, with the
-// script's events delivered after their step's frame.
+// script's events (and the automatic player's) delivered after their step's frame.
 #include "SimRunner.h"
 
 #include <algorithm>
@@ -27,95 +27,131 @@ public:
     ~ClockInstallation() { InstallClock(nullptr); }
 };
 
-// Delivers queued messages through the window procedure; false once WM_QUIT is taken.
-bool Pump(HeadlessWindow& window) {
-    Message message;
-    while (window.PeekMessage(message)) {
-        if (message.message == WM_QUIT) return false;
-        window.Dispatch(message);
+// One run: the headless backend, the game on it, and the step loop.
+class Simulation {
+public:
+    Simulation(const SimOptions& options, std::vector<ScriptEvent> events)
+        : options_(options), events_(std::move(events)), clock_(options.clock),
+          installation_(clock_) {
+        std::stable_sort(events_.begin(), events_.end(),
+                         [](const ScriptEvent& a, const ScriptEvent& b) { return a.step < b.step; });
+        nextEvent_ = events_.begin();
+        if (options.soundGiven) {
+            settings_.Write(kSettingsKey, kSoundSettingName, options.soundOn ? "Y" : "N");
+        }
     }
-    return true;
-}
+
+    int Run(std::ostream* dump, std::string& error) {
+        GameSession session(window_, audio_, settings_);
+        running_ = DeliverScript(0);
+        // Clips started at start-up (and by step 0's events) go into the first dump.
+        std::vector<int> played = audio_.Played();
+        const long steps = StepCount();
+        for (long step = 1; step <= steps && running_; ++step) {
+            audio_.ClearPlayed();
+            const bool frameRan = RunStep(step);
+            const bool last = step == steps || !running_;
+            if (dump != nullptr && (last || (options_.dumpEvery > 0 && step % options_.dumpEvery == 0))) {
+                played.insert(played.end(), audio_.Played().begin(), audio_.Played().end());
+                if (!WriteDump(*dump, step, frameRan, played)) {
+                    error = "the dump could not be written";
+                    return 1;
+                }
+                played.clear();
+            }
+            for (const PngRequest& png : options_.pngs) {
+                if (png.step == step && !WritePng(window_.ClientPixels(), png.file)) {
+                    error = "could not write " + png.file;
+                    return 1;
+                }
+            }
+        }
+        return 0;
+    }
+
+private:
+    long StepCount() const {
+        if (options_.steps) return *options_.steps;
+        return events_.empty() ? 1 : std::max(1L, events_.back().step + 1);
+    }
+
+    // The frame (unless the window is inactive), then the step's events; true when a frame ran.
+    bool RunStep(long step) {
+        clock_.Set(options_.clock + uint32_t(kStepMs * uint64_t(step)));
+        const bool frameRan = windowInactive == 0 && frameDriver != nullptr;
+        if (frameRan) {
+            frameDriver->RunFrame();
+            ApplyModeTransition(window_);
+            running_ = Pump();
+        }
+        running_ = DeliverScript(step) && running_;
+        if (options_.autoplay && running_) {
+            if (const PlayMode* play = CurrentPlayMode()) {
+                for (const Message& message : player_.Act(*play)) {
+                    if (!Deliver(message)) break;
+                }
+            }
+        }
+        return frameRan;
+    }
+
+    bool DeliverScript(long step) {
+        for (; nextEvent_ != events_.end() && nextEvent_->step == step; ++nextEvent_) {
+            for (const Message& message : nextEvent_->messages) {
+                if (!Deliver(message)) return false;
+            }
+        }
+        return true;
+    }
+
+    // Through the same queue and window procedure as real messages.
+    bool Deliver(const Message& message) {
+        window_.Post(message);
+        running_ = Pump();
+        return running_;
+    }
+
+    // Delivers what waits in the queue; false once WM_QUIT is taken.
+    bool Pump() {
+        Message message;
+        while (window_.PeekMessage(message)) {
+            if (message.message == WM_QUIT) return false;
+            window_.Dispatch(message);
+        }
+        return true;
+    }
+
+    bool WriteDump(std::ostream& dump, long step, bool frameRan, const std::vector<int>& played) {
+        StepReport report;
+        report.step = step;
+        report.clock = clock_.Now();
+        report.frameRan = frameRan;
+        if (frameRan) report.presented = window_.LastPresented();
+        report.played = played;
+        report.backBuffer = frameDriver != nullptr ? &frameDriver->BackBuffer() : nullptr;
+        json_.Clear();
+        WriteStepDump(json_, report);
+        dump << json_.Text() << '\n';
+        return bool(dump);
+    }
+
+    const SimOptions& options_;
+    std::vector<ScriptEvent> events_;
+    std::vector<ScriptEvent>::const_iterator nextEvent_;
+    ManualClock clock_;
+    ClockInstallation installation_;
+    HeadlessWindow window_;
+    RecordingAudio audio_;
+    MemorySettingStore settings_;
+    AutoPlayer player_;
+    JsonWriter json_;
+    bool running_ = true;
+};
 
 }  // namespace
 
 int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events,
                   std::ostream* dump, std::string& error) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.step < b.step; });
-    long steps = 1;
-    if (!events.empty()) steps = std::max(steps, events.back().step + 1);
-    if (options.steps) steps = *options.steps;
-
-    ManualClock clock(options.clock);
-    ClockInstallation installation(clock);
-    HeadlessWindow window;
-    RecordingAudio audio;
-    MemorySettingStore settings;
-    if (options.soundGiven) {
-        settings.Write(kSettingsKey, kSoundSettingName, options.soundOn ? "Y" : "N");
-    }
-    GameSession session(window, audio, settings);
-
-    auto nextEvent = events.begin();
-    auto deliver = [&](long step) {
-        bool running = true;
-        for (; nextEvent != events.end() && nextEvent->step == step; ++nextEvent) {
-            for (const Message& message : nextEvent->messages) {
-                window.Post(message);
-                running = Pump(window) && running;
-                if (!running) return false;
-            }
-        }
-        return running;
-    };
-    bool running = deliver(0);
-
-    JsonWriter json;
-    AutoPlayer player;
-    for (long step = 1; step <= steps && running; ++step) {
-        if (step > 1) audio.ClearPlayed();
-        clock.Set(options.clock + uint32_t(kStepMs * uint64_t(step)));
-        const bool frameRan = windowInactive == 0 && frameDriver != nullptr;
-        if (frameRan) {
-            frameDriver->RunFrame();
-            ApplyModeTransition(window);
-            running = Pump(window);
-        }
-        running = deliver(step) && running;
-        if (options.autoplay && running) {
-            if (const PlayMode* play = CurrentPlayMode()) {
-                for (const Message& message : player.Act(*play)) {
-                    window.Post(message);
-                    running = Pump(window);
-                    if (!running) break;
-                }
-            }
-        }
-        const bool last = step == steps || !running;
-
-        if (dump != nullptr && (last || (options.dumpEvery > 0 && step % options.dumpEvery == 0))) {
-            StepReport report;
-            report.step = step;
-            report.clock = clock.Now();
-            report.frameRan = frameRan;
-            if (frameRan) report.presented = window.LastPresented();
-            report.played = audio.Played();
-            report.backBuffer = frameDriver != nullptr ? &frameDriver->BackBuffer() : nullptr;
-            json.Clear();
-            WriteStepDump(json, report);
-            *dump << json.Text() << '\n';
-            if (!*dump) {
-                error = "the dump could not be written";
-                return 1;
-            }
-        }
-        for (const PngRequest& png : options.pngs) {
-            if (png.step == step && !WritePng(window.ClientPixels(), png.file)) {
-                error = "could not write " + png.file;
-                return 1;
-            }
-        }
-    }
-    return 0;
+    Simulation simulation(options, std::move(events));
+    return simulation.Run(dump, error);
 }
