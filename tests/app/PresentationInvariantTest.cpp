@@ -1,0 +1,145 @@
+// After every frame of a long automatic game the window shows exactly the back buffer:
+// what the dirty rectangles present is what was drawn, through repaints, pauses and the
+// window losing and regaining the focus.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "StateDump.h"
+#include "core/GameObject.h"
+#include "play/PlayMode.h"
+#include "play/PlayRecord.h"
+#include "support/AutoplayedGame.h"
+
+namespace {
+
+constexpr uint32_t kStartClock = 7000;
+constexpr long kFrames = PEBBLOR_INVARIANT_FRAMES;
+// In every period of this many frames: a repaint, a pause and a spell without the focus.
+constexpr long kEventPeriod = 2500;
+constexpr long kPaintAt = 700;
+constexpr long kPauseAt = 1300;
+constexpr long kPauseLength = 30;
+constexpr long kFocusLostAt = 1900;
+constexpr long kStepsWithoutFocus = 40;
+constexpr int kNearObject = 4;  // pixels around an object's bounds still counted as its
+
+struct Mismatch {
+    int x, y;
+    Pixel drawn, shown;
+};
+
+// The first pixel, row by row, where the window differs from the back buffer.
+std::optional<Mismatch> FirstMismatch(const Surface& drawn, const Surface& shown) {
+    const auto a = drawn.Pixels();
+    const auto b = shown.Pixels();
+    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size_bytes()) == 0) {
+        return std::nullopt;
+    }
+    for (int y = 0; y < drawn.Height(); ++y) {
+        for (int x = 0; x < drawn.Width(); ++x) {
+            if (drawn.At(x, y) != shown.At(x, y))
+                return Mismatch{x, y, drawn.At(x, y), shown.At(x, y)};
+        }
+    }
+    return Mismatch{-1, -1, 0, 0};  // the sizes differ
+}
+
+std::string Hex(Pixel p) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%06X", unsigned(p));
+    return text;
+}
+
+// The playfield objects whose bounds come near (x, y): what was probably drawn there.
+std::string ObjectsNear(int x, int y) {
+    std::ostringstream found;
+    for (ObjectList* list : {&targetList, &shotList}) {
+        for (NamedObject* o = list->First(); o != nullptr; o = list->Next()) {
+            auto* object = static_cast<GameObject*>(o);
+            Rect bounds;
+            object->GetBounds(bounds);
+            if (x >= bounds.left - kNearObject && x < bounds.right + kNearObject &&
+                y >= bounds.top - kNearObject && y < bounds.bottom + kNearObject) {
+                found << ' ' << object->typeName << " at (" << object->x << ", " << object->y
+                      << ")";
+            }
+        }
+    }
+    return found.str().empty() ? " none" : found.str();
+}
+
+std::string Describe(long frame, const Mismatch& m, const HeadlessWindow& window) {
+    std::ostringstream text;
+    text << "frame " << frame << ": the window differs from the back buffer first at (" << m.x
+         << ", " << m.y << "): drawn " << Hex(m.drawn) << ", shown " << Hex(m.shown);
+    if (const PlayMode* play = CurrentPlayMode()) {
+        text << "\nscreen " << play->screen << ", screenTime " << play->screenTime << ", paused "
+             << paused;
+    }
+    text << "\nobjects there:" << ObjectsNear(m.x, m.y) << "\npresented:";
+    for (const Rect& r : window.LastPresented()) {
+        text << " [" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "]";
+    }
+    return text.str();
+}
+
+class PresentationInvariant : public ::testing::Test {
+protected:
+    // The period's repaint, pause and loss of focus, before the frame.
+    void Disturb(long frame) {
+        const long at = frame % kEventPeriod;
+        if (at == kPaintAt) {
+            ASSERT_TRUE(autoplay.Deliver(Message{WM_PAINT, 0, 0}));
+        }
+        if (at == kPauseAt || at == kPauseAt + kPauseLength) {
+            ASSERT_TRUE(autoplay.Deliver(Message{WM_KEYUP, 'P', 0}));
+        }
+        if (at == kFocusLostAt) {
+            ASSERT_TRUE(autoplay.Deliver(Message{WM_ACTIVATE, WA_INACTIVE, 0}));
+            ASSERT_EQ(windowInactive, 1);
+            // No frame runs meanwhile; the clock goes on.
+            game.clock.Advance(uint32_t(34 * kStepsWithoutFocus));
+            ASSERT_TRUE(autoplay.Deliver(Message{WM_ACTIVATE, WA_ACTIVE, 0}));
+            ASSERT_EQ(windowInactive, 0);
+        }
+    }
+
+    AutoplayedGame autoplay{PEBBLOR_ART_FOLDER, kStartClock};
+    HeadlessGame& game = autoplay.Game();
+};
+
+TEST_F(PresentationInvariant, TheWindowShowsWhatWasDrawnAfterEveryFrame) {
+    std::array<long, 5> framesOfScreen{};
+    long pausedFrames = 0;
+    long gamesOver = 0;
+    for (long frame = 1; frame <= kFrames; ++frame) {
+        Disturb(frame);
+        ASSERT_FALSE(HasFatalFailure());
+        game.Frame();
+        const auto mismatch = FirstMismatch(frameDriver->BackBuffer(), game.window.ClientPixels());
+        ASSERT_FALSE(mismatch) << Describe(frame, *mismatch, game.window);
+        ASSERT_TRUE(game.Pump());
+
+        const PlayMode* play = CurrentPlayMode();
+        ASSERT_NE(play, nullptr);
+        if (play->screen == kScreenGameOver && play->screenTime == 0) ++gamesOver;
+        ++framesOfScreen.at(size_t(play->screen));
+        pausedFrames += paused;
+        ASSERT_TRUE(autoplay.Act());
+    }
+    // The run went through every screen and every disturbance.
+    EXPECT_GT(framesOfScreen[kScreenTitle], 0);
+    EXPECT_GT(framesOfScreen[kScreenPlaying], 0);
+    EXPECT_GT(gamesOver, 1);
+    EXPECT_GT(framesOfScreen[kScreenEntry], 0);
+    EXPECT_GT(pausedFrames, 0);
+    EXPECT_EQ(game.window.PresentCount(), kFrames);
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+// Putting objects straight onto the playfield for tests: each is placed at (x, y) and
+// appended to its list, as the play mode or another object would add it.
+#pragma once
+
+#include "objects/Ball.h"
+#include "objects/BigGem.h"
+#include "objects/Gem.h"
+#include "play/PlayRecord.h"
+
+inline Gem* AddGem(float x, float y, int level = 0) {
+    auto* gem = new Gem(level);
+    gem->x = x;
+    gem->y = y;
+    targetList.Add(gem);
+    return gem;
+}
+
+inline BigGem* AddBigGem(float x, float y, int variant = 0) {
+    auto* bigGem = new BigGem(variant);
+    bigGem->x = x;
+    bigGem->y = y;
+    targetList.Add(bigGem);
+    return bigGem;
+}
+
+// A ball already in flight.
+inline Ball* AddFlyingBall(ShotKind kind, float x, float y, float vx, float vy) {
+    auto* ball = new Ball(kind);
+    ball->x = x;
+    ball->y = y;
+    ball->vx = vx;
+    ball->vy = vy;
+    ball->loaded = 0;
+    ball->released = 1;
+    shotList.Add(ball);
+    return ball;
+}
+
+// The slingshot's ball, resting (dragged to (x, y)) and not yet let go.
+inline Ball* AddRestingBall(float x, float y, ShotKind kind = ShotKind::Normal) {
+    auto* ball = new Ball(kind);
+    ball->x = x;
+    ball->y = y;
+    shotList.Add(ball);
+    return ball;
+}
