@@ -7,19 +7,23 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
-std::string MakeTempFolder(const std::string& name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("pebblor-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder.string();
-}
-
 namespace {
+
+// The folders this test program made; they go when it ends.
+struct MadeFolders {
+    std::set<fs::path> paths;
+    ~MadeFolders() {
+        std::error_code ignored;
+        for (const fs::path& path : paths) fs::remove_all(path, ignored);
+    }
+};
+MadeFolders madeFolders;
+
 
 std::string Quote(const std::string& text) {
     std::string quoted = "'";
@@ -35,6 +39,15 @@ std::string ReadAll(const fs::path& path) {
 }
 
 }  // namespace
+
+std::string MakeTempFolder(const std::string& name) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("pebblor-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    madeFolders.paths.insert(folder);
+    return folder.string();
+}
 
 SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script,
                  const std::string& folderGiven) {

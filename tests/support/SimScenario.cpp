@@ -2,28 +2,13 @@
 // earlier one wrote.
 #include "support/SimScenario.h"
 
-#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include "support/SimRun.h"
 
-namespace {
-
-// Every run of a test program uses one folder; it goes when the program ends.
-struct RunFolder {
-    std::string path;
-    ~RunFolder() {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
-    }
-};
-RunFolder runFolder;
-
-}  // namespace
-
 std::vector<JsonValue> SimScenario::Run(long k, long steps) const {
-    folder_ = runFolder.path = MakeTempFolder("scenario");
+    folder_ = MakeTempFolder("scenario");
     if (!highScoreFile.empty()) {
         std::ofstream(folder_ + "/hiscores.dat", std::ios::binary) << highScoreFile;
     }

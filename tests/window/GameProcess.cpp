@@ -1,0 +1,150 @@
+// Starting, watching and ending the game process, and its scratch folders.
+#include "GameProcess.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kConfigVariable = "XDG_CONFIG_HOME";
+
+std::string RunFolderOf(const std::string& scratch) { return scratch + "/run"; }
+std::string ConfigFolderOf(const std::string& scratch) { return scratch + "/config"; }
+
+// This process's environment with XDG_CONFIG_HOME replaced.
+std::vector<std::string> GameEnvironment(const std::string& configFolder) {
+    std::vector<std::string> variables;
+    const std::string prefix = std::string(kConfigVariable) + "=";
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (std::strncmp(*entry, prefix.c_str(), prefix.size()) != 0) variables.push_back(*entry);
+    }
+    variables.push_back(prefix + configFolder);
+    return variables;
+}
+
+bool CopyBitmaps(const std::string& from, const std::string& to, std::string& error) {
+    std::error_code failure;
+    int copied = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, failure)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".bmp") continue;
+        if (!fs::copy_file(entry.path(), fs::path(to) / entry.path().filename(), failure)) {
+            error = "cannot copy " + entry.path().string() + ": " + failure.message();
+            return false;
+        }
+        ++copied;
+    }
+    if (failure || copied == 0) {
+        error = "no bitmaps in " + from + (failure ? ": " + failure.message() : "");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
+                                                const std::string& artFolder, std::string& error) {
+    std::string pattern = (fs::temp_directory_path() / "pebblor-game-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        error = std::string("cannot make a scratch folder: ") + std::strerror(errno);
+        return nullptr;
+    }
+    std::unique_ptr<GameProcess> game(new GameProcess(pattern));
+    const std::string runFolder = RunFolderOf(game->scratch_);
+    std::error_code failure;
+    fs::create_directory(runFolder, failure);
+    fs::create_directory(ConfigFolderOf(game->scratch_), failure);
+    if (failure) {
+        error = "cannot make the game's folders: " + failure.message();
+        return nullptr;
+    }
+    if (!CopyBitmaps(artFolder, runFolder, error)) return nullptr;
+
+    // Everything the child needs is made before the fork.
+    const std::vector<std::string> variables = GameEnvironment(ConfigFolderOf(game->scratch_));
+    std::vector<char*> environment;
+    for (const std::string& variable : variables) {
+        environment.push_back(const_cast<char*>(variable.c_str()));
+    }
+    environment.push_back(nullptr);
+    char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+
+    const pid_t pid = fork();
+    if (pid < 0) {
+        error = std::string("cannot fork: ") + std::strerror(errno);
+        return nullptr;
+    }
+    if (pid == 0) {
+        // The game reads its bitmaps from, and writes its high scores to, the current folder.
+        if (chdir(runFolder.c_str()) == 0) execve(program.c_str(), arguments, environment.data());
+        _exit(127);
+    }
+    game->pid_ = pid;
+    return game;
+}
+
+GameProcess::~GameProcess() {
+    if (pid_ > 0 && !exitStatus_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    std::error_code ignored;
+    fs::remove_all(scratch_, ignored);
+}
+
+std::string GameProcess::SettingsPath() const {
+    return ConfigFolderOf(scratch_) + "/pebblor/settings.ini";
+}
+
+std::string GameProcess::SettingsText() const {
+    std::ifstream file(SettingsPath(), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::optional<int> GameProcess::WaitForExit(int limitMs) {
+    if (exitStatus_ || pid_ <= 0) return exitStatus_;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    for (;;) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            exitStatus_ = status;
+            return exitStatus_;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::optional<double> GameProcess::CpuSeconds() const {
+    if (pid_ <= 0 || exitStatus_) return std::nullopt;
+    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+    std::string stat;
+    std::getline(file, stat);
+    // The program's name, in parentheses, may hold spaces: the fields are counted after it.
+    const size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos) return std::nullopt;
+    std::istringstream fields(stat.substr(nameEnd + 1));
+    std::string field;
+    // Fields 3 to 13, then utime (14) and stime (15).
+    for (int skipped = 3; skipped <= 13; ++skipped) fields >> field;
+    long long userTicks = 0;
+    long long systemTicks = 0;
+    if (!(fields >> userTicks >> systemTicks)) return std::nullopt;
+    return double(userTicks + systemTicks) / double(sysconf(_SC_CLK_TCK));
+}
