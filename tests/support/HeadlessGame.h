@@ -1,6 +1,7 @@
 // The whole game on the headless backend, started at a given clock, for tests.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/FrameDriver.h"
@@ -12,7 +13,11 @@
 
 class HeadlessGame {
 public:
-    explicit HeadlessGame(uint32_t startClock = 1000) : clock(startClock) {
+    // `prepare` may fill the settings store before start-up reads it.
+    explicit HeadlessGame(uint32_t startClock = 1000,
+                          const std::function<void(MemorySettingStore&)>& prepare = {})
+        : clock(startClock) {
+        if (prepare) prepare(settings);
         InstallClock(&clock);
         session = std::make_unique<GameSession>(window, audio, settings);
     }

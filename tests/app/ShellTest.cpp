@@ -1,0 +1,94 @@
+// The shell: the sound setting and its menu item, the window sizes, the About box.
+#include <gtest/gtest.h>
+
+#include "app/Shell.h"
+#include "sound/SoundPlayer.h"
+#include "support/HeadlessGame.h"
+
+namespace {
+
+// Games started with the settings store holding the given values (nothing when null).
+class ShellTest : public ::testing::Test {
+protected:
+    void Start(const char* storedSound, const char* storedScale = nullptr) {
+        game.reset();  // one game at a time: the frame driver and its modes are global
+        game = std::make_unique<HeadlessGame>(1000, [&](MemorySettingStore& settings) {
+            if (storedSound) settings.Write(kSettingsKey, kSoundSettingName, storedSound);
+            if (storedScale) settings.Write(kSettingsKey, kDisplayScaleSettingName, storedScale);
+        });
+    }
+    std::string Stored(const char* name) {
+        std::string value;
+        return game->settings.Read(kSettingsKey, name, value) ? value : "(none)";
+    }
+    std::string SoundItem() { return game->window.MenuItemText(IDM_SOUND); }
+
+    std::unique_ptr<HeadlessGame> game;
+};
+
+TEST_F(ShellTest, FirstRunTurnsSoundOnAndStoresIt) {
+    Start(nullptr);
+    EXPECT_TRUE(soundPlayer.enabled);
+    EXPECT_EQ(SoundItem(), "Turn Sound Off");
+    EXPECT_EQ(Stored(kSoundSettingName), "Y");
+}
+
+TEST_F(ShellTest, OnlyAValueBeginningWithCapitalYMeansSoundOn) {
+    for (const char* value : {"N", "", "y", "yes", "0"}) {
+        Start(value);
+        EXPECT_FALSE(soundPlayer.enabled) << value;
+        EXPECT_EQ(SoundItem(), "Turn Sound On") << value;
+        EXPECT_EQ(Stored(kSoundSettingName), "N") << value;
+    }
+    Start("Yes");
+    EXPECT_TRUE(soundPlayer.enabled);
+}
+
+TEST_F(ShellTest, TheSoundItemTogglesAndStoresEveryTime) {
+    Start("N");
+    game->Send(WM_COMMAND, IDM_SOUND);
+    EXPECT_TRUE(soundPlayer.enabled);
+    EXPECT_EQ(SoundItem(), "Turn Sound Off");
+    EXPECT_EQ(Stored(kSoundSettingName), "Y");
+    game->Send(WM_COMMAND, IDM_SOUND);
+    EXPECT_FALSE(soundPlayer.enabled);
+    EXPECT_EQ(SoundItem(), "Turn Sound On");
+    EXPECT_EQ(Stored(kSoundSettingName), "N");
+}
+
+TEST_F(ShellTest, WindowSizeIsChosenFromTheMenuAndRemembered) {
+    Start(nullptr);
+    EXPECT_EQ(Stored(kDisplayScaleSettingName), "(none)");  // automatic until chosen
+    game->Send(WM_COMMAND, IDM_DISPLAY_SCALE + 2);
+    EXPECT_EQ(game->window.DisplayScale(), 2);
+    EXPECT_EQ(Stored(kDisplayScaleSettingName), "2");
+    EXPECT_EQ(game->window.MenuItemText(IDM_DISPLAY_SCALE + 2), "\x95 Window Size 2x");
+    EXPECT_EQ(game->window.MenuItemText(IDM_DISPLAY_SCALE + 1), "Window Size 1x");
+    EXPECT_EQ(StoredDisplayScale(game->settings), 2);
+}
+
+TEST_F(ShellTest, OnlyStoredSizesFromOneToThreeCount) {
+    const std::pair<const char*, int> cases[] = {{"1", 1}, {"3", 3}, {"0", 0}, {"4", 0},
+                                                 {"2x", 0}, {"", 0}, {"-1", 0}};
+    for (const auto& [value, scale] : cases) {
+        MemorySettingStore settings;
+        settings.Write(kSettingsKey, kDisplayScaleSettingName, value);
+        EXPECT_EQ(StoredDisplayScale(settings), scale) << value;
+    }
+    MemorySettingStore empty;
+    EXPECT_EQ(StoredDisplayScale(empty), 0);
+}
+
+TEST_F(ShellTest, AboutOpensTheBoxAndOtherCommandsAreLeftAlone) {
+    Start(nullptr);
+    game->Send(WM_COMMAND, IDM_ABOUT);
+    ASSERT_EQ(game->window.Boxes().size(), 1u);
+    EXPECT_EQ(game->window.Boxes()[0].caption, "About Pebblor");
+    EXPECT_NE(game->window.Boxes()[0].text.find("Use your Slingshot"), std::string::npos);
+    EXPECT_EQ(MainWindowTitle().rfind("Pebblor   by ", 0), 0u);
+    EXPECT_TRUE(game->Send(WM_COMMAND, 9999));
+    EXPECT_FALSE(game->window.IsDestroyed());
+    EXPECT_FALSE(game->Send(WM_COMMAND, IDM_EXIT));
+}
+
+}  // namespace
