@@ -1,0 +1,231 @@
+// The play screen's texts: what each screen state writes, where, and in which font; and the
+// accuracy the screen refreshes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "gfx/GameFonts.h"
+#include "objects/Ball.h"
+#include "play/PlayMode.h"
+#include "play/PlayRecord.h"
+#include "support/HeadlessGame.h"
+
+namespace {
+
+struct DrawnText {
+    const Font* font;
+    std::string text;
+    Rect rect;
+    ColorRef colour;
+    unsigned format;
+};
+
+// Remembers every text instead of drawing it.
+class RecordingFont final : public Font {
+public:
+    explicit RecordingFont(std::vector<DrawnText>& log) : log_(log) {}
+    void DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
+                  unsigned format) const override {
+        log_.push_back(DrawnText{this, std::string(text), rect, dc.TextColour(), format});
+    }
+    int MeasureWidth(std::string_view) const override { return 0; }
+    int CellHeight() const override { return 16; }
+
+private:
+    std::vector<DrawnText>& log_;
+};
+
+constexpr ColorRef kPaleGreen = 0xC8FFC8, kPaleBlue = 0xFFC8C8, kPaleRed = 0xC8C8FF,
+                   kPaleCyan = 0xFFFFC8, kGrey = 0xC8C8C8;
+
+class PlayScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = {FontMedium, FontSmall, FontLarge};
+        FontMedium = &medium_;
+        FontSmall = &small_;
+        FontLarge = &large_;
+        play = static_cast<PlayMode*>(currentMode);
+    }
+    void TearDown() override {
+        // The shell deletes the fonts it made.
+        FontMedium = saved_[0];
+        FontSmall = saved_[1];
+        FontLarge = saved_[2];
+    }
+
+    // Draws one play screen and returns what it wrote.
+    std::vector<DrawnText> Draw() {
+        drawn_.clear();
+        play->Draw(dc_);
+        return drawn_;
+    }
+    // The text drawn with exactly this content, or null.
+    const DrawnText* Find(const std::string& text) {
+        for (const DrawnText& t : drawn_) {
+            if (t.text == text) return &t;
+        }
+        return nullptr;
+    }
+    void StartPlaying() {
+        game.Send(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(10, 10));
+        game.Send(WM_LBUTTONUP, 0, MakeMouseLParam(10, 10));
+        play->screenTime = 450;  // between the two hints
+    }
+
+    HeadlessGame game;
+    PlayMode* play = nullptr;
+    std::vector<DrawnText> drawn_;
+    RecordingFont medium_{drawn_}, small_{drawn_}, large_{drawn_};
+
+private:
+    std::vector<Font*> saved_;
+    Surface surface_{288, 576};
+    DrawContext dc_{surface_};
+};
+
+TEST_F(PlayScreenTest, TitleShowsTheTableBestFirst) {
+    play->highScores[0] = HighScoreEntry{"ABC", 1234, 0};
+    Draw();
+    const DrawnText* heading = Find("High Scores");
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->rect, (Rect{0, 220, 288, 240}));
+    EXPECT_EQ(heading->colour, kPaleGreen);
+    EXPECT_EQ(heading->format, DT_CENTER);
+    ASSERT_NE(Find("INITIALS"), nullptr);
+    EXPECT_EQ(Find("INITIALS")->format, DT_RIGHT);
+    const DrawnText* score = Find("0012340");
+    ASSERT_NE(score, nullptr);
+    EXPECT_EQ(score->rect, (Rect{124, 268, 288, 288}));
+    EXPECT_EQ(score->colour, kGrey);
+    // The stored level is shown as it is: 0, not 1.
+    ASSERT_NE(Find("0"), nullptr);
+    EXPECT_EQ(Find("0")->rect, (Rect{164, 268, 258, 288}));
+    ASSERT_NE(Find("Click mouse to start playing"), nullptr);
+    EXPECT_EQ(Find("Click mouse to start playing")->rect, (Rect{0, 540, 288, 607}));
+}
+
+TEST_F(PlayScreenTest, HudShowsScoreWithATrailingZeroAndTheLevelPlusOne) {
+    StartPlaying();
+    play->score = 1234;
+    Draw();
+    ASSERT_NE(Find("Score: 0012340"), nullptr);
+    EXPECT_EQ(Find("Score: 0012340")->rect, (Rect{30, 546, 288, 573}));
+    ASSERT_NE(Find("Level: 1"), nullptr);
+    EXPECT_EQ(Find("Level: 1")->format, DT_RIGHT);
+    EXPECT_EQ(Find("High Scores"), nullptr);
+}
+
+TEST_F(PlayScreenTest, HintsShowOnlyInTheirTimes) {
+    StartPlaying();
+    const std::string first = "Click, drag, and release to\nfire the ball like a slingshot.";
+    const std::string second = "Don't let the falling gems\nreach your slingshot!";
+    const struct {
+        int screenTime;
+        bool first, second;
+    } cases[] = {{0, true, false},   {399, true, false},  {400, false, false},
+                 {500, false, false}, {501, false, true}, {799, false, true},
+                 {800, false, false}};
+    for (const auto& c : cases) {
+        play->screenTime = c.screenTime;
+        Draw();
+        EXPECT_EQ(Find(first) != nullptr, c.first) << c.screenTime;
+        EXPECT_EQ(Find(second) != nullptr, c.second) << c.screenTime;
+        if (c.second) {
+            EXPECT_EQ(Find(second)->colour, kPaleRed);
+        }
+        if (c.first) {
+            EXPECT_EQ(Find(first)->colour, kPaleBlue);
+        }
+    }
+}
+
+TEST_F(PlayScreenTest, AccuracyAndItsMultiplierAtTheBoundaries) {
+    StartPlaying();
+    const struct {
+        int fired, hits, misses;
+        const char* text;
+        float accuracy;
+    } cases[] = {
+        {10, 8, 0, "Accuracy: 80.0%   4X MULT", 80.0f},
+        {10, 3, 1, "Accuracy: 20.0%", 20.0f},
+        {10, 1, 3, "Accuracy: -20.0%", -20.0f},
+        {10, 10, 0, "Accuracy: 100.0%   5X MULT", 100.0f},
+        {20, 5, 0, "Accuracy: 25.0%   2X MULT", 25.0f},
+        {12, 6, 0, "Accuracy: 50.0%   3X MULT", 50.0f},
+        {10, 12, 0, "Accuracy: 120.0%   5X MULT", 120.0f},
+    };
+    for (const auto& c : cases) {
+        shotsFired = c.fired;
+        hitCount = c.hits;
+        missCount = c.misses;
+        Draw();
+        EXPECT_FLOAT_EQ(accuracy, c.accuracy) << c.text;
+        const DrawnText* line = Find(c.text);
+        ASSERT_NE(line, nullptr) << c.text;
+        EXPECT_EQ(line->rect, (Rect{0, 476, 288, 496}));
+        EXPECT_EQ(line->colour, kPaleCyan);
+    }
+    // Fewer than ten shots: no line, and accuracy keeps its value.
+    shotsFired = 9;
+    accuracy = 42.0f;
+    Draw();
+    EXPECT_FLOAT_EQ(accuracy, 42.0f);
+    for (const DrawnText& t : drawn_) EXPECT_EQ(t.text.rfind("Accuracy", 0), std::string::npos);
+    EXPECT_EQ(AccuracyMultiplier(24.99f), 1);
+    EXPECT_EQ(AccuracyMultiplier(25.0f), 2);
+    EXPECT_EQ(AccuracyMultiplier(74.99f), 3);
+    EXPECT_EQ(AccuracyMultiplier(75.0f), 4);
+}
+
+TEST_F(PlayScreenTest, SpecialShotBannerCountsTheShotInTheSlingshot) {
+    StartPlaying();
+    Ball special(0);  // a Heavy ball resting in the slingshot
+    play->ball = &special;
+    pendingShotCount = 4;
+    pendingShotKind = 0;
+    Draw();
+    ASSERT_NE(Find("HEAVY: 5"), nullptr);
+    EXPECT_EQ(Find("HEAVY: 5")->font, &large_);
+    EXPECT_EQ(Find("HEAVY: 5")->rect, (Rect{0, 496, 288, 544}));
+    Ball normal(-1);
+    play->ball = &normal;
+    Draw();
+    EXPECT_EQ(Find("HEAVY: 5"), nullptr);  // a normal ball waits: the kind comes later
+    play->ball = nullptr;
+    pendingShotCount = -1;
+    Draw();
+    for (const DrawnText& t : drawn_) EXPECT_NE(t.font, &large_) << t.text;
+    play->ball = nullptr;
+}
+
+TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdates) {
+    play->screen = kScreenEntry;
+    std::strcpy(play->initials, "AB");
+    play->screenTime = 5;
+    Draw();
+    ASSERT_NE(Find("AB_"), nullptr);
+    EXPECT_EQ(Find("AB_")->rect, (Rect{100, 410, 288, 430}));
+    play->screenTime = 10;
+    Draw();
+    EXPECT_NE(Find("AB"), nullptr);
+    EXPECT_EQ(Find("AB_"), nullptr);
+    play->screen = kScreenTitle;
+}
+
+TEST_F(PlayScreenTest, GameOverAndPauseBanners) {
+    play->screen = kScreenGameOver;
+    paused = 1;
+    Draw();
+    ASSERT_NE(Find("GAME OVER"), nullptr);
+    EXPECT_EQ(Find("GAME OVER")->rect, (Rect{0, 340, 288, 407}));
+    ASSERT_NE(Find("PAUSED"), nullptr);
+    EXPECT_EQ(Find("PAUSED")->rect, (Rect{0, 240, 288, 307}));
+    EXPECT_EQ(Find("PAUSED")->font, &large_);
+    paused = 0;
+    play->screen = kScreenTitle;
+}
+
+}  // namespace
