@@ -20,10 +20,13 @@ const char* const kAboutText =
     "Click and drag the ball downwards, then let go to launch it up the screen at the "
     "gems.\n\nPress ESC, Pause, or P to pause the game.\n\nGood Luck!";
 
+// The stored text and its terminating zero must fit this buffer, or the read fails.
+constexpr size_t kSettingReadBufferSize = 1024;
+
 void ShowAbout(Window& window) {
-    window.ShowAboutBox("About Pebblor",
-                        std::string("Pebblor ") + PEBBLOR_VERSION + "\nby " + kCredit,
-                        kAboutText);
+    // The version closes the box, after the texts as they have always stood.
+    window.ShowAboutBox("About", std::string("Pebblor\nby ") + kCredit,
+                        std::string(kAboutText) + "\n\nVersion " + PEBBLOR_VERSION);
 }
 
 std::string DisplayScaleItemText(int scale, bool current) {
@@ -83,8 +86,9 @@ void DeleteFonts() {
 
 void LoadSoundSetting() {
     std::string value;
-    const bool found =
-        settingStore != nullptr && settingStore->Read(kSettingsKey, kSoundSettingName, value);
+    const bool found = settingStore != nullptr &&
+                       settingStore->Read(kSettingsKey, kSoundSettingName, value) &&
+                       value.size() < kSettingReadBufferSize;
     soundPlayer.enabled = !found || (!value.empty() && value[0] == 'Y');
 }
 

@@ -30,7 +30,8 @@ int StoredDisplayScale(SettingStore& settings);
 // Marks the current window size in the Options menu.
 void ApplyDisplayScaleMenu();
 
-// Sound is on unless the stored value exists and does not begin with 'Y'.
+// Sound is on unless the stored value can be read (it fits 1024 bytes with its terminating
+// zero) and does not begin with 'Y'.
 void LoadSoundSetting();
 // Stores the setting and makes the menu item name the action it will take.
 void ApplySoundSetting();

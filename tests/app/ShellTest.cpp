@@ -44,6 +44,18 @@ TEST_F(ShellTest, OnlyAValueBeginningWithCapitalYMeansSoundOn) {
     EXPECT_TRUE(soundPlayer.enabled);
 }
 
+TEST_F(ShellTest, AValueTooLongForTheReadBufferCannotBeReadAndMeansSoundOn) {
+    // The value is read into 1024 bytes, its terminating zero included.
+    const std::string longest(1023, 'N');
+    Start(longest.c_str());
+    EXPECT_FALSE(soundPlayer.enabled);
+    const std::string tooLong(1024, 'N');
+    Start(tooLong.c_str());
+    EXPECT_TRUE(soundPlayer.enabled);
+    EXPECT_EQ(SoundItem(), "Turn Sound Off");
+    EXPECT_EQ(Stored(kSoundSettingName), "Y");
+}
+
 TEST_F(ShellTest, TheSoundItemTogglesAndStoresEveryTime) {
     Start("N");
     game->Send(WM_COMMAND, IDM_SOUND);
@@ -83,7 +95,10 @@ TEST_F(ShellTest, AboutOpensTheBoxAndOtherCommandsAreLeftAlone) {
     Start(nullptr);
     game->Send(WM_COMMAND, IDM_ABOUT);
     ASSERT_EQ(game->window.Boxes().size(), 1u);
-    EXPECT_EQ(game->window.Boxes()[0].caption, "About Pebblor");
+    EXPECT_EQ(game->window.Boxes()[0].caption, "About");
+    EXPECT_NE(game->window.Boxes()[0].text.find("Version "), std::string::npos);
+    // "Pebblor", then the credit on a line of its own.
+    EXPECT_EQ(game->window.Boxes()[0].text.rfind("Pebblor\nby ", 0), 0u);
     EXPECT_NE(game->window.Boxes()[0].text.find("Use your Slingshot"), std::string::npos);
     EXPECT_EQ(MainWindowTitle().rfind("Pebblor   by ", 0), 0u);
     EXPECT_TRUE(game->Send(WM_COMMAND, 9999));

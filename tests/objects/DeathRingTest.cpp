@@ -190,6 +190,20 @@ TEST_F(DeathRingTest, DrawsAWhiteRimAndTwoRedCirclesInsideAndMarksThem) {
     ExpectDrawnPixelsMarked(frame);
 }
 
+TEST_F(DeathRingTest, EachCircleClosesOnTheVertexItStartedFrom) {
+    for (int radius : {30, 95, 500}) {
+        frame.Fill(0);
+        DeathRing ring(144.6f, 40.6f, 500);
+        ring.radius = radius;
+        ring.Draw(dc);
+        // The last chord comes in from the left along the start's row, onto the start
+        // straight below the truncated centre (144, 40).
+        for (int r : {radius, radius - 3, radius - 6}) {
+            EXPECT_NE(frame.At(143, 40 + r), 0u) << "circle of radius " << r;
+        }
+    }
+}
+
 TEST_F(DeathRingTest, ANegativeInnerRadiusDrawsTheMirroredCircle) {
     DeathRing ring(50, 50, 100);
     ring.radius = 9;  // inner circles of 6 and 3
