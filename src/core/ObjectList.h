@@ -37,6 +37,18 @@ private:
     NamedObject* LinkBefore(NamedObject* item, Node* at);
 };
 
+// Hands a newly made object to a list, appended or in front of `before`. An object that
+// could not be made (null) is skipped; one the list cannot take is deleted, not lost.
+// Returns the object while the list holds it, else null.
+template <class T>
+T* AddMade(ObjectList& list, T* object, NamedObject* before = nullptr) {
+    if (object == nullptr) return nullptr;
+    NamedObject* added = before == nullptr ? list.Add(object) : list.InsertBefore(object, before);
+    if (added != nullptr) return object;
+    delete object;
+    return nullptr;
+}
+
 // Stack operations on a list: the last item is the top.
 class ObjectStack : public ObjectList {
 public:

@@ -173,16 +173,16 @@ void Ball::BreakIntoFragments() {
     for (int i = 0; i < kFragmentCount; ++i) {
         const double heading = double(float(i) * kPi / 4.0f);
         // In front of this ball: they start moving in the next frame.
-        shotList.InsertBefore(
-            MakeFlyingBall(ShotKind::XFrag, float(kFragmentSpeed * std::sin(heading)),
-                           float(-kFragmentSpeed * std::cos(heading))),
-            this);
+        AddMade(shotList,
+                MakeFlyingBall(ShotKind::XFrag, float(kFragmentSpeed * std::sin(heading)),
+                               float(-kFragmentSpeed * std::cos(heading))),
+                this);
     }
     PlayHitSound();
     dead = true;
 }
 
 void Ball::Explode(int maxRadius) {
-    shotList.Add(new (std::nothrow) DeathRing(x, y, maxRadius));
+    AddMade(shotList, new (std::nothrow) DeathRing(x, y, maxRadius));
     dead = true;
 }

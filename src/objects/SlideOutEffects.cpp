@@ -32,11 +32,6 @@ constexpr float kFragmentSpeed = 4.0f;
 constexpr float kThrowSpread = 0.00015259255f;  // 5 / 32767: throws of 1 to 6 px per frame
 constexpr float kThrowDrop = 4.0f;
 
-// An object that could not be made is skipped; one the list cannot hold is not leaked.
-void AppendShot(GameObject* shot) {
-    if (shot != nullptr && shotList.Add(shot) == nullptr) delete shot;
-}
-
 // Sideways speed toward the middle of the field, from the next number of Random.
 float ThrowSpeedX(int side) {
     const int r = Random();
@@ -51,7 +46,7 @@ int SlideOut::Activate(Ball* ball) {
     switch (slideKind) {
         case SlideKind::Blast:
             dead = true;
-            AppendShot(new (std::nothrow) DeathRing(x, y, kBlastRingRadius));
+            AddMade(shotList, new (std::nothrow) DeathRing(x, y, kBlastRingRadius));
             soundPlayer.Play(kBlastSound);
             return 1;
         case SlideKind::Barrier:
@@ -110,7 +105,7 @@ void SlideOut::SpawnFragments() {
         fragment->released = 1;
         fragment->vx = static_cast<float>(towardMiddle * std::sin(heading));
         fragment->vy = static_cast<float>(-towardMiddle * std::cos(heading));
-        AppendShot(fragment);
+        AddMade(shotList, fragment);
     }
 }
 
@@ -118,7 +113,7 @@ void SlideOut::SpawnSmoke() {
     for (int i = 0; i < kSmokeFan.count; ++i) {
         const double heading = kSmokeFan.Heading(i);
         const float vx = ThrowSpeedX(side);  // drawn before the puff is made
-        AppendShot(new (std::nothrow) Smoke(x, y, vx, ThrowSpeedY(heading)));
+        AddMade(shotList, new (std::nothrow) Smoke(x, y, vx, ThrowSpeedY(heading)));
     }
 }
 
@@ -126,6 +121,6 @@ void SlideOut::SpawnMines() {
     for (int i = 0; i < kMineFan.count; ++i) {
         const double heading = kMineFan.Heading(i);
         const float vx = ThrowSpeedX(side);
-        AppendShot(new (std::nothrow) Mine(x, y, vx, ThrowSpeedY(heading)));
+        AddMade(shotList, new (std::nothrow) Mine(x, y, vx, ThrowSpeedY(heading)));
     }
 }

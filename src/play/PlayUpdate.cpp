@@ -1,5 +1,7 @@
 // The rules of one frame: objects move and die, gems score, the game ends at the
 // slingshot line, the slingshot reloads, and new objects come on fixed schedules.
+#include <new>
+
 #include "app/FrameDriver.h"
 #include "core/GameObject.h"
 #include "core/Random.h"
@@ -66,7 +68,7 @@ int PlayMode::Update() {
             for (const HighScoreEntry& entry : highScores) {
                 if (score > entry.score) madeHighScore = 1;
             }
-            shotList.Add(new FailZap(object->x, object->y));
+            AddMade(shotList, new (std::nothrow) FailZap(object->x, object->y));
         }
         if (object->dead) {
             if (object->category == ObjectCategory::Gem) {
@@ -94,9 +96,11 @@ int PlayMode::Update() {
 
     if (ball == nullptr) {
         if (--reloadDelay <= 0) {
-            Ball* next = new Ball(pendingShotCount > 0 ? pendingShotKind : int(ShotKind::Normal));
+            // A ball that cannot be made is tried again next frame; its shot is spent anyway.
+            Ball* next = new (std::nothrow)
+                Ball(pendingShotCount > 0 ? pendingShotKind : int(ShotKind::Normal));
             if (pendingShotCount >= 0) --pendingShotCount;
-            shotList.Add(next);
+            AddMade(shotList, next);
         }
     } else if (ShotKindFromCode(ball->GetKind()) == ShotKind::Normal && pendingShotCount > 0) {
         ball->kind = uint32_t(pendingShotKind);
@@ -108,33 +112,36 @@ int PlayMode::Update() {
         int gemLevel = (Random() % 5 + gemsSpawned) / 20;
         if (gemLevel > level) level = gemLevel;
         if (gemLevel > kHighestGemLevel) gemLevel = kHighestGemLevel;
-        Gem* gem = new Gem(gemLevel);
-        gem->y = -15.0f;
-        gem->x = RandomEntryX();
-        targetList.Add(gem);
-        ++gemsSpawned;
+        // A gem that cannot be made is not counted.
+        if (Gem* gem = new (std::nothrow) Gem(gemLevel)) {
+            gem->y = -15.0f;
+            gem->x = RandomEntryX();
+            if (AddMade(targetList, gem) != nullptr) ++gemsSpawned;
+        }
     }
 
     if (playClock % 1800 == 500) {
         const int shotKind = Random() % 7;
         const int side = Random() % 2;
-        targetList.Add(new PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
+        AddMade(targetList, new (std::nothrow) PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
         soundPlayer.Play(kCapsuleEntersSound);
     }
 
     if (playClock % 2000 == 1000 && timeStopCount == 0) {
-        BigGem* bigGem = new BigGem(bigGemCount % 10);
-        ++bigGemCount;
-        bigGem->y = -25.0f;
-        bigGem->x = RandomEntryX();
-        targetList.Add(bigGem);
+        // Only a big gem that was made moves the variant on.
+        if (BigGem* bigGem = new (std::nothrow) BigGem(bigGemCount % 10)) {
+            ++bigGemCount;
+            bigGem->y = -25.0f;
+            bigGem->x = RandomEntryX();
+            AddMade(targetList, bigGem);
+        }
     }
 
     if (playClock % 2200 == 1200) {
         const int slideKind = Random() % 9;
         const float y = float(Random() % 200 + 100);
         const int side = Random() % 2;
-        targetList.Add(new SlideOut(2 * side - 1, y, slideKind));
+        AddMade(targetList, new (std::nothrow) SlideOut(2 * side - 1, y, slideKind));
         soundPlayer.Play(kSlideOutEntersSound);
     }
     return 1;

@@ -1,17 +1,56 @@
 // The rules of a frame: reloading with special shots, scoring with the multiplier, the end
-// of a game at the slingshot line, and spawning under a time stop.
+// of a game at the slingshot line, and spawning under a time stop. The global operator new
+// and delete are replaced here so that a test can make one allocation fail; this file is a
+// test program of its own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "core/GameObject.h"
+#include "core/Random.h"
 #include "objects/Ball.h"
+#include "objects/FailZap.h"
+#include "objects/BigGem.h"
 #include "objects/Gem.h"
+#include "objects/PowerUp.h"
+#include "objects/SlideOut.h"
 #include "play/PlayMode.h"
 #include "play/PlayRecord.h"
 #include "support/HeadlessGame.h"
+
+namespace {
+
+// While non-zero, the next allocation of exactly this many bytes fails.
+size_t failingAllocationSize = 0;
+
+void* AllocateUnlessFailing(size_t size) {
+    if (failingAllocationSize != 0 && size == failingAllocationSize) {
+        failingAllocationSize = 0;
+        return nullptr;
+    }
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+// Kept out of line so that the compiler does not pair an inlined delete with the new.
+[[gnu::noinline]] void Release(void* address) { std::free(address); }
+
+}  // namespace
+
+void* operator new(size_t size) {
+    void* address = AllocateUnlessFailing(size);
+    if (address == nullptr) throw std::bad_alloc();
+    return address;
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    return AllocateUnlessFailing(size);
+}
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete(void* p, size_t) noexcept { Release(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { Release(p); }
 
 namespace {
 
@@ -66,6 +105,29 @@ TEST_F(PlayUpdateTest, ACapsuleConvertsTheRestingBallAndGivesFiveSpecialShotsInA
     EXPECT_EQ(counts, (std::vector<int>{4, 3, 2, 1, 0, -1, -1}));
 }
 
+TEST_F(PlayUpdateTest, ABallThatCannotBeMadeIsTriedAgainNextFrameAndItsShotIsCountedOff) {
+    play->Update();  // makes the first ball
+    play->Update();  // finds it resting
+    ASSERT_NE(play->ball, nullptr);
+    play->ball->dead = true;  // fired and gone
+    pendingShotKind = 3;
+    pendingShotCount = 2;
+
+    failingAllocationSize = sizeof(Ball);
+    play->Update();
+    failingAllocationSize = 0;
+    EXPECT_EQ(CountOfType(shotList, "GO_BALL"), 0);
+    EXPECT_EQ(pendingShotCount, 1);  // counted off all the same
+    EXPECT_LE(play->reloadDelay, 0);
+
+    play->Update();  // the slingshot is still empty: tried again at once
+    EXPECT_EQ(CountOfType(shotList, "GO_BALL"), 1);
+    EXPECT_EQ(pendingShotCount, 0);
+    play->Update();
+    ASSERT_NE(play->ball, nullptr);
+    EXPECT_EQ(int32_t(play->ball->GetKind()), 3);
+}
+
 TEST_F(PlayUpdateTest, GemsScoreTheirLevelPlusOneTimesTheAccuracyMultiplier) {
     const struct {
         float accuracy;
@@ -92,6 +154,71 @@ TEST_F(PlayUpdateTest, TheFirstTargetAtTheLineEndsTheGameOnceEvenWhenItBreaks) {
     EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 1);
     const std::vector<int>& played = game.audio.Played();
     EXPECT_NE(std::find(played.begin(), played.end(), 157), played.end());
+}
+
+TEST_F(PlayUpdateTest, AFailZapThatCannotBeMadeStillEndsTheGame) {
+    play->Update();
+    PlaceGem(0, 200, 470);
+    failingAllocationSize = sizeof(FailZap);
+    play->Update();
+    EXPECT_EQ(failingAllocationSize, 0u) << "the zap was asked for";
+    failingAllocationSize = 0;
+    EXPECT_EQ(play->screen, kScreenGameOver);
+    EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 0);
+    const std::vector<int>& played = game.audio.Played();
+    EXPECT_NE(std::find(played.begin(), played.end(), 157), played.end());
+}
+
+TEST_F(PlayUpdateTest, ACapsuleOrPanelThatCannotBeMadeIsSkippedWithItsSoundAndDraws) {
+    const struct {
+        int dueAt;
+        size_t size;
+        const char* typeName;
+        int sound;
+        int draws;
+    } cases[] = {{500, sizeof(PowerUp), "GO_POWERUP", 167, 2},
+                 {1200, sizeof(SlideOut), "GO_SLIDEOUT", 168, 3}};
+    for (const auto& c : cases) {
+        while (play->playClock < c.dueAt - 1) play->Update();
+        ASSERT_NE(play->ball, nullptr) << "no ball is made in the frame that fails";
+        const uint32_t randomBefore = randomGenerator.State();
+        game.audio.ClearPlayed();
+        failingAllocationSize = c.size;
+        play->Update();
+        EXPECT_EQ(failingAllocationSize, 0u) << c.typeName << " was asked for";
+        failingAllocationSize = 0;
+        EXPECT_EQ(play->playClock, c.dueAt);
+        EXPECT_EQ(CountOfType(targetList, c.typeName), 0) << c.typeName;
+        EXPECT_EQ(game.audio.Played(), (std::vector<int>{c.sound}));
+        RandomGenerator replay;
+        replay.Seed(randomBefore);
+        for (int i = 0; i < c.draws; ++i) replay.Next();
+        EXPECT_EQ(randomGenerator.State(), replay.State()) << c.typeName;
+        EXPECT_EQ(play->screen, kScreenPlaying);
+    }
+}
+
+TEST_F(PlayUpdateTest, GemsAndBigGemsThatCannotBeMadeAreNotCounted) {
+    failingAllocationSize = sizeof(Gem);
+    play->Update();  // playClock 0: a gem is due
+    EXPECT_EQ(failingAllocationSize, 0u) << "the gem was asked for";
+    EXPECT_EQ(play->gemsSpawned, 0);
+    EXPECT_EQ(CountOfType(targetList, "GO_SHIP"), 0);
+
+    // Keep the field clear so that no gem reaches the line before playClock 1000.
+    while (play->playClock < 999) {
+        play->Update();
+        play->ClearField();
+    }
+    const uint32_t randomBefore = randomGenerator.State();
+    failingAllocationSize = sizeof(BigGem);
+    play->Update();
+    EXPECT_EQ(failingAllocationSize, 0u) << "the big gem was asked for";
+    failingAllocationSize = 0;
+    EXPECT_EQ(play->playClock, 1000);
+    EXPECT_EQ(play->bigGemCount, 0);
+    EXPECT_EQ(CountOfType(targetList, "GO_SHIP"), 0);
+    EXPECT_EQ(randomGenerator.State(), randomBefore);  // no x was drawn for it
 }
 
 TEST_F(PlayUpdateTest, ATimeStopSkipsTheGemsDueAndCapsulesStillCome) {
