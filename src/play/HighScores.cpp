@@ -2,6 +2,7 @@
 #include "play/HighScores.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <cstring>
 #include <limits>
 
@@ -46,7 +47,10 @@ void FillDefaultTable(HighScoreTable& table) {
 }  // namespace
 
 void LoadHighScores(HighScoreTable& table, const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    // A folder of that name opens on some systems but is no table.
+    std::error_code notFound;
+    std::FILE* file =
+        std::filesystem::is_directory(path, notFound) ? nullptr : std::fopen(path, "rb");
     if (file == nullptr) {
         FillDefaultTable(table);
         return;

@@ -200,6 +200,13 @@ TEST_F(HighScoresTest, OverlongLineIsReadInPieces) {
     EXPECT_STREQ(table[1].initials, "6");
 }
 
+TEST_F(HighScoresTest, AFolderInPlaceOfTheFileGivesTheDefaultTable) {
+    fs::create_directory(path);
+    const HighScoreTable table = Load();
+    EXPECT_EQ(table[0].score, 1600);
+    EXPECT_EQ(table[9].level, 3);
+}
+
 TEST_F(HighScoresTest, SaveIntoAMissingDirectoryFailsQuietly) {
     const std::string missing = (directory / "absent" / "hiscores.dat").string();
     EXPECT_FALSE(SaveHighScores(SampleTable(), missing.c_str()));
