@@ -14,17 +14,19 @@ GameObject::GameObject(uint32_t objectKind, const char* name, ObjectCategory obj
 
 void GameObject::DrawNothing(DrawContext&) {}
 
-bool GameObject::ContainsPointByBounds(int px, int py) {
+bool GameObject::ContainsPoint(int px, int py) {
     Rect box;
     GetBounds(box);
     return box.left <= px && px <= box.right && box.top <= py && py <= box.bottom;
 }
 
-bool GameObject::IntersectsByBounds(int left, int top, int right, int bottom) {
+bool GameObject::Intersects(int left, int top, int right, int bottom) {
     Rect box;
     GetBounds(box);
     return !(box.right < left || box.left > right || box.bottom < top || box.top > bottom);
 }
+
+int GameObject::Reserved() { return 0; }
 
 Rect& GameObject::BoundsFromScaledRadius(Rect& out, int radius) const {
     const double h = radius * 1.5;

@@ -20,13 +20,15 @@ public:
     virtual void Update(float timeScale) = 0;
     // Draws into the frame and marks what it drew dirty.
     virtual void Draw(DrawContext& dc) = 0;
-    virtual bool ContainsPoint(int px, int py) = 0;
+    // Whether the point lies inside GetBounds, borders included (the shared rule).
+    virtual bool ContainsPoint(int px, int py);
     // Fills out with the collision box and returns it.
     virtual Rect& GetBounds(Rect& out) = 0;
-    // Whether the collision box overlaps the given one.
-    virtual bool Intersects(int left, int top, int right, int bottom) = 0;
+    // Whether the collision box overlaps the given one; boxes that only touch on an edge
+    // overlap (the shared rule, which every object keeps).
+    virtual bool Intersects(int left, int top, int right, int bottom);
     // Part of the interface, never called: every object returns 0.
-    virtual int Reserved() = 0;
+    virtual int Reserved();
 
     float x = 0;  // centre
     float y = 0;
@@ -37,10 +39,6 @@ public:
 protected:
     // The shared rules the concrete objects pick from.
     static void DrawNothing(DrawContext& dc);
-    // Inside GetBounds, borders included.
-    bool ContainsPointByBounds(int px, int py);
-    // Boxes that only touch on an edge overlap.
-    bool IntersectsByBounds(int left, int top, int right, int bottom);
     // Half-size radius × 1.5 around the centre, truncated per coordinate.
     Rect& BoundsFromScaledRadius(Rect& out, int radius) const;
     // Half-size halfSize around the centre, truncated per coordinate.

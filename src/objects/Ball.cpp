@@ -187,14 +187,7 @@ void Ball::Draw(DrawContext& dc) {
                          TruncateToInt(x + kDirtyHalfSize), TruncateToInt(y + kDirtyHalfSize));
 }
 
-bool Ball::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& Ball::GetBounds(Rect& out) {
     return BoundsFromHalfSize(out, IsSmallShot(GetShotKind()) ? kSmallBoxHalfSize : kBoxHalfSize);
 }
 
-bool Ball::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int Ball::Reserved() { return 0; }

@@ -23,10 +23,7 @@ public:
 
     void Update(float timeScale) override;
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     // The kind is read afresh every time: the play mode may convert a resting ball.
     ShotKind GetShotKind() const { return ShotKindFromCode(kind); }

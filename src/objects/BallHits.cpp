@@ -28,7 +28,6 @@ constexpr int kBoomRadius = 100;
 constexpr int kCapsuleShots = 5;
 constexpr int kBlastCapsuleShots = 1;
 
-
 void EmitAt(SparkPool* pool, int count, float px, float py) {
     pool->Emit(count, TruncateToInt(px), TruncateToInt(py));
 }

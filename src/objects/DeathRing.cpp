@@ -65,8 +65,3 @@ bool DeathRing::ContainsPoint(int /*px*/, int /*py*/) { return false; }
 
 Rect& DeathRing::GetBounds(Rect& out) { return BoundsFromHalfSize(out, radius); }
 
-bool DeathRing::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int DeathRing::Reserved() { return 0; }

@@ -19,8 +19,6 @@ public:
     bool ContainsPoint(int px, int py) override;
     // The radius around the centre.
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     int32_t radius = 0;
     int32_t maxRadius;

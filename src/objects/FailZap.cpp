@@ -65,8 +65,3 @@ bool FailZap::ContainsPoint(int /*px*/, int /*py*/) { return false; }
 
 Rect& FailZap::GetBounds(Rect& out) { return BoundsFromHalfSize(out, size); }
 
-bool FailZap::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int FailZap::Reserved() { return 0; }

@@ -17,8 +17,6 @@ public:
     bool ContainsPoint(int px, int py) override;
     // size around the centre.
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     int32_t size = 0;
 };

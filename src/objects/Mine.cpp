@@ -68,12 +68,5 @@ void Mine::Draw(DrawContext& dc) {
     dirtyRects.MarkDirty(xi - kHalfSize, yi - kHalfSize, xi + kHalfSize + 1, yi + kHalfSize + 1);
 }
 
-bool Mine::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& Mine::GetBounds(Rect& out) { return BoundsFromHalfSize(out, kHalfSize); }
 
-bool Mine::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int Mine::Reserved() { return 0; }

@@ -14,11 +14,8 @@ public:
     void Update(float timeScale) override;
     // Two green side bars and a yellow centre bar, steady for 50 frames and then blinking.
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     // 2 around the centre.
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     float vx;
     float vy;

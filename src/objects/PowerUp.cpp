@@ -78,16 +78,9 @@ void PowerUp::Draw(DrawContext& dc) {
     dc.SelectPen(previous);
 }
 
-bool PowerUp::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& PowerUp::GetBounds(Rect& out) {
     out = Rect{TruncateToInt(x - kHalfWidth), TruncateToInt(y - kHalfHeight),
                TruncateToInt(x + kHalfWidth), TruncateToInt(y + kHalfHeight)};
     return out;
 }
 
-bool PowerUp::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int PowerUp::Reserved() { return 0; }

@@ -22,10 +22,7 @@ public:
 
     void Update(float timeScale) override;
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     int32_t shotKind;
     int32_t animCounter = 0;  // frames drawn; drives the colour cycle

@@ -21,15 +21,7 @@ Ship::Ship(int kind, ObjectCategory objectCategory)
 
 void Ship::Draw(DrawContext& dc) { DrawNothing(dc); }
 
-bool Ship::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& Ship::GetBounds(Rect& out) { return BoundsFromScaledRadius(out, radius); }
-
-bool Ship::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int Ship::Reserved() { return 0; }
 
 void Ship::Fall() {
     if (timeStopCount > 0) return;

@@ -25,11 +25,8 @@ public:
 
     // Nothing: a ship is drawn through DrawFrame.
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     // radius × 1.5 around the centre, whatever the size of the bitmap.
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     int32_t radius = 0;  // the collision box reaches radius × 1.5 from the centre
     float speed = 0;     // pixels per frame downwards; 0 is frozen

@@ -165,12 +165,5 @@ void SlideOut::RunBlackHole() {
     }
 }
 
-bool SlideOut::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& SlideOut::GetBounds(Rect& out) { return FixedBounds(out); }
 
-bool SlideOut::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int SlideOut::Reserved() { return 0; }

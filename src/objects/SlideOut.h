@@ -43,10 +43,7 @@ public:
     // Slides, ages (dead after frame 500) and runs a standing barrier or black hole.
     void Update(float timeScale) override;
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     // Applies the effect of a hit by ball; returns 1 when the ball is consumed, 0 when it
     // flies on.

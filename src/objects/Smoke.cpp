@@ -41,12 +41,5 @@ void Smoke::Draw(DrawContext& dc) {
                          TruncateToInt(y + halfHeight + 1));
 }
 
-bool Smoke::ContainsPoint(int px, int py) { return ContainsPointByBounds(px, py); }
-
 Rect& Smoke::GetBounds(Rect& out) { return FixedBounds(out); }
 
-bool Smoke::Intersects(int left, int top, int right, int bottom) {
-    return IntersectsByBounds(left, top, right, bottom);
-}
-
-int Smoke::Reserved() { return 0; }

@@ -12,11 +12,8 @@ public:
     void Update(float timeScale) override;
     // "smoke.bmp" centred on the position; nothing when it does not load.
     void Draw(DrawContext& dc) override;
-    bool ContainsPoint(int px, int py) override;
     // The fixed 30 x 30 box.
     Rect& GetBounds(Rect& out) override;
-    bool Intersects(int left, int top, int right, int bottom) override;
-    int Reserved() override;
 
     float vx;
     float vy;

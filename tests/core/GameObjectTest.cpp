@@ -18,7 +18,6 @@ public:
 
     void Update(float) override {}
     void Draw(DrawContext& dc) override { DrawNothing(dc); }
-    bool ContainsPoint(int px, int py) override { return ContainsPointByBounds(px, py); }
     Rect& GetBounds(Rect& out) override {
         switch (rule_) {
             case BoxRule::ScaledRadius:
@@ -30,10 +29,6 @@ public:
         }
         return FixedBounds(out);
     }
-    bool Intersects(int left, int top, int right, int bottom) override {
-        return IntersectsByBounds(left, top, right, bottom);
-    }
-    int Reserved() override { return 0; }
 
 private:
     BoxRule rule_;

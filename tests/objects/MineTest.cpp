@@ -25,7 +25,6 @@ public:
     bool ContainsPoint(int, int) override { return true; }
     Rect& GetBounds(Rect& out) override { return BoundsFromHalfSize(out, 50); }
     bool Intersects(int, int, int, int) override { return true; }
-    int Reserved() override { return 0; }
 };
 
 class MineTest : public PlayfieldFixture {

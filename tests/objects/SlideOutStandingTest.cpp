@@ -28,10 +28,7 @@ public:
     }
     void Update(float) override { log_->push_back(name_); }
     void Draw(DrawContext& dc) override { DrawNothing(dc); }
-    bool ContainsPoint(int px, int py) override { return ContainsPointByBounds(px, py); }
     Rect& GetBounds(Rect& out) override { return FixedBounds(out); }
-    bool Intersects(int l, int t, int r, int b) override { return IntersectsByBounds(l, t, r, b); }
-    int Reserved() override { return 0; }
 
 private:
     std::string name_;
