@@ -24,7 +24,6 @@ struct MadeFolders {
 };
 MadeFolders madeFolders;
 
-
 std::string Quote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -49,17 +48,22 @@ std::string MakeTempFolder(const std::string& name) {
     return folder.string();
 }
 
+std::string SimCommand(const std::string& folder, const std::string& options,
+                       const std::vector<std::string>& arguments) {
+    std::string command = "cd " + Quote(folder) + " && " + Quote(PEBBLOR_SIM_PATH) + options;
+    for (const std::string& argument : arguments) command += " " + Quote(argument);
+    return command + " 2> stderr.txt";
+}
+
 SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script,
                  const std::string& folderGiven) {
     const std::string folder = folderGiven.empty() ? MakeTempFolder("sim") : folderGiven;
-    std::string command = "cd " + Quote(folder) + " && " + Quote(PEBBLOR_SIM_PATH);
+    std::string options = " --dump dump.jsonl";
     if (!script.empty()) {
         std::ofstream(fs::path(folder) / "script.txt") << script;
-        command += " --script script.txt";
+        options += " --script script.txt";
     }
-    command += " --dump dump.jsonl";
-    for (const std::string& argument : arguments) command += " " + Quote(argument);
-    command += " 2> stderr.txt";
+    const std::string command = SimCommand(folder, options, arguments);
     SimResult result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

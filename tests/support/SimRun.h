@@ -18,5 +18,10 @@ struct SimResult {
 SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script = "",
                  const std::string& folder = "");
 
+// The shell command that runs the runner in `folder` with `options` (already quoted) and
+// then `arguments`, its errors going to the folder's "stderr.txt".
+std::string SimCommand(const std::string& folder, const std::string& options,
+                       const std::vector<std::string>& arguments);
+
 // A new empty folder under the system's temporary folder.
 std::string MakeTempFolder(const std::string& name);

@@ -7,21 +7,11 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-}  // namespace
+#include "support/SimRun.h"
 
 StreamedRun StreamSim(const std::vector<std::string>& arguments, const std::string& folder,
                       const std::function<void(const JsonValue&)>& visit) {
-    std::string command = "cd " + Quote(folder) + " && " + Quote(PEBBLOR_SIM_PATH) + " --dump -";
-    for (const std::string& argument : arguments) command += " " + Quote(argument);
-    command += " 2> stderr.txt";
+    const std::string command = SimCommand(folder, " --dump -", arguments);
     StreamedRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
