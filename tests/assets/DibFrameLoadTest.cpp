@@ -2,6 +2,8 @@
 // draws the painted picture, black left transparent.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -13,11 +15,10 @@ namespace {
 
 constexpr Pixel kUnderneath = 0x123456;
 
+// The file beside the others in the system's temporary folder, under a name of its own.
 std::filesystem::path WriteTemporary(const ArtFile& file) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "pebblor-assets-dib-test";
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path path = folder / file.name;
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("pebblor-" + std::to_string(getpid()) + "-" + file.name);
     const std::vector<uint8_t> bytes = EncodeArtFile(file);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
@@ -31,7 +32,9 @@ TEST(GeneratedArt, LoadsAndDrawsThroughDibFrame) {
         SCOPED_TRACE(file.name);
         const std::filesystem::path path = WriteTemporary(file);
         DibFrame frame;
-        ASSERT_TRUE(frame.LoadFromFile(path.c_str()));
+        const bool loaded = frame.LoadFromFile(path.c_str());
+        std::filesystem::remove(path);
+        ASSERT_TRUE(loaded);
         EXPECT_EQ(frame.FrameWidth(), file.picture.Width());
         EXPECT_EQ(frame.FrameHeight(), file.picture.Height());
         EXPECT_EQ(frame.BitCount(), file.depth == BmpDepth::Indexed8 ? 8 : 24);
