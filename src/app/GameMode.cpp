@@ -8,6 +8,7 @@ void GameMode::Activate() {}
 void GameMode::Deactivate() {}
 int GameMode::Update() { return 0; }
 void GameMode::Draw(DrawContext&) {}
+bool GameMode::IsTypingText() const { return false; }
 
 intptr_t GameMode::HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
                                  intptr_t lParam) {

@@ -25,6 +25,8 @@ public:
     virtual void Draw(DrawContext& backBuffer);
     virtual intptr_t HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
                                    intptr_t lParam);
+    // While true, letter keys are the mode's text: P does not pause.
+    virtual bool IsTypingText() const;
 
     int transition = kTransitionNone;
 };

@@ -8,7 +8,9 @@
 namespace {
 
 void HandleKeyUp(uintptr_t key) {
-    if (key == VK_ESCAPE || key == VK_PAUSE || key == 'P') {
+    // While initials are typed, P is a letter; Esc and Pause still pause.
+    const bool typing = currentMode != nullptr && currentMode->IsTypingText();
+    if (key == VK_ESCAPE || key == VK_PAUSE || (key == 'P' && !typing)) {
         if (frameDriver != nullptr) frameDriver->TogglePause();
     } else if (key == VK_F6) {
         // The play mode runs three more updates and then pauses itself.

@@ -4,6 +4,7 @@
 
 #include "gfx/DirtyRectSet.h"
 #include "objects/Ball.h"
+#include "platform/KeyCharacters.h"
 #include "play/PlayMode.h"
 #include "sound/SoundPlayer.h"
 
@@ -86,8 +87,12 @@ void PlayMode::TypeInitial(uintptr_t key) {
         dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
         soundPlayer.Play(kTitleTuneSound);
     } else if (length < 3) {
-        // The key's code stands as the character: letters come out upper case.
-        initials[length] = char(key);
-        initials[length + 1] = '\0';
+        // Keys that type nothing visible are left out: a line break among the initials
+        // would split the lines of the saved table.
+        const char typed = CharacterOfKey(key);
+        if (typed != '\0') {
+            initials[length] = typed;
+            initials[length + 1] = '\0';
+        }
     }
 }

@@ -32,6 +32,7 @@ public:
     void Draw(DrawContext& dc) override;    // the play screen (PlayDraw.cpp)
     intptr_t HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
                            intptr_t lParam) override;  // the player's input (PlayInput.cpp)
+    bool IsTypingText() const override { return screen == kScreenEntry; }
 
     void StartGame();
     void ClearField();

@@ -1,6 +1,9 @@
-// The US keyboard's keys as virtual keys, group by group.
+// The US keyboard's keys as virtual keys, group by group, and the characters they type.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "platform/KeyCharacters.h"
 #include "platform/Messages.h"
 #include "platform/sdl/KeyMapping.h"
 
@@ -76,30 +79,47 @@ TEST(KeyMappingTest, ModifiersGiveTheGenericCodesForBothSides) {
     EXPECT_EQ(KeyAt(SDL_SCANCODE_APPLICATION), VK_APPS);
 }
 
-TEST(KeyMappingTest, KeypadDigitsAndOperators) {
+TEST(KeyMappingTest, KeypadKeysGiveTheirCodesAndTypeDigitsAndSigns) {
     EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_0), VK_NUMPAD0);
+    EXPECT_EQ(CharacterOfKey(VK_NUMPAD0), '0');
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(KeyAt(SDL_Scancode(SDL_SCANCODE_KP_1 + i)), VK_NUMPAD0 + 1 + uint32_t(i));
+        const uint32_t key = KeyAt(SDL_Scancode(SDL_SCANCODE_KP_1 + i));
+        EXPECT_EQ(key, VK_NUMPAD0 + 1 + uint32_t(i));
+        EXPECT_EQ(CharacterOfKey(key), char('1' + i));
     }
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_MULTIPLY), VK_MULTIPLY);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_PLUS), VK_ADD);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_MINUS), VK_SUBTRACT);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_PERIOD), VK_DECIMAL);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_KP_DIVIDE), VK_DIVIDE);
+    const std::tuple<SDL_Scancode, uint32_t, char> keys[] = {
+        {SDL_SCANCODE_KP_MULTIPLY, VK_MULTIPLY, '*'},
+        {SDL_SCANCODE_KP_PLUS, VK_ADD, '+'},
+        {SDL_SCANCODE_KP_MINUS, VK_SUBTRACT, '-'},
+        {SDL_SCANCODE_KP_PERIOD, VK_DECIMAL, '.'},
+        {SDL_SCANCODE_KP_DIVIDE, VK_DIVIDE, '/'}};
+    for (const auto& [scancode, virtualKey, typed] : keys) {
+        EXPECT_EQ(KeyAt(scancode), virtualKey) << typed;
+        EXPECT_EQ(CharacterOfKey(virtualKey), typed);
+    }
 }
 
-TEST(KeyMappingTest, PunctuationKeysGiveTheirOemCodes) {
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_SEMICOLON), VK_OEM_1);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_EQUALS), VK_OEM_PLUS);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_COMMA), VK_OEM_COMMA);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_MINUS), VK_OEM_MINUS);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_PERIOD), VK_OEM_PERIOD);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_SLASH), VK_OEM_2);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_GRAVE), VK_OEM_3);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_LEFTBRACKET), VK_OEM_4);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_BACKSLASH), VK_OEM_5);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_RIGHTBRACKET), VK_OEM_6);
-    EXPECT_EQ(KeyAt(SDL_SCANCODE_APOSTROPHE), VK_OEM_7);
+TEST(KeyMappingTest, PunctuationKeysGiveTheirOemCodesAndTypeTheirUnshiftedCharacter) {
+    const std::tuple<SDL_Scancode, uint32_t, char> keys[] = {
+        {SDL_SCANCODE_SEMICOLON, VK_OEM_1, ';'},   {SDL_SCANCODE_EQUALS, VK_OEM_PLUS, '='},
+        {SDL_SCANCODE_COMMA, VK_OEM_COMMA, ','},   {SDL_SCANCODE_MINUS, VK_OEM_MINUS, '-'},
+        {SDL_SCANCODE_PERIOD, VK_OEM_PERIOD, '.'}, {SDL_SCANCODE_SLASH, VK_OEM_2, '/'},
+        {SDL_SCANCODE_GRAVE, VK_OEM_3, '`'},       {SDL_SCANCODE_LEFTBRACKET, VK_OEM_4, '['},
+        {SDL_SCANCODE_BACKSLASH, VK_OEM_5, '\\'},  {SDL_SCANCODE_RIGHTBRACKET, VK_OEM_6, ']'},
+        {SDL_SCANCODE_APOSTROPHE, VK_OEM_7, '\''}, {SDL_SCANCODE_NONUSBACKSLASH, VK_OEM_102, '<'},
+        {SDL_SCANCODE_SPACE, VK_SPACE, ' '}};
+    for (const auto& [scancode, virtualKey, typed] : keys) {
+        EXPECT_EQ(KeyAt(scancode), virtualKey) << typed;
+        EXPECT_EQ(CharacterOfKey(virtualKey), typed);
+    }
+}
+
+TEST(KeyMappingTest, LettersAndDigitsTypeThemselvesAndOtherKeysNothing) {
+    for (char c : {'A', 'Z', '0', '9'}) EXPECT_EQ(CharacterOfKey(uintptr_t(c)), c);
+    const uintptr_t silent[] = {0,          10,      VK_BACK,    VK_TAB,    VK_RETURN, VK_SHIFT,
+                                VK_CONTROL, VK_MENU, VK_CAPITAL, VK_ESCAPE, VK_LEFT,   VK_DELETE,
+                                VK_F1,      VK_F24,  VK_NUMLOCK, VK_LSHIFT, VK_LWIN,   0x100 + 'A'};
+    for (uintptr_t key : silent) EXPECT_EQ(CharacterOfKey(key), '\0') << key;
 }
 
 TEST(KeyMappingTest, LockAndSystemKeys) {

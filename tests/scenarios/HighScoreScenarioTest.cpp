@@ -1,6 +1,7 @@
 // A new high score through the headless runner: a game that breaks one gem with an aimed
-// shot and is then lost reaches the entry screen, the typed initials (key releases) are
-// edited and stored in the table and in hiscores.dat, and equal scores keep their place.
+// shot and is then lost reaches the entry screen, the typed initials (keys pressed and
+// released) are edited and stored in the table and in hiscores.dat, and equal scores keep
+// their place.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,8 +23,15 @@ constexpr long kStepsToHit = 40;  // about: 11 updates to launch, then the fligh
 constexpr double kPull = 100;
 // Virtual-key codes; letters are their own codes.
 constexpr int kBackspace = 8;
+constexpr int kLineFeed = 10;
 constexpr int kEnter = 13;
 constexpr int kShift = 16;
+constexpr int kCtrl = 17;
+constexpr int kCapsLock = 20;
+constexpr int kEscape = 27;
+constexpr int kSpace = 32;
+constexpr int kF1 = 112;
+constexpr int kPeriod = 190;
 
 struct Entry {
     std::string initials;
@@ -68,8 +76,8 @@ SimScenario OneGemGame(const std::vector<Entry>& table) {
     return game;
 }
 
-// Types `keys` (key releases) on the entry screen, one every 100 steps (nothing moves
-// there meanwhile), and returns the states dumped after each.
+// Types `keys` (each pressed and released) on the entry screen, one every 100 steps
+// (nothing moves there meanwhile), and returns the states dumped after each.
 struct Typing {
     std::vector<JsonValue> dump;
     std::vector<long> keySteps;
@@ -81,7 +89,7 @@ Typing TypeOnEntryScreen(SimScenario& game, long entryStep, const std::vector<in
     constexpr long kSpacing = 100;
     long step = (entryStep / kSpacing + 1) * kSpacing;
     for (int key : keys) {
-        game.script += Event(step, "keyup " + std::to_string(key));
+        game.script += Event(step, "key " + std::to_string(key));
         typing.keySteps.push_back(step);
         step += kSpacing;
     }
@@ -113,13 +121,17 @@ TEST(HighScoreScenario, ABrokenGemThenALostGameLeadsToTheEntryScreen) {
 TEST(HighScoreScenario, TypedInitialsGoToTheTopOfTheTableAndIntoTheFile) {
     SimScenario game = OneGemGame(ZeroScores());
     const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
-    const Typing typing = TypeOnEntryScreen(game, entry, {'A', 'B', kEnter});
-    EXPECT_EQ(typing.After(0)["initials"].string, "A");
-    const JsonValue& typed = typing.After(1);
-    EXPECT_EQ(typed["initials"].string, "AB");
+    // Keys that type no character add nothing, a line feed's code included.
+    const Typing typing = TypeOnEntryScreen(
+        game, entry, {kShift, 'A', kCtrl, kCapsLock, kF1, kLineFeed, kShift, 'B', kEnter});
+    const std::vector<std::string> initials = {"", "A", "A", "A", "A", "A", "A", "AB"};
+    for (size_t key = 0; key < initials.size(); ++key) {
+        EXPECT_EQ(typing.After(key)["initials"].string, initials[key]) << "after key " << key;
+    }
+    const JsonValue& typed = typing.After(initials.size() - 1);
     const long long score = typed["score"].Int(), level = typed["level"].Int();
 
-    const JsonValue& stored = typing.After(2);
+    const JsonValue& stored = typing.After(initials.size());
     EXPECT_EQ(stored["screen"].Int(), 0);
     EXPECT_EQ(stored["screenTime"].Int(), 0);
     EXPECT_TRUE(Played(stored, kTitleTune));
@@ -140,16 +152,17 @@ TEST(HighScoreScenario, TypedInitialsGoToTheTopOfTheTableAndIntoTheFile) {
     EXPECT_EQ(ReadFile(game.Folder() + "/hiscores.dat"), HighScoreFile(expected));
 }
 
-TEST(HighScoreScenario, BackspaceShiftPAndAFourthLetterWhileTyping) {
+TEST(HighScoreScenario, BackspacePunctuationAFourthLetterAndThePauseKeysWhileTyping) {
     SimScenario game = OneGemGame(ZeroScores());
     const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
     const Typing typing =
         TypeOnEntryScreen(game, entry,
-                          {kShift, kBackspace, 'A', 'P', kBackspace, 'P', kBackspace, 'B', 'C', 'D',
+                          {kBackspace, 'A', 'P', kEscape, kEscape, kBackspace, kPeriod, kSpace, 'D',
                            kBackspace, kBackspace, kBackspace, kBackspace, kEnter});
-    const std::vector<std::string> initials = {"\x10", "",    "A",   "AP", "A", "AP", "A",
-                                               "AB",   "ABC", "ABC", "AB", "A", "",   ""};
-    const std::vector<int> paused = {0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    // P is a letter only; Esc still pauses and resumes.
+    const std::vector<std::string> initials = {"",    "A",   "AP", "AP", "AP", "A", "A.",
+                                               "A. ", "A. ", "A.", "A",  "",   ""};
+    const std::vector<int> paused = {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     for (size_t key = 0; key < initials.size(); ++key) {
         EXPECT_EQ(typing.After(key)["initials"].string, initials[key]) << "after key " << key;
         EXPECT_EQ(typing.After(key)["paused"].Int(), paused[key]) << "after key " << key;
@@ -157,6 +170,7 @@ TEST(HighScoreScenario, BackspaceShiftPAndAFourthLetterWhileTyping) {
     }
     const JsonValue& stored = typing.After(initials.size());
     EXPECT_EQ(stored["screen"].Int(), 0);
+    EXPECT_EQ(stored["paused"].Int(), 0);
     EXPECT_EQ(stored["highScores"][0]["initials"].string, "-");  // Enter with nothing typed
 }
 
