@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "app/HowToPlay.h"
 #include "sound/SoundPlayer.h"
 
 Window* mainWindow = nullptr;
@@ -53,7 +54,9 @@ std::vector<Menu> MainMenus() {
         options.items.push_back(
             MenuItem{DisplayScaleItemText(scale, false), IDM_DISPLAY_SCALE + scale});
     }
-    return {options, Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
+    return {options,
+            Menu{"&Help",
+                 {MenuItem{"&How to Play", IDM_HOW_TO_PLAY}, MenuItem{"&About ...", IDM_ABOUT}}}};
 }
 
 int StoredDisplayScale(SettingStore& settings) {
@@ -107,6 +110,9 @@ intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam,
     switch (LowWord(wParam)) {
         case IDM_ABOUT:
             ShowAbout(window);
+            return 0;
+        case IDM_HOW_TO_PLAY:
+            window.ShowAboutBox("How to Play", "Pebblor", kHowToPlayText);
             return 0;
         case IDM_EXIT:
             window.Destroy();

@@ -33,6 +33,7 @@ constexpr uintptr_t MK_LBUTTON = 0x0001;
 constexpr int IDM_ABOUT = 104;
 constexpr int IDM_EXIT = 105;
 constexpr int IDM_SOUND = 32773;
+constexpr int IDM_HOW_TO_PLAY = 32775;
 // Window sizes: IDM_DISPLAY_SCALE + scale, for scales 1 to 3.
 constexpr int IDM_DISPLAY_SCALE = 32780;
 constexpr int IDOK = 1;

@@ -64,7 +64,8 @@ public:
     virtual void SetDisplayScale(int scale) = 0;
     virtual int DisplayScale() const = 0;
 
-    // Modal boxes with an OK button; they return when closed.
+    // Modal boxes with an OK button; they return when closed. The About box's kind (a
+    // heading over a text) also shows How to Play.
     virtual void ShowMessageBox(const std::string& caption, const std::string& text) = 0;
     virtual void ShowAboutBox(const std::string& caption, const std::string& heading,
                               const std::string& text) = 0;

@@ -1,7 +1,12 @@
-// The shell: the sound setting and its menu item, the window sizes, the About box.
+// The shell: the sound setting and its menu item, the window sizes, the About and How to
+// Play boxes.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/Shell.h"
+#include "objects/PowerUp.h"
+#include "objects/SlideOut.h"
 #include "sound/SoundPlayer.h"
 #include "support/HeadlessGame.h"
 
@@ -104,6 +109,35 @@ TEST_F(ShellTest, AboutOpensTheBoxAndOtherCommandsAreLeftAlone) {
     EXPECT_TRUE(game->Send(WM_COMMAND, 9999));
     EXPECT_FALSE(game->window.IsDestroyed());
     EXPECT_FALSE(game->Send(WM_COMMAND, IDM_EXIT));
+}
+
+TEST_F(ShellTest, HowToPlayIsOfferedInTheHelpMenuAndExplainsEveryShotAndPanel) {
+    Start(nullptr);
+    const Menu help = MainMenus().back();
+    EXPECT_EQ(help.title, "&Help");
+    ASSERT_FALSE(help.items.empty());
+    EXPECT_EQ(help.items[0].command, IDM_HOW_TO_PLAY);
+
+    game->Send(WM_COMMAND, IDM_HOW_TO_PLAY);
+    ASSERT_EQ(game->window.Boxes().size(), 1u);
+    EXPECT_EQ(game->window.Boxes()[0].caption, "How to Play");
+    const std::string& text = game->window.Boxes()[0].text;
+    // A line of its own for each capsule's shot and each panel's effect.
+    std::map<std::string, int> lines;
+    for (int kind = 0; kind <= 6; ++kind) ++lines[ShotKindNames[kind]];
+    for (const char* panel : SlideOutNames) ++lines[panel];
+    for (const auto& [label, count] : lines) {
+        const std::string start = "\n" + label + " ";
+        int found = 0;
+        for (size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) {
+            ++found;
+        }
+        EXPECT_EQ(found, count) << label;
+    }
+    for (const char* words : {"slingshot", "accuracy", "5X from 100%", "P, Esc or Pause", "F6",
+                              "Alt+Enter or F11", "Ctrl+Q"}) {
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+    }
 }
 
 }  // namespace

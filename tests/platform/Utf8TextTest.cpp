@@ -1,6 +1,7 @@
-// The game's Windows-1252 text as UTF-8 for titles and boxes.
+// The game's Windows-1252 text as UTF-8 for titles and boxes, and box lines wrapped.
 #include <gtest/gtest.h>
 
+#include "platform/sdl/LineWrap.h"
 #include "platform/sdl/Utf8Text.h"
 
 TEST(Utf8TextTest, AsciiLineBreaksAndTabsStay) {
@@ -20,4 +21,14 @@ TEST(Utf8TextTest, BytesThatAreNoCharacterAreLeftOut) {
                                   "b"),
               "ab");
     EXPECT_EQ(Utf8FromWindows1252(std::string("a\0b\x07\x7F", 5)), "ab");
+}
+
+TEST(LineWrapTest, LongLinesBreakAtTheirLastSpaceWithinTheColumns) {
+    EXPECT_EQ(WrapLines("one two three four", 9), "one two\nthree\nfour");
+    EXPECT_EQ(WrapLines("one two\n\nthree four", 9), "one two\n\nthree\nfour");
+    EXPECT_EQ(WrapLines("exactly nine", 12), "exactly nine");
+    // A word too long for a line stands alone, whole.
+    EXPECT_EQ(WrapLines("a unbreakableword b", 6), "a\nunbreakableword\nb");
+    EXPECT_EQ(WrapLines("", 6), "");
+    EXPECT_EQ(WrapLines("ends\n", 6), "ends\n");
 }

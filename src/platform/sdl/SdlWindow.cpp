@@ -8,10 +8,14 @@
 #include <cstdio>
 
 #include "platform/sdl/KeyMapping.h"
+#include "platform/sdl/LineWrap.h"
 #include "platform/sdl/Utf8Text.h"
 #include "platform/sdl/WindowSurfaceCopy.h"
 
 namespace {
+
+// Box texts are broken into lines this long: the box would grow as wide as its longest line.
+constexpr size_t kBoxColumns = 88;
 
 // When the display cannot tell its usable size.
 constexpr int kFallbackUsableWidth = 1024;
@@ -332,7 +336,7 @@ void SdlWindow::SetMenuItemText(int command, const std::string& text) {
 
 void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {
     const std::string title = Utf8FromWindows1252(caption);
-    const std::string message = Utf8FromWindows1252(text);
+    const std::string message = Utf8FromWindows1252(WrapLines(text, kBoxColumns));
     const SDL_MessageBoxButtonData ok{
         SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK,
         "OK"};
