@@ -30,11 +30,6 @@ void ShowAbout(Window& window) {
                         std::string(kAboutText) + "\n\nVersion " + PEBBLOR_VERSION);
 }
 
-std::string DisplayScaleItemText(int scale, bool current) {
-    // The bullet (Windows-1252) marks the size in use.
-    return std::string(current ? "\x95 " : "") + "Window Size " + std::to_string(scale) + "x";
-}
-
 void ChooseDisplayScale(Window& window, int scale) {
     window.SetDisplayScale(scale);
     if (settingStore != nullptr) {
@@ -52,7 +47,7 @@ std::vector<Menu> MainMenus() {
     Menu options{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}};
     for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
         options.items.push_back(
-            MenuItem{DisplayScaleItemText(scale, false), IDM_DISPLAY_SCALE + scale});
+            MenuItem{"Window Size " + std::to_string(scale) + "x", IDM_DISPLAY_SCALE + scale});
     }
     return {options,
             Menu{"&Help",
@@ -69,8 +64,8 @@ int StoredDisplayScale(SettingStore& settings) {
 void ApplyDisplayScaleMenu() {
     if (mainWindow == nullptr) return;
     for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
-        mainWindow->SetMenuItemText(IDM_DISPLAY_SCALE + scale,
-                                    DisplayScaleItemText(scale, scale == mainWindow->DisplayScale()));
+        mainWindow->SetMenuItemChecked(IDM_DISPLAY_SCALE + scale,
+                                       scale == mainWindow->DisplayScale());
     }
 }
 

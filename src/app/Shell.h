@@ -27,7 +27,7 @@ void DeleteFonts();
 // The window size the player chose last (1 to 3), or 0 when none is stored: the largest
 // that fits the screen is then used.
 int StoredDisplayScale(SettingStore& settings);
-// Marks the current window size in the Options menu.
+// Checks the current window size in the Options menu.
 void ApplyDisplayScaleMenu();
 
 // Sound is on unless the stored value can be read (it fits 1024 bytes with its terminating

@@ -58,6 +58,8 @@ public:
     virtual void ReleaseCapture() = 0;
 
     virtual void SetMenuItemText(int command, const std::string& text) = 0;
+    // A checked item shows a bullet in the drop-down's check column.
+    virtual void SetMenuItemChecked(int command, bool checked) = 0;
 
     // How many screen pixels show one field pixel, from 1 to kMaxDisplayScale; the window
     // resizes to match. Only the presentation scales: the game's coordinates stay the same.

@@ -79,8 +79,9 @@ TEST_F(ShellTest, WindowSizeIsChosenFromTheMenuAndRemembered) {
     game->Send(WM_COMMAND, IDM_DISPLAY_SCALE + 2);
     EXPECT_EQ(game->window.DisplayScale(), 2);
     EXPECT_EQ(Stored(kDisplayScaleSettingName), "2");
-    EXPECT_EQ(game->window.MenuItemText(IDM_DISPLAY_SCALE + 2), "\x95 Window Size 2x");
-    EXPECT_EQ(game->window.MenuItemText(IDM_DISPLAY_SCALE + 1), "Window Size 1x");
+    EXPECT_TRUE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 2));
+    EXPECT_FALSE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 1));
+    EXPECT_FALSE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 3));
     EXPECT_EQ(StoredDisplayScale(game->settings), 2);
 }
 

@@ -1,4 +1,4 @@
-// Key events to messages: system keys, accelerators, Alt+Enter and menu mnemonics.
+// Key events to messages: system keys, accelerators, Alt+Enter, menu mnemonics and F10.
 #include <gtest/gtest.h>
 
 #include "platform/sdl/KeyTranslator.h"
@@ -8,7 +8,6 @@ namespace {
 constexpr intptr_t kContextAlt = intptr_t(1) << 29;
 constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
 constexpr intptr_t kTransitionUp = intptr_t(1) << 31;
-constexpr uint32_t kVkF10 = VK_F1 + 9;
 
 KeyEvent Press(uint32_t key, bool alt = false, bool ctrl = false) {
     KeyEvent event;
@@ -76,7 +75,8 @@ TEST_F(KeyTranslatorTest, AltAndKeysHeldWithItAreSystemKeys) {
     ExpectMessage(Release(VK_MENU, false), WM_SYSKEYUP, VK_MENU);
     // Ctrl+Alt types characters on many layouts: ordinary keys.
     ExpectMessage(Press('E', true, true), WM_KEYDOWN, 'E');
-    ExpectMessage(Press(kVkF10), WM_SYSKEYDOWN, kVkF10);
+    // Ctrl+F10 opens no menu, but F10 is a system key all the same.
+    ExpectMessage(Press(VK_F10, false, true), WM_SYSKEYDOWN, VK_F10);
     ExpectMessage(Press(VK_SHIFT), WM_KEYDOWN, VK_SHIFT);
 }
 
@@ -111,7 +111,7 @@ TEST_F(KeyTranslatorTest, AltEnterTogglesFullscreenAndEnterNeverArrives) {
     ExpectMessage(Press(VK_RETURN), WM_KEYDOWN, VK_RETURN);
 }
 
-TEST_F(KeyTranslatorTest, AltWithATitleLetterOpensThatMenu) {
+TEST_F(KeyTranslatorTest, AltWithATitleLetterOpensThatMenuAndF10TheFirst) {
     const KeyAction help = keys.Translate(Press('H', true));
     EXPECT_EQ(help.kind, KeyAction::Kind::OpenMenu);
     EXPECT_EQ(help.menuIndex, 1);
@@ -119,6 +119,12 @@ TEST_F(KeyTranslatorTest, AltWithATitleLetterOpensThatMenu) {
     EXPECT_EQ(keys.Translate(Press('O', true)).menuIndex, 0);
     // Without Alt the letter is a key for the game.
     ExpectMessage(Press('H'), WM_KEYDOWN, 'H');
+
+    const KeyAction f10 = keys.Translate(Press(VK_F10));
+    EXPECT_EQ(f10.kind, KeyAction::Kind::OpenMenu);
+    EXPECT_EQ(f10.menuIndex, 0);
+    ExpectNothing(Repeat(VK_F10));
+    ExpectNothing(Release(VK_F10));
 }
 
 TEST_F(KeyTranslatorTest, SwallowedKeysLoseTheirReleaseButNotTheirNextPress) {

@@ -313,6 +313,24 @@ TEST_F(DesktopWindowTest, KeysAcceleratorsAndAltEnter) {
     EXPECT_TRUE(Received(WM_SYSKEYDOWN, VK_MENU));
 }
 
+TEST_F(DesktopWindowTest, F10OpensTheFirstMenuClosesItAgainAndNeverReachesTheGame) {
+    Focus();
+    // Opened from the keyboard, the menu highlights its first item: Enter chooses it.
+    Xdotool("key F10 Return");
+    ASSERT_TRUE(Pump([] { return Received(WM_COMMAND, IDM_SOUND); }));
+    // A second F10 closes the menu: the next key is the game's again.
+    Xdotool("key F10 F10 p");
+    ASSERT_TRUE(Pump([] { return Received(WM_KEYUP, 'P'); }));
+    int commands = 0;
+    for (const Message& m : received) {
+        commands += m.message == WM_COMMAND;
+        const bool key = m.message == WM_KEYDOWN || m.message == WM_KEYUP ||
+                         m.message == WM_SYSKEYDOWN || m.message == WM_SYSKEYUP;
+        EXPECT_FALSE(key && m.wParam == VK_F10) << "F10 reached the game";
+    }
+    EXPECT_EQ(commands, 1);
+}
+
 TEST_F(DesktopWindowTest, FullscreenCentresTheFieldAndMapsThePointer) {
     Surface backBuffer(288, 576);
     backBuffer.Fill(kGreen);

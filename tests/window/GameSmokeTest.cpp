@@ -1,11 +1,13 @@
 // The real game on a real X display, played from outside as a player would: the window's
 // size, the title screen, an idle title that sleeps, a game started and a ball fired, the
-// sound item of the menu and its setting, the About box, and closing the window.
+// sound item of the menu and its setting, the How to Play box from the keyboard's menu, the
+// About box, and closing the window.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -257,18 +259,28 @@ protected:
         return game->SettingsText().find(line + "\n") != std::string::npos;
     }
 
-    // The About box's window id while it is shown. xdotool's search passes over windows
-    // without a class, as the box is; xwininfo lists every window with its title.
-    static std::optional<std::string> AboutBox() {
+    // The id and size of the box whose title begins so, while it is shown. xdotool's search
+    // passes over windows without a class, as the boxes are; xwininfo lists every window
+    // with its title and size ("0x600002 \"About\": ()  520x300+252+3  +252+3").
+    struct Box {
+        std::string id;
+        int width = 0;
+        int height = 0;
+    };
+    static std::optional<Box> BoxTitled(const std::string& title) {
         std::istringstream windows(
             RunCommand("xwininfo -root -tree 2>/dev/null").value_or(std::string()));
         std::string line;
         while (std::getline(windows, line)) {
-            if (line.find(" \"About") == std::string::npos) continue;
-            std::istringstream fields(line);
-            std::string id;
-            fields >> id;
-            return id;
+            const size_t titled = line.find(" \"" + title);
+            if (titled == std::string::npos) continue;
+            Box box;
+            std::istringstream(line) >> box.id;
+            const size_t size = line.find(")  ", titled);
+            if (size != std::string::npos) {
+                std::sscanf(line.c_str() + size + 3, "%dx%d", &box.width, &box.height);
+            }
+            return box;
         }
         return std::nullopt;
     }
@@ -398,20 +410,24 @@ protected:
             << game->SettingsText();
     }
 
-    void OpenAndCloseAboutBox() {
+    // Opens a box with the keys given, checks that it fits the screen and closes it.
+    void OpenAndCloseBox(const std::string& keys, const std::string& title) {
         Xdotool("windowfocus --sync " + windowId);
-        Xdotool("key alt+slash");
-        std::optional<std::string> about;
+        Xdotool("key " + keys);
+        std::optional<Box> box;
         ASSERT_TRUE(WaitUntil(
             [&] {
-                about = AboutBox();
-                return about.has_value();
+                box = BoxTitled(title);
+                return box.has_value();
             },
             kShortWaitMs))
-            << "no About box";
-        Xdotool("windowfocus --sync " + *about + " key Return");
-        EXPECT_TRUE(WaitUntil([&] { return !AboutBox().has_value(); }, kShortWaitMs))
-            << "Enter did not close the About box";
+            << "no " << title << " box";
+        EXPECT_GT(box->width, 0);
+        EXPECT_LE(box->width, 1024) << "the " << title << " box is wider than the screen";
+        EXPECT_LE(box->height, 768) << "the " << title << " box is taller than the screen";
+        Xdotool("windowfocus --sync " + box->id + " key Return");
+        EXPECT_TRUE(WaitUntil([&] { return !BoxTitled(title).has_value(); }, kShortWaitMs))
+            << "Enter did not close the " << title << " box";
         ASSERT_TRUE(StillRunning());
     }
 
@@ -430,7 +446,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndClosesTheWindow) {
+TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndBoxesAndClosesTheWindow) {
     ASSERT_NO_FATAL_FAILURE(CheckWindowSize());
     ASSERT_NO_FATAL_FAILURE(CheckSoundSettingWrittenAtStart());
     ASSERT_NO_FATAL_FAILURE(CheckTitleScreen());
@@ -438,6 +454,8 @@ TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndClosesTheWindow
     ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
     ASSERT_NO_FATAL_FAILURE(FireABall());
     ASSERT_NO_FATAL_FAILURE(ToggleSoundTwice());
-    ASSERT_NO_FATAL_FAILURE(OpenAndCloseAboutBox());
+    // F10 opens the first menu, Right the Help menu, H its How to Play item.
+    ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right h", "How to Play"));
+    ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("alt+slash", "About"));
     ASSERT_NO_FATAL_FAILURE(CloseTheWindow());
 }

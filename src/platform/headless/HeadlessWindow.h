@@ -31,9 +31,14 @@ public:
     bool IsCaptured() const { return captured_; }
 
     void SetMenuItemText(int command, const std::string& text) override;
+    void SetMenuItemChecked(int command, bool checked) override { menuChecks_[command] = checked; }
     void SetDisplayScale(int scale) override { scale_ = std::clamp(scale, 1, kMaxDisplayScale); }
     int DisplayScale() const override { return scale_; }
     std::string MenuItemText(int command) const;
+    bool MenuItemChecked(int command) const {
+        auto found = menuChecks_.find(command);
+        return found != menuChecks_.end() && found->second;
+    }
 
     // Boxes are recorded and closed at once, as if OK were pressed.
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
@@ -59,6 +64,7 @@ private:
     bool destroyed_ = false;
     int scale_ = 1;
     std::map<int, std::string> menuTexts_;
+    std::map<int, bool> menuChecks_;
     std::vector<Box> boxes_;
     std::function<void(uint32_t)> waitHook_;
 };

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr uint32_t kVkF10 = VK_F1 + 9;
-
 // Bits of a key message's lParam: repeat count 1, Alt held, key was down, key goes up.
 constexpr intptr_t kRepeatCountOne = 1;
 constexpr intptr_t kContextAlt = intptr_t(1) << 29;
@@ -46,6 +44,10 @@ KeyAction KeyTranslator::Translate(const KeyEvent& event) {
         return KeyAction{KeyAction::Kind::Message, Message{WM_COMMAND, uintptr_t(IDM_ABOUT), 0},
                          -1};
     }
+    if (key == VK_F10 && !event.alt && !event.ctrl) {
+        swallowed_.set(key);
+        return KeyAction{KeyAction::Kind::OpenMenu, Message{}, 0};
+    }
     if (event.alt && !event.ctrl && !event.repeat) {
         for (size_t i = 0; i < menuMnemonics_.size(); ++i) {
             if (menuMnemonics_[i] != 0 && menuMnemonics_[i] == key) {
@@ -60,7 +62,7 @@ KeyAction KeyTranslator::Translate(const KeyEvent& event) {
 Message KeyTranslator::KeyMessage(const KeyEvent& event) {
     // Alt without Ctrl (AltGr types characters) and F10 give system keys.
     const bool system =
-        event.virtualKey == kVkF10 || ((event.alt || event.virtualKey == VK_MENU) && !event.ctrl);
+        event.virtualKey == VK_F10 || ((event.alt || event.virtualKey == VK_MENU) && !event.ctrl);
     intptr_t lParam = kRepeatCountOne;
     if (event.alt) lParam |= kContextAlt;
     if (!event.down || event.repeat) lParam |= kPreviouslyDown;

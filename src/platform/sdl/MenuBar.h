@@ -1,6 +1,7 @@
 // The menu bar the desktop window draws above the field: titles with underlined mnemonic
-// letters, each opening a drop-down of items. Laid out and drawn in window pixels at the
-// window's scale, so the text stays sharp at every scale.
+// letters, each opening a drop-down of items whose labels line up right of a check column.
+// Laid out and drawn in window pixels at the window's scale, so the text stays sharp at
+// every scale.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +34,9 @@ public:
     int ItemForMnemonic(int menu, uint32_t key) const;
     // Changes the text of every item with this command; false when none has it.
     bool SetItemText(int command, const std::string& text);
+    // Checks or clears every item with this command; false when none has it.
+    bool SetItemChecked(int command, bool checked);
+    bool ItemChecked(int menu, int item) const;
 
     // Geometry in window pixels (the bar's top-left corner is the window's).
     Rect TitleRect(int menu) const;
@@ -50,6 +54,7 @@ private:
     struct Entry {
         MenuLabel label;
         int command = 0;
+        bool checked = false;
     };
     struct Title {
         MenuLabel label;
@@ -63,6 +68,7 @@ private:
     void Relayout();
     void DrawLabel(Surface& target, const MenuLabel& label, int left, const Rect& row,
                    Pixel colour) const;
+    void DrawBullet(Surface& target, const Rect& row, Pixel colour) const;
 
     std::vector<Title> menus_;
     int scale_ = 1;

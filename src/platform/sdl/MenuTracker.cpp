@@ -55,6 +55,7 @@ MenuTracker::Outcome MenuTracker::KeyPressed(uint32_t virtualKey) {
     switch (virtualKey) {
         case VK_ESCAPE:
         case VK_MENU:
+        case VK_F10:
             return Outcome::Close;
         case VK_LEFT:
             Open((menu_ + menus - 1) % menus, true);

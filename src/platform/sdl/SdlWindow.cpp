@@ -283,6 +283,9 @@ MenuTracker::Outcome SdlWindow::MenuEvent(MenuTracker& tracker, const SDL_Event&
             const uint32_t key = VirtualKeyFor(event.key.keysym.scancode, event.key.keysym.sym);
             // The menu takes the key: its release must not reach the game afterwards.
             keys_.SwallowUntilReleased(key);
+            // Only the arrows repeat: a held F10 or mnemonic must not close or choose.
+            const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+            if (event.key.repeat != 0 && !arrow) return Outcome::Continue;
             return tracker.KeyPressed(key);
         }
         case SDL_KEYUP: {
@@ -332,6 +335,10 @@ void SdlWindow::ReleaseCapture() {
 
 void SdlWindow::SetMenuItemText(int command, const std::string& text) {
     if (menuBar_.SetItemText(command, text)) RepaintAll();
+}
+
+void SdlWindow::SetMenuItemChecked(int command, bool checked) {
+    if (menuBar_.SetItemChecked(command, checked)) RepaintAll();
 }
 
 void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {

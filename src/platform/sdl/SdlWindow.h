@@ -40,6 +40,7 @@ public:
     void ReleaseCapture() override;
 
     void SetMenuItemText(int command, const std::string& text) override;
+    void SetMenuItemChecked(int command, bool checked) override;
 
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
     void ShowAboutBox(const std::string& caption, const std::string& heading,
