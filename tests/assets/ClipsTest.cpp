@@ -1,10 +1,13 @@
-// The sound clips: the ids, rates and lengths of the sound table, clean levels, quiet ends,
-// and the WAVE files and icons as the game finds them in its resources.
+// The sound clips: the ids, rates and lengths of the sound table, clean levels, soft starts
+// and ends that die away to silence, and the WAVE files and icons as the game finds them in
+// its resources.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <set>
+#include <span>
 
 #include "ClipCatalog.h"
 #include "WaveWriter.h"
@@ -27,6 +30,8 @@ constexpr Expected kTable[] = {
     {169, 11025, 307},  {173, 8000, 103}, {174, 8000, 111},  {175, 8000, 100},
 };
 
+void PrintTo(const Expected& e, std::ostream* os) { *os << "clip " << e.id; }
+
 // round(rate x seconds), halves rounded up (22050 x 0.35 = 7717.5 gives 7718).
 size_t ExpectedLength(const Expected& e) { return (size_t(e.rate) * e.hundredths + 50) / 100; }
 
@@ -45,6 +50,14 @@ const Clip* FindClip(int id) {
 }
 
 int Distance(uint8_t sample) { return std::abs(int(sample) - 128); }
+
+// The samples' RMS in dB below full scale (a distance of 128); -200 for silence.
+double Dbfs(std::span<const uint8_t> samples) {
+    double sum = 0.0;
+    for (uint8_t s : samples) sum += double(Distance(s)) * Distance(s);
+    const double rms = std::sqrt(sum / double(samples.size()));
+    return rms > 0.0 ? 20.0 * std::log10(rms / 128.0) : -200.0;
+}
 
 uint32_t U32(std::span<const uint8_t> b, size_t at) {
     return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) |
@@ -85,22 +98,27 @@ TEST(Clips, StayBelowFullScaleAndAreNotSilent) {
     }
 }
 
-TEST(Clips, StartAndEndNearSilence) {
-    for (const Clip& clip : Clips()) {
-        SCOPED_TRACE(clip.id);
-        const std::vector<uint8_t>& s = clip.samples;
-        EXPECT_LE(Distance(s.front()), 1);
-        EXPECT_LE(Distance(s.back()), 1);
-        const size_t halfMs = clip.sampleRate / 2000;
-        const size_t threeMs = clip.sampleRate * 3 / 1000;
-        for (size_t i = 0; i < halfMs; ++i) {
-            EXPECT_LE(Distance(s[i]), 8) << "sample " << i;
-        }
-        for (size_t i = s.size() - threeMs; i < s.size(); ++i) {
-            EXPECT_LE(Distance(s[i]), 8) << "sample " << i;
-        }
+class ClipEnds : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(ClipEnds, StartSoftlyAndDieAwayToSilenceBeforeTheLastTwentyMilliseconds) {
+    const Clip* clip = FindClip(GetParam().id);
+    ASSERT_NE(clip, nullptr);
+    const std::span<const uint8_t> s(clip->samples);
+    EXPECT_LE(Distance(s.front()), 1);
+    for (size_t i = 0; i < clip->sampleRate / 2000; ++i) {
+        EXPECT_LE(Distance(s[i]), 8) << "sample " << i;
     }
+    const size_t twentyMs = clip->sampleRate / 50;
+    EXPECT_LT(Dbfs(s.last(twentyMs)), -60.0) << "still sounding at its end";
+    // Decayed, not cut: the 80 ms before that are quiet already.
+    EXPECT_LT(Dbfs(s.subspan(s.size() - 5 * twentyMs, 4 * twentyMs)), -35.0)
+        << "cut off while it still sounds";
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryClip, ClipEnds, ::testing::ValuesIn(kTable),
+                         [](const ::testing::TestParamInfo<Expected>& info) {
+                             return std::to_string(info.param.id);
+                         });
 
 TEST(Clips, HaveNoLastingOffset) {
     // A clip's average sits at the silence level, so starting or cutting it never thumps.

@@ -113,8 +113,6 @@ TEST(TitleTune, PlaysWithoutGapsUntilTheLastChord) {
     for (size_t start = 0; start + second <= 13 * second; start += second / 2) {
         EXPECT_GT(Rms(tune, start, start + second), 10.0) << "quiet at " << start / second;
     }
-    // The last chord has died away by the end.
-    EXPECT_LT(Rms(tune, tune.size() - second / 10, tune.size()), 3.0);
 }
 
 TEST(HitSounds, AreThreeDifferentRings) {

@@ -97,7 +97,7 @@ void IcyFreeze(Mixer& mix) {
     Noise noise(0xf2ee2eu);
     const double notes[] = {108.0, 103.0, 100.0, 96.0, 91.0};
     for (int i = 0; i < 5; ++i) {
-        mix.Strike(0.028 * i, NoteHz(notes[i]), {{1.0, 1.0, 0.06}, {2.76, 0.35, 0.03}},
+        mix.Strike(0.028 * i, NoteHz(notes[i]), {{1.0, 1.0, 0.045}, {2.76, 0.35, 0.025}},
                    0.7 - 0.08 * i);
     }
     // Frost crackle: high, fast-fading hiss.
@@ -105,7 +105,7 @@ void IcyFreeze(Mixer& mix) {
     for (size_t i = 0; i < mix.Length(); ++i) {
         const double t = double(i) / mix.Rate();
         const double hiss = filter.Process(noise.Next(), 3400.0, 0.5, mix.Rate()).high;
-        mix.Add(i, 0.35 * Exp(-t / 0.08) * hiss);
+        mix.Add(i, 0.35 * Exp(-t / 0.06) * hiss);
     }
 }
 

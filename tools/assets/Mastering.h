@@ -1,5 +1,6 @@
-// Turns a mixed signal into 8-bit unsigned samples: DC removed, short fades at both ends,
-// brought to a common loudness without reaching full scale.
+// Turns a mixed signal into 8-bit unsigned samples: DC removed, a short fade in, a closing
+// release that leaves the end silent, brought to a common loudness without reaching full
+// scale.
 #pragma once
 
 #include <cstdint>

@@ -17,8 +17,9 @@ void SweptNoise(Mixer& mix, Noise& noise, double damping, Centre centreHz, Level
     }
 }
 
-// A plucked string (Karplus-Strong): a burst of noise circulating in a damped delay line.
-void PluckedString(Mixer& mix, double hz, double damping, double level) {
+// A plucked string (Karplus-Strong): a burst of noise circulating in a damped delay line,
+// muted with the given time constant (seconds).
+void PluckedString(Mixer& mix, double hz, double damping, double decay, double level) {
     Noise noise(0x57a1u);
     const size_t period = size_t(std::floor(mix.Rate() / hz + 0.5));
     std::vector<double> line(period);
@@ -31,14 +32,14 @@ void PluckedString(Mixer& mix, double hz, double damping, double level) {
         const double next = line[(at + 1) % period];
         const double out = line[at];
         line[at] = damping * 0.5 * (out + next);
-        mix.Add(i, level * out);
+        mix.Add(i, level * Exp(-double(i) / mix.Rate() / decay) * out);
     }
 }
 
 }  // namespace
 
 void LaunchTwang(Mixer& mix) {
-    PluckedString(mix, 98.0, 0.994, 0.9);
+    PluckedString(mix, 98.0, 0.994, 0.06, 0.9);
     // The band's snap: a tone dropping an octave.
     const Voice snap{.harmonics = {1.0, 0.55, 0.3, 0.15}, .envelope = {0.002, 0.06, 0.0, 0.03}};
     mix.Note(0.0, 0.2, 57.0, 45.0, snap, 0.8);
@@ -95,10 +96,12 @@ void WarpSweep(Mixer& mix) {
                       .envelope = {0.05, 1.0, 1.0, 0.12},
                       .vibratoDepth = 1.2,
                       .vibratoRate = 11.0};
-    mix.Note(dive, length - dive - 0.45, 46.0, 76.0, climb, 0.5);
-    mix.Note(dive, length - dive - 0.45, 46.4, 76.3, climb, 0.4);
+    // The climb and the air under the whole sweep end together, half a second early.
+    const double end = length - 0.55;
+    mix.Note(dive, end - dive, 46.0, 76.0, climb, 0.5);
+    mix.Note(dive, end - dive, 46.4, 76.3, climb, 0.4);
     Noise noise(0x3a29u);
     SweptNoise(
         mix, noise, 0.4, [length](double t) { return 500.0 + 1200.0 * Sine(kPi * t / length); },
-        [length](double t) { return 0.25 * Sine(kPi * Clamp01(t / length)); });
+        [end](double t) { return 0.25 * Sine(kPi * Clamp01(t / end)); });
 }

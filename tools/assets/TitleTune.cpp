@@ -82,10 +82,10 @@ void PlayBassAndChords(Mixer& mix) {
             }
         }
     }
-    // The closing chord rings under the last note.
+    // The closing chord rings under the last note and dies away before the tune ends.
     for (double note : {60.0, 64.0, 67.0}) {
         mix.Note(28.0 * kBeat, kBeat * 3.0, note,
-                 Voice{.harmonics = {1.0, 0.3}, .envelope = {0.02, 0.6, 0.5, 0.3}}, 0.1);
+                 Voice{.harmonics = {1.0, 0.3}, .envelope = {0.02, 0.6, 0.5, 0.2}}, 0.1);
     }
 }
 
