@@ -36,7 +36,9 @@ ColorRef ColorRefFromPixel(Pixel p) {
 }
 
 Pixel Mix(Pixel under, Pixel over, int parts, int of) {
-    auto channel = [&](int a, int b) { return (a * (of - parts) + b * parts + of / 2) / of; };
+    auto channel = [&](int a, int b) {
+        return uint8_t((a * (of - parts) + b * parts + of / 2) / of);
+    };
     return MakePixel(channel(PixelRed(under), PixelRed(over)),
                      channel(PixelGreen(under), PixelGreen(over)),
                      channel(PixelBlue(under), PixelBlue(over)));
