@@ -4,9 +4,9 @@
 #include <new>
 
 #include "core/Random.h"
-#include "play/PlayRecord.h"
-#include "play/PlayMode.h"
 #include "platform/Clock.h"
+#include "play/PlayMode.h"
+#include "play/PlayRecord.h"
 
 ObjectStack modeStack;
 GameMode* currentMode = nullptr;
@@ -25,13 +25,13 @@ void ShowFailure(Window& window, const char* text) {
 
 }  // namespace
 
-FrameDriver::FrameDriver(Window& window)
+FrameDriver::FrameDriver(Window& window, const std::string& highScoreFile)
     : window_(window), backBuffer_(kScreenWidth, kScreenHeight), backBufferDC_(backBuffer_) {
     gemSeed = timeGetTime();
     randomGenerator.Seed(gemSeed);
     gemSeed = uint32_t(Random());
 
-    currentMode = new (std::nothrow) PlayMode(1, "PRIMARY_MODE");
+    currentMode = new (std::nothrow) PlayMode(1, "PRIMARY_MODE", highScoreFile);
     if (currentMode != nullptr) {
         modeStack.Push(currentMode);
         currentMode->Activate();

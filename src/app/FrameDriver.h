@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/GameMode.h"
 #include "core/ObjectList.h"
@@ -14,8 +15,9 @@
 
 class FrameDriver {
 public:
-    // Seeds the random generators from the clock, creates the back buffer and the play mode.
-    explicit FrameDriver(Window& window);
+    // Seeds the random generators from the clock, creates the back buffer and the play mode,
+    // which keeps its high score table in highScoreFile.
+    FrameDriver(Window& window, const std::string& highScoreFile);
     // Deactivates the top mode and deletes every mode.
     ~FrameDriver();
     FrameDriver(const FrameDriver&) = delete;

@@ -5,10 +5,12 @@
 #include "app/Shell.h"
 #include "app/WindowProcedure.h"
 #include "core/Random.h"
+#include "gfx/DirtyRectSet.h"
 #include "platform/Clock.h"
 #include "sound/SoundPlayer.h"
 
-GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& settings) {
+GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& settings,
+                         const GameFiles& files) {
     window.SetProcedure(GameWindowProcedure);
     mainWindow = &window;
     settingStore = &settings;
@@ -18,7 +20,8 @@ GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& setti
     LoadSoundSetting();
     ApplySoundSetting();
     ApplyDisplayScaleMenu();
-    frameDriver = new FrameDriver(window);
+    dirtyRects.SetArtFolder(files.artFolder);
+    frameDriver = new FrameDriver(window, files.highScoreFile);
 }
 
 GameSession::~GameSession() {

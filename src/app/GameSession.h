@@ -2,6 +2,7 @@
 // before the message loop and after it.
 #pragma once
 
+#include "app/GameFiles.h"
 #include "platform/AudioDevice.h"
 #include "platform/SettingStore.h"
 #include "platform/Window.h"
@@ -9,8 +10,10 @@
 class GameSession {
 public:
     // Routes the window's messages to the game, creates the fonts, reads and applies the
-    // sound setting, and creates the frame driver with its play mode.
-    GameSession(Window& window, AudioDevice& audio, SettingStore& settings);
+    // sound setting, and creates the frame driver with its play mode, which reads its
+    // pictures and keeps its table where `files` says.
+    GameSession(Window& window, AudioDevice& audio, SettingStore& settings,
+                const GameFiles& files = GameFiles{});
     // Deletes the fonts, then the frame driver and its modes.
     ~GameSession();
     GameSession(const GameSession&) = delete;

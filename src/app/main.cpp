@@ -2,7 +2,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
+#include "app/DesktopFiles.h"
 #include "app/GameSession.h"
 #include "app/IconResources.h"
 #include "app/MessageLoop.h"
@@ -11,8 +14,17 @@
 #include "platform/FileSettingStore.h"
 #include "platform/sdl/DesktopPlatform.h"
 
-int main() {
+namespace {
+
+// False when the text could not be written (a closed or full output).
+bool Print(std::FILE* stream, const std::string& text) {
+    return std::fputs(text.c_str(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+int Play() {
     FileSettingStore settings(DefaultSettingsPath());
+    const GameFiles files = DesktopGameFiles();
+    CreateHighScoreFolder(files);
     DesktopOptions options;
     options.title = MainWindowTitle();
     options.menus = MainMenus();
@@ -30,9 +42,28 @@ int main() {
     InstallClock(&desktop->SystemTime());
     int exitCode = 0;
     {
-        GameSession session(desktop->MainWindow(), desktop->Audio(), settings);
+        GameSession session(desktop->MainWindow(), desktop->Audio(), settings, files);
         exitCode = RunMessageLoop(desktop->MainWindow());
     }
     InstallClock(nullptr);
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine commandLine =
+        CommandLine::Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    switch (commandLine.WhatToDo()) {
+        case CommandLine::Action::ShowHelp:
+            return Print(stdout, UsageText()) ? 0 : 1;
+        case CommandLine::Action::ShowVersion:
+            return Print(stdout, VersionText()) ? 0 : 1;
+        case CommandLine::Action::Refuse:
+            Print(stderr, "pebblor: " + commandLine.Problem() + "\n" + UsageText());
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+    return Play();
 }

@@ -51,8 +51,9 @@ ArtImage* ArtCache::GetArt(const char* name) {
 
     std::vector<DibFrame> loaded;
     for (const std::string& fileName : SplitNames(name)) {
+        const std::string path = folder_.empty() ? fileName : folder_ + '/' + fileName;
         DibFrame frame;
-        if (frame.LoadFromFile(fileName.c_str())) loaded.push_back(std::move(frame));
+        if (frame.LoadFromFile(path.c_str())) loaded.push_back(std::move(frame));
     }
     if (loaded.empty()) return nullptr;
     const std::string_view keptName(name, strnlen(name, sizeof(ArtImage::name) - 1));

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <utility>
 
 #include "core/ObjectList.h"
 
 class ArtImage;
 
 class ArtCache {
-  public:
+public:
     // The longest request that is read: 100 names within the first 1023 characters.
     static constexpr size_t kMaxNames = 100;
     static constexpr size_t kMaxRequestLength = 1023;
@@ -18,7 +20,12 @@ class ArtCache {
     // name loads the result is null and nothing is cached, so a later request tries again.
     ArtImage* GetArt(const char* name);
 
-  private:
+    // Where the files of later requests are read: the folder, or the current directory
+    // when it is empty. Images already cached stay as they are.
+    void SetFolder(std::string folder) { folder_ = std::move(folder); }
+
+private:
     // Owns the images.
     ObjectList images_;
+    std::string folder_;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/GameMath.h"
 #include "gfx/ArtCache.h"
@@ -51,7 +52,9 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
     }
 }
 
-void DirtyRectSet::MarkDirtyRect(Rect rect) { MarkDirty(rect.left, rect.top, rect.right, rect.bottom); }
+void DirtyRectSet::MarkDirtyRect(Rect rect) {
+    MarkDirty(rect.left, rect.top, rect.right, rect.bottom);
+}
 
 void DirtyRectSet::MarkDirtyLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const int64_t dx = int64_t(x2) - x1, dy = int64_t(y2) - y1;
@@ -60,8 +63,8 @@ void DirtyRectSet::MarkDirtyLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
         const float t = float(i) / float(n);
         const float px = float(x1) + float(dx) * t;
         const float py = float(y1) + float(dy) * t;
-        MarkDirty(TruncateToInt(px - 13.0f), TruncateToInt(py - 13.0f),
-                  TruncateToInt(px + 13.0f), TruncateToInt(py + 13.0f));
+        MarkDirty(TruncateToInt(px - 13.0f), TruncateToInt(py - 13.0f), TruncateToInt(px + 13.0f),
+                  TruncateToInt(py + 13.0f));
     }
 }
 
@@ -86,8 +89,7 @@ void DirtyRectSet::EndFrame() {
             out[t] = kWholeTile;
         } else {
             out[t] = TileRect{std::min(a[t].left, b[t].left), std::min(a[t].top, b[t].top),
-                              std::max(a[t].right, b[t].right),
-                              std::max(a[t].bottom, b[t].bottom)};
+                              std::max(a[t].right, b[t].right), std::max(a[t].bottom, b[t].bottom)};
         }
     }
 }
@@ -95,8 +97,8 @@ void DirtyRectSet::EndFrame() {
 const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
     mapCursor[map] = 0;
     if (walkClip != nullptr) {
-        mapCursor[map] =
-            std::max(walkClip->left / kTileSize, 0) + kTileColumns * std::max(walkClip->top / kTileSize, 0);
+        mapCursor[map] = std::max(walkClip->left / kTileSize, 0) +
+                         kTileColumns * std::max(walkClip->top / kTileSize, 0);
     }
     return NextDirtyRect(map, walkClip);
 }
@@ -109,7 +111,8 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
     if (walkClip != nullptr) {
         // Wide arithmetic: a clip at the far end of the int range must not overflow.
         end = int32_t(std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, 8) +
-                      kTileColumns * std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
+                      kTileColumns *
+                          std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
     }
     for (;;) {
         if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
@@ -142,3 +145,5 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kScreenWidth, kScreenHeight}; }
 
 ArtImage* DirtyRectSet::GetArt(const char* name) { return artCache_->GetArt(name); }
+
+void DirtyRectSet::SetArtFolder(std::string folder) { artCache_->SetFolder(std::move(folder)); }

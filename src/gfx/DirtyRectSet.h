@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/DrawContext.h"
 #include "platform/Rect.h"
@@ -54,10 +55,12 @@ public:
 
     // Loaded art, cached by name (see ArtCache).
     ArtImage* GetArt(const char* name);
+    // The folder later art requests read their files from; empty: the current directory.
+    void SetArtFolder(std::string folder);
 
     // Writes text into rect with the DrawContext's font rendering and marks rect dirty.
-    void DrawText(DrawContext& dc, const Font* font, const char* text, Rect rect,
-                  ColorRef colour, unsigned format);
+    void DrawText(DrawContext& dc, const Font* font, const char* text, Rect rect, ColorRef colour,
+                  unsigned format);
 
     int current = 0;
     int previous = 1;

@@ -2,17 +2,16 @@
 #include "platform/FileSettingStore.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/FileReplacement.h"
+#include "platform/PlayerFolders.h"
 
 namespace {
 
@@ -225,18 +224,6 @@ bool FileSettingStore::Write(const std::string& subKey, const std::string& value
 }
 
 std::string DefaultSettingsPath() {
-    std::string config;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || home[0] == '\0') {
-            const passwd* user = getpwuid(getuid());
-            home = user != nullptr ? user->pw_dir : nullptr;
-        }
-        if (home == nullptr || home[0] == '\0') return std::string();
-        config = std::string(home) + "/.config";
-    }
-    return config + "/pebblor/settings.ini";
+    const std::string folder = PlayerConfigFolder();
+    return folder.empty() ? std::string() : folder + "/settings.ini";
 }

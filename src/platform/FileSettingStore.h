@@ -24,6 +24,5 @@ private:
     std::string path_;
 };
 
-// "$XDG_CONFIG_HOME/pebblor/settings.ini", or "~/.config/pebblor/settings.ini" when that
-// variable is unset or not absolute; empty when no home folder is known either.
+// "settings.ini" in the player's configuration folder; empty when that is unknown.
 std::string DefaultSettingsPath();

@@ -60,10 +60,12 @@ void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uin
     PutU32(out, Crc32(out.data() + typeStart, out.size() - typeStart));
 }
 
-// Each row is filter byte 0 followed by red, green, blue per pixel.
-std::vector<uint8_t> RawScanlines(const Surface& surface) {
+// Each row is filter byte 0 followed by red, green, blue (and alpha, when given) per pixel.
+std::vector<uint8_t> RawScanlines(const Surface& surface, std::span<const uint8_t> alpha) {
+    const size_t channels = alpha.empty() ? 3 : 4;
     std::vector<uint8_t> raw;
-    raw.reserve(size_t(surface.Height()) * (size_t(surface.Width()) * 3 + 1));
+    raw.reserve(size_t(surface.Height()) * (size_t(surface.Width()) * channels + 1));
+    const uint8_t* opacity = alpha.data();
     for (int y = 0; y < surface.Height(); ++y) {
         raw.push_back(0);
         const Pixel* row = surface.Row(y);
@@ -71,6 +73,7 @@ std::vector<uint8_t> RawScanlines(const Surface& surface) {
             raw.push_back(PixelRed(row[x]));
             raw.push_back(PixelGreen(row[x]));
             raw.push_back(PixelBlue(row[x]));
+            if (opacity != nullptr) raw.push_back(*opacity++);
         }
     }
     return raw;
@@ -97,19 +100,27 @@ std::vector<uint8_t> StoredZlibStream(const std::vector<uint8_t>& raw) {
 
 }  // namespace
 
-bool WritePng(const Surface& surface, const std::string& path) {
-    if (surface.IsEmpty()) {
-        return false;
+std::vector<uint8_t> EncodePng(const Surface& surface, std::span<const uint8_t> alpha) {
+    if (surface.IsEmpty() || (!alpha.empty() && alpha.size() != surface.Pixels().size())) {
+        return {};
     }
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
     PutU32(header, uint32_t(surface.Width()));
     PutU32(header, uint32_t(surface.Height()));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, no interlace
+    const uint8_t colourType = alpha.empty() ? 2 : 6;       // RGB or RGBA
+    header.insert(header.end(), {8, colourType, 0, 0, 0});  // 8 bits, no interlace
     PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", StoredZlibStream(RawScanlines(surface)));
+    PutChunk(file, "IDAT", StoredZlibStream(RawScanlines(surface, alpha)));
     PutChunk(file, "IEND", {});
+    return file;
+}
 
+bool WritePng(const Surface& surface, const std::string& path) {
+    const std::vector<uint8_t> file = EncodePng(surface);
+    if (file.empty()) {
+        return false;
+    }
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) {
         return false;

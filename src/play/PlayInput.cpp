@@ -81,7 +81,7 @@ void PlayMode::TypeInitial(uintptr_t key) {
     } else if (key == VK_RETURN) {
         if (length == 0) std::strcpy(initials, "-");
         InsertHighScore(highScores, initials, score, level);
-        SaveHighScores(highScores);
+        if (!highScoreFile_.empty()) SaveHighScores(highScores, highScoreFile_.c_str());
         screen = kScreenTitle;
         screenTime = 0;
         dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);

@@ -1,12 +1,14 @@
 // The play mode's set-up, its resources and the reset that starts a game.
 #include "play/PlayMode.h"
 
+#include <utility>
+
+#include "app/FrameDriver.h"
 #include "core/GameMath.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/SparkPools.h"
 #include "play/PlayRecord.h"
-#include "app/FrameDriver.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
@@ -29,7 +31,8 @@ void DeletePen(Pen*& pen) {
 
 }  // namespace
 
-PlayMode::PlayMode(uint32_t kindCode, const char* name) : GameMode(kindCode, name) {
+PlayMode::PlayMode(uint32_t kindCode, const char* name, std::string highScoreFile)
+    : GameMode(kindCode, name), highScoreFile_(std::move(highScoreFile)) {
     background = dirtyRects.GetArt("absBack.bmp");
     penWhite = new Pen{MakePixel(255, 255, 255)};
     penBlue = new Pen{MakePixel(0, 0, 255)};
@@ -43,13 +46,13 @@ PlayMode::PlayMode(uint32_t kindCode, const char* name) : GameMode(kindCode, nam
     paused = 0;
     stepFrames = 0;
     soundPlayer.Play(kTitleTuneSound);
-    LoadHighScores(highScores);
+    LoadHighScores(highScores, highScoreFile_.c_str());
 }
 
 PlayMode::~PlayMode() {
     DeleteSparkPools();
-    for (Pen** pen : {&penWhite, &penBlue, &penGreen, &penYellow, &penRed, &penDarkGreen,
-                      &penOrange}) {
+    for (Pen** pen :
+         {&penWhite, &penBlue, &penGreen, &penYellow, &penRed, &penDarkGreen, &penOrange}) {
         DeletePen(*pen);
     }
     for (Pen*& pen : rainbowPens) DeletePen(pen);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/GameMode.h"
 #include "play/HighScores.h"
@@ -22,14 +23,15 @@ constexpr int kNoDrag = -10000;
 class PlayMode : public GameMode {
 public:
     // Loads the background, creates the pens and spark pools, plays the title tune and
-    // loads the high score table.
-    PlayMode(uint32_t kindCode, const char* name);
+    // loads the high score table from highScoreFile (where entries are saved too; an empty
+    // path keeps the table for this run only).
+    PlayMode(uint32_t kindCode, const char* name, std::string highScoreFile);
     // Deletes the spark pools and pens.
     ~PlayMode() override;
 
     void Activate() override;
-    int Update() override;                  // the rules of a frame (PlayUpdate.cpp)
-    void Draw(DrawContext& dc) override;    // the play screen (PlayDraw.cpp)
+    int Update() override;                // the rules of a frame (PlayUpdate.cpp)
+    void Draw(DrawContext& dc) override;  // the play screen (PlayDraw.cpp)
     intptr_t HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
                            intptr_t lParam) override;  // the player's input (PlayInput.cpp)
     bool IsTypingText() const override { return screen == kScreenEntry; }
@@ -44,8 +46,9 @@ private:
     void DrawHud(DrawContext& dc);
     void DrawEntry(DrawContext& dc);
 
-public:
+    std::string highScoreFile_;
 
+public:
     Ball* ball = nullptr;
     int dragAnchorX = kNoDrag;
     int dragAnchorY = 0;

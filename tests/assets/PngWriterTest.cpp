@@ -37,6 +37,7 @@ struct Chunk {
 struct ParsedPng {
     uint32_t width = 0;
     uint32_t height = 0;
+    uint8_t colourType = 0;
     std::vector<uint8_t> raw;  // the inflated scanlines
 };
 
@@ -106,8 +107,8 @@ std::vector<uint8_t> InflateStored(const std::vector<uint8_t>& z) {
     return out;
 }
 
-ParsedPng Parse(const std::string& path) {
-    const std::vector<Chunk> chunks = ReadChunks(ReadFile(path));
+ParsedPng Parse(const std::vector<uint8_t>& file) {
+    const std::vector<Chunk> chunks = ReadChunks(file);
     ParsedPng png;
     EXPECT_GE(chunks.size(), 3u);
     if (chunks.size() < 3) {
@@ -120,8 +121,8 @@ ParsedPng Parse(const std::string& path) {
     EXPECT_EQ(header.size(), 13u);
     png.width = Be32(header, 0);
     png.height = Be32(header, 4);
-    EXPECT_EQ(header[8], 8);   // bits per channel
-    EXPECT_EQ(header[9], 2);   // RGB
+    EXPECT_EQ(header[8], 8);  // bits per channel
+    png.colourType = header[9];
     EXPECT_EQ(header[10], 0);  // deflate
     EXPECT_EQ(header[11], 0);  // adaptive filtering
     EXPECT_EQ(header[12], 0);  // no interlace
@@ -154,19 +155,27 @@ Surface Pattern(int width, int height) {
     return surface;
 }
 
-void ExpectPixels(const ParsedPng& png, const Surface& surface) {
+// RGB, or RGBA when alpha holds the pixels' opacities.
+void ExpectPixels(const ParsedPng& png, const Surface& surface,
+                  const std::vector<uint8_t>& alpha = {}) {
+    const size_t channels = alpha.empty() ? 3 : 4;
+    ASSERT_EQ(png.colourType, alpha.empty() ? 2 : 6);
     ASSERT_EQ(png.width, uint32_t(surface.Width()));
     ASSERT_EQ(png.height, uint32_t(surface.Height()));
-    const size_t stride = size_t(surface.Width()) * 3 + 1;
+    const size_t stride = size_t(surface.Width()) * channels + 1;
     ASSERT_EQ(png.raw.size(), stride * size_t(surface.Height()));
     for (int y = 0; y < surface.Height(); ++y) {
         const uint8_t* row = png.raw.data() + size_t(y) * stride;
         ASSERT_EQ(row[0], 0) << "filter of row " << y;
         for (int x = 0; x < surface.Width(); ++x) {
             const Pixel p = surface.At(x, y);
-            ASSERT_EQ(row[1 + 3 * x], PixelRed(p));
-            ASSERT_EQ(row[2 + 3 * x], PixelGreen(p));
-            ASSERT_EQ(row[3 + 3 * x], PixelBlue(p));
+            const uint8_t* pixel = row + 1 + channels * size_t(x);
+            ASSERT_EQ(pixel[0], PixelRed(p));
+            ASSERT_EQ(pixel[1], PixelGreen(p));
+            ASSERT_EQ(pixel[2], PixelBlue(p));
+            if (!alpha.empty()) {
+                ASSERT_EQ(pixel[3], alpha[size_t(y * surface.Width() + x)]);
+            }
         }
     }
 }
@@ -176,21 +185,30 @@ void ExpectPixels(const ParsedPng& png, const Surface& surface) {
 TEST_F(PngFile, SmallPictureDecodesToItsPixels) {
     const Surface surface = Pattern(5, 3);
     ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(path_), surface);
+    ExpectPixels(Parse(ReadFile(path_)), surface);
 }
 
 TEST_F(PngFile, PictureLargerThanOneStoredBlockSpansSeveral) {
     // 200 x 120 is 72120 bytes of scanlines, more than a stored block's 65535.
     const Surface surface = Pattern(200, 120);
     ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(path_), surface);
+    ExpectPixels(Parse(ReadFile(path_)), surface);
 }
 
 TEST_F(PngFile, ExactlyOneFullBlockEndsCleanly) {
     // 65535 bytes of scanlines: 15 rows of 1456 pixels (4369 bytes each with the filter).
     const Surface surface = Pattern(1456, 15);
     ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(path_), surface);
+    ExpectPixels(Parse(ReadFile(path_)), surface);
+}
+
+TEST(PngWriter, AnOpacityPerPixelMakesAnRgbaPicture) {
+    const Surface surface = Pattern(300, 90);  // several stored blocks
+    std::vector<uint8_t> alpha(surface.Pixels().size());
+    for (size_t i = 0; i < alpha.size(); ++i) alpha[i] = uint8_t(i * 5);
+    ExpectPixels(Parse(EncodePng(surface, alpha)), surface, alpha);
+    alpha.pop_back();
+    EXPECT_TRUE(EncodePng(surface, alpha).empty());
 }
 
 TEST(PngWriter, FailsWhenTheFileCannotBeWritten) {

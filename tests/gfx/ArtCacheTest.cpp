@@ -15,7 +15,7 @@
 namespace {
 
 class ArtCacheTest : public testing::Test {
-  protected:
+protected:
     // a.bmp, b.bmp and c.bmp are 1, 2 and 3 pixels wide, so frames tell their file.
     void SetUp() override {
         for (int width = 1; width <= 3; ++width)
@@ -78,6 +78,20 @@ TEST_F(ArtCacheTest, NothingLoadedIsNotCachedAndIsTriedAgain) {
     ArtImage* image = cache_.GetArt("x.bmp y.bmp");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{2}));
+}
+
+TEST_F(ArtCacheTest, AFolderGivenIsReadInsteadOfTheCurrentDirectory) {
+    const std::filesystem::path folder = dir_.Path() / "art";
+    std::filesystem::create_directories(folder);
+    WriteBytes(folder / "a.bmp", BuildBmpFile(TrueColourRecipe(3, 1, std::vector<Pixel>(3, 1))));
+    cache_.SetFolder(folder.string());
+    ArtImage* image = cache_.GetArt("a.bmp b.bmp");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(FrameWidths(image), (std::vector<int>{3}));
+    // Missing there, a picture is looked for there again later.
+    EXPECT_EQ(cache_.GetArt("c.bmp"), nullptr);
+    std::filesystem::copy_file(dir_.Path() / "c.bmp", folder / "c.bmp");
+    EXPECT_NE(cache_.GetArt("c.bmp"), nullptr);
 }
 
 TEST_F(ArtCacheTest, AnyRunOfWhiteSpaceSeparatesNames) {

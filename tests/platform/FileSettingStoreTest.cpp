@@ -1,4 +1,5 @@
-// The settings file: round trips, missing and broken files, atomic replacement, the path.
+// The settings file: round trips, missing and broken files, atomic replacement; the
+// player's folders.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -7,9 +8,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "platform/FileSettingStore.h"
+#include "platform/PlayerFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -205,30 +208,50 @@ TEST_F(FileSettingStoreTest, OversizedFilesCountAsMissing) {
     EXPECT_FALSE(store.Read(kKey, kName, text));
 }
 
-TEST(DefaultSettingsPathTest, FollowsXdgConfigHomeThenHome) {
-    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* savedHome = std::getenv("HOME");
-    const std::string xdg = savedXdg != nullptr ? savedXdg : "";
-    const std::string home = savedHome != nullptr ? savedHome : "";
+namespace {
 
-    setenv("XDG_CONFIG_HOME", "/tmp/config-here", 1);
+// Restores an environment variable as it was when the scope began.
+class SavedVariable {
+public:
+    explicit SavedVariable(const char* name) : name_(name) {
+        const char* value = std::getenv(name);
+        if (value != nullptr) value_ = value;
+    }
+    ~SavedVariable() {
+        if (value_) {
+            setenv(name_, value_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> value_;
+};
+
+}  // namespace
+
+TEST(PlayerFoldersTest, FollowTheirXdgVariableThenTheHomeFolder) {
+    const SavedVariable home("HOME"), config("XDG_CONFIG_HOME"), data("XDG_DATA_HOME");
     setenv("HOME", "/home/player", 1);
-    EXPECT_EQ(DefaultSettingsPath(), "/tmp/config-here/pebblor/settings.ini");
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored
-    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
-    setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
-
-    if (savedXdg != nullptr) {
-        setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
-    } else {
-        unsetenv("XDG_CONFIG_HOME");
+    struct Folder {
+        const char* variable;
+        std::string (*find)();
+        std::string inHome;
+    };
+    for (const Folder& folder : {Folder{"XDG_CONFIG_HOME", PlayerConfigFolder, "/.config"},
+                                 Folder{"XDG_DATA_HOME", PlayerDataFolder, "/.local/share"}}) {
+        SCOPED_TRACE(folder.variable);
+        setenv(folder.variable, "/tmp/here", 1);
+        EXPECT_EQ(folder.find(), "/tmp/here/pebblor");
+        const std::string fromHome = "/home/player" + folder.inHome + "/pebblor";
+        setenv(folder.variable, "relative/folder", 1);  // not absolute: ignored
+        EXPECT_EQ(folder.find(), fromHome);
+        setenv(folder.variable, "", 1);
+        EXPECT_EQ(folder.find(), fromHome);
+        unsetenv(folder.variable);
+        EXPECT_EQ(folder.find(), fromHome);
     }
-    if (savedHome != nullptr) {
-        setenv("HOME", home.c_str(), 1);
-    } else {
-        unsetenv("HOME");
-    }
+    EXPECT_EQ(DefaultSettingsPath(), "/home/player/.config/pebblor/settings.ini");
 }

@@ -15,11 +15,12 @@ class HeadlessGame {
 public:
     // `prepare` may fill the settings store before start-up reads it.
     explicit HeadlessGame(uint32_t startClock = 1000,
-                          const std::function<void(MemorySettingStore&)>& prepare = {})
+                          const std::function<void(MemorySettingStore&)>& prepare = {},
+                          const GameFiles& files = GameFiles{})
         : clock(startClock) {
         if (prepare) prepare(settings);
         InstallClock(&clock);
-        session = std::make_unique<GameSession>(window, audio, settings);
+        session = std::make_unique<GameSession>(window, audio, settings, files);
     }
     ~HeadlessGame() {
         session.reset();

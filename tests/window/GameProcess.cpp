@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -20,44 +21,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kConfigVariable = "XDG_CONFIG_HOME";
-
 std::string RunFolderOf(const std::string& scratch) { return scratch + "/run"; }
 std::string ConfigFolderOf(const std::string& scratch) { return scratch + "/config"; }
+std::string DataFolderOf(const std::string& scratch) { return scratch + "/data"; }
 
-// This process's environment with XDG_CONFIG_HOME replaced.
-std::vector<std::string> GameEnvironment(const std::string& configFolder) {
+// This process's environment with the player's folders replaced.
+std::vector<std::string> GameEnvironment(const std::string& scratch) {
+    const std::string config = "XDG_CONFIG_HOME=";
+    const std::string data = "XDG_DATA_HOME=";
     std::vector<std::string> variables;
-    const std::string prefix = std::string(kConfigVariable) + "=";
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, prefix.c_str(), prefix.size()) != 0) variables.push_back(*entry);
-    }
-    variables.push_back(prefix + configFolder);
-    return variables;
-}
-
-bool CopyBitmaps(const std::string& from, const std::string& to, std::string& error) {
-    std::error_code failure;
-    int copied = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, failure)) {
-        if (!entry.is_regular_file() || entry.path().extension() != ".bmp") continue;
-        if (!fs::copy_file(entry.path(), fs::path(to) / entry.path().filename(), failure)) {
-            error = "cannot copy " + entry.path().string() + ": " + failure.message();
-            return false;
+        if (std::strncmp(*entry, config.c_str(), config.size()) != 0 &&
+            std::strncmp(*entry, data.c_str(), data.size()) != 0) {
+            variables.push_back(*entry);
         }
-        ++copied;
     }
-    if (failure || copied == 0) {
-        error = "no bitmaps in " + from + (failure ? ": " + failure.message() : "");
-        return false;
-    }
-    return true;
+    variables.push_back(config + ConfigFolderOf(scratch));
+    variables.push_back(data + DataFolderOf(scratch));
+    return variables;
 }
 
 }  // namespace
 
-std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
-                                                const std::string& artFolder, std::string& error) {
+std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program, std::string& error) {
     std::string pattern = (fs::temp_directory_path() / "pebblor-game-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         error = std::string("cannot make a scratch folder: ") + std::strerror(errno);
@@ -65,17 +51,22 @@ std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
     }
     std::unique_ptr<GameProcess> game(new GameProcess(pattern));
     const std::string runFolder = RunFolderOf(game->scratch_);
+    const std::string tableFolder = DataFolderOf(game->scratch_) + "/pebblor";
     std::error_code failure;
     fs::create_directory(runFolder, failure);
     fs::create_directory(ConfigFolderOf(game->scratch_), failure);
+    fs::create_directories(tableFolder, failure);
     if (failure) {
         error = "cannot make the game's folders: " + failure.message();
         return nullptr;
     }
-    if (!CopyBitmaps(artFolder, runFolder, error)) return nullptr;
+    if (!std::ofstream(tableFolder + "/hiscores.dat")) {
+        error = "cannot write an empty high score table into " + tableFolder;
+        return nullptr;
+    }
 
     // Everything the child needs is made before the fork.
-    const std::vector<std::string> variables = GameEnvironment(ConfigFolderOf(game->scratch_));
+    const std::vector<std::string> variables = GameEnvironment(game->scratch_);
     std::vector<char*> environment;
     for (const std::string& variable : variables) {
         environment.push_back(const_cast<char*>(variable.c_str()));
@@ -89,7 +80,7 @@ std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
         return nullptr;
     }
     if (pid == 0) {
-        // The game reads its bitmaps from, and writes its high scores to, the current folder.
+        // Nothing the game needs is in the current folder, and nothing should come there.
         if (chdir(runFolder.c_str()) == 0) execve(program.c_str(), arguments, environment.data());
         _exit(127);
     }
@@ -115,6 +106,16 @@ std::string GameProcess::SettingsText() const {
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+std::vector<std::string> GameProcess::FilesInItsFolders() const {
+    std::vector<std::string> files;
+    std::error_code failure;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(scratch_, failure)) {
+        if (!entry.is_directory()) files.push_back(fs::relative(entry.path(), scratch_).string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 std::optional<int> GameProcess::WaitForExit(int limitMs) {

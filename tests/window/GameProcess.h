@@ -1,5 +1,6 @@
-// The game as a child process, run in a scratch folder of its own with its own settings
-// folder, so a test leaves nothing behind in the build or the user's configuration.
+// The game as a child process, run in an empty scratch folder of its own with its own
+// settings and data folders, so a test leaves nothing behind in the build or the user's
+// folders, and sees every file the game writes.
 #pragma once
 
 #include <sys/types.h>
@@ -7,13 +8,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class GameProcess {
 public:
-    // Copies the bitmaps of artFolder into a fresh folder and starts the program there, with
-    // XDG_CONFIG_HOME pointing at another fresh folder. Null, with the reason, on failure.
-    static std::unique_ptr<GameProcess> Start(const std::string& program,
-                                              const std::string& artFolder, std::string& error);
+    // Starts the program in a fresh empty folder, with XDG_CONFIG_HOME and XDG_DATA_HOME
+    // pointing at fresh folders of their own; the high score table there is empty, so the
+    // title shows no initials (the default table, for a table not found, has some). Null,
+    // with the reason, on failure.
+    static std::unique_ptr<GameProcess> Start(const std::string& program, std::string& error);
     // Kills the game if it still runs and removes the scratch folders.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
@@ -23,6 +26,8 @@ public:
     std::string SettingsPath() const;
     // The settings file's contents; empty when there is none yet.
     std::string SettingsText() const;
+    // Every file in the game's folders, as "run/...", "config/..." or "data/...", sorted.
+    std::vector<std::string> FilesInItsFolders() const;
 
     // The raw wait status once the game has ended (kept for later calls); nothing if it still
     // runs after limitMs.

@@ -1,7 +1,7 @@
 // The real game on a real X display, played from outside as a player would: the window's
 // size, the title screen, an idle title that sleeps, a game started and a ball fired, the
 // sound item of the menu and its setting, the How to Play box from the keyboard's menu, the
-// About box, and closing the window.
+// About box, closing the window, and the files it kept: only in the player's folders.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "GameProcess.h"
 #include "WindowCloseRequest.h"
@@ -35,6 +36,7 @@ constexpr int kLongWaitMs = 15000;
 // Where the play screen puts things, in field pixels.
 constexpr Rect kTitlePicture{0, 20, 288, 210};
 constexpr Rect kHighScoresHeading{0, 220, 288, 240};
+constexpr Rect kTableInitials{0, 268, 76, 468};
 constexpr Rect kScoreLine{30, 546, 288, 573};
 // "Score:" starts at x = 30; the title's centred "Click mouse to start playing", on the same
 // rows, starts some 30 pixels further right.
@@ -69,6 +71,13 @@ bool IsBallColour(Pixel p) {
     const int lowest = std::min({PixelRed(p), PixelGreen(p), PixelBlue(p)});
     const int highest = std::max({PixelRed(p), PixelGreen(p), PixelBlue(p)});
     return lowest >= 150 && highest - lowest <= 40;
+}
+
+// The table's grey text, 200, 200, 200, away from the glyphs' smoothed edges.
+bool IsTableGrey(Pixel p) {
+    const int lowest = std::min({PixelRed(p), PixelGreen(p), PixelBlue(p)});
+    const int highest = std::max({PixelRed(p), PixelGreen(p), PixelBlue(p)});
+    return lowest >= 180 && highest <= 215 && highest - lowest <= 8;
 }
 
 // The title picture's gold lettering.
@@ -177,7 +186,8 @@ protected:
             if (!HaveTool(tool)) GTEST_SKIP() << tool << " is not installed";
         }
         std::string error;
-        game = GameProcess::Start(PEBBLOR_GAME_PROGRAM, PEBBLOR_ART_FOLDER, error);
+        const char* program = std::getenv("PEBBLOR_GAME_PROGRAM");
+        game = GameProcess::Start(program != nullptr ? program : PEBBLOR_GAME_PROGRAM, error);
         ASSERT_NE(game, nullptr) << error;
         ASSERT_TRUE(WaitUntil(
             [this] {
@@ -311,6 +321,8 @@ protected:
             kLongWaitMs))
             << "no \"High Scores\" heading";
         EXPECT_GT(CountPixels(title, kTitlePicture, IsGold), 1000) << "no title picture";
+        EXPECT_LT(CountPixels(title, kTableInitials, IsTableGrey), 10)
+            << "initials on the title: not the empty table of the player's data folder";
         EXPECT_GE(LeftmostPixel(title, kScoreLine, IsPaleGreen), kScoreTextStartsBefore)
             << "the title's last line looks like the score line";
     }
@@ -439,6 +451,13 @@ protected:
         EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << DescribeStatus(*status);
     }
 
+    // Nothing in the folder it ran in: its settings and its table in the player's folders.
+    void CheckFilesKeptInThePlayersFolders() {
+        EXPECT_EQ(
+            game->FilesInItsFolders(),
+            (std::vector<std::string>{"config/pebblor/settings.ini", "data/pebblor/hiscores.dat"}));
+    }
+
     std::unique_ptr<GameProcess> game;
     std::string windowId;
     ScreenRect window;
@@ -458,4 +477,5 @@ TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndBoxesAndClosesT
     ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right h", "How to Play"));
     ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("alt+slash", "About"));
     ASSERT_NO_FATAL_FAILURE(CloseTheWindow());
+    ASSERT_NO_FATAL_FAILURE(CheckFilesKeptInThePlayersFolders());
 }

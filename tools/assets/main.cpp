@@ -2,6 +2,7 @@
 //   --out DIR --resources FILE.cpp   bitmaps into DIR, clips and icons as C++ source
 //   --contact-sheet FILE.png         every bitmap enlarged on one sheet, for review
 //   --wav-dir DIR                    every clip as DIR/<id>.wav, for listening
+//   --icons DIR                      the desktop icons as DIR/<n>x<n>/apps/pebblor.png
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -23,6 +24,7 @@ struct Options {
     std::string resources;
     std::string contactSheet;
     std::string wavDir;
+    std::string iconDir;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -36,6 +38,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             target = &options.contactSheet;
         } else if (std::strcmp(argv[i], "--wav-dir") == 0) {
             target = &options.wavDir;
+        } else if (std::strcmp(argv[i], "--icons") == 0) {
+            target = &options.iconDir;
         }
         if (target == nullptr || i + 1 >= argc) {
             return false;
@@ -43,7 +47,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         *target = argv[++i];
     }
     const bool anything = !options.outDir.empty() || !options.resources.empty() ||
-                          !options.contactSheet.empty() || !options.wavDir.empty();
+                          !options.contactSheet.empty() || !options.wavDir.empty() ||
+                          !options.iconDir.empty();
     return anything;
 }
 
@@ -96,6 +101,25 @@ bool WriteSound(const Options& options) {
     return true;
 }
 
+// The folder layout of the desktop's icon themes, so that the tree installs as it is.
+bool WriteDesktopIcons(const Options& options) {
+    if (options.iconDir.empty()) {
+        return true;
+    }
+    for (int size : kDesktopIconSizes) {
+        const std::string folder =
+            options.iconDir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        const DesktopIcon icon = PaintDesktopIcon(size);
+        const std::string path = folder + "/pebblor.png";
+        if (!WriteFileIfChanged(path, EncodePng(icon.colour, icon.alpha))) {
+            return Fail(path);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,8 +127,8 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: pebblor-assets [--out DIR] [--resources FILE.cpp]"
-                     " [--contact-sheet FILE.png] [--wav-dir DIR]\n");
+                     " [--contact-sheet FILE.png] [--wav-dir DIR] [--icons DIR]\n");
         return 2;
     }
-    return WriteArt(options) && WriteSound(options) ? 0 : 1;
+    return WriteArt(options) && WriteSound(options) && WriteDesktopIcons(options) ? 0 : 1;
 }
