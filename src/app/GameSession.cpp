@@ -4,6 +4,7 @@
 #include "app/FrameDriver.h"
 #include "app/Shell.h"
 #include "app/WindowProcedure.h"
+#include "app/WindowSettings.h"
 #include "core/Random.h"
 #include "platform/Clock.h"
 #include "sound/SoundPlayer.h"
@@ -17,7 +18,7 @@ GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& setti
     CreateFonts();
     LoadSoundSetting();
     ApplySoundSetting();
-    ApplyDisplayScaleMenu();
+    RemoveUnfittingSizeItems(window);
     frameDriver = new FrameDriver(window);
 }
 

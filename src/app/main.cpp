@@ -7,6 +7,7 @@
 #include "app/IconResources.h"
 #include "app/MessageLoop.h"
 #include "app/Shell.h"
+#include "app/WindowSettings.h"
 #include "platform/Clock.h"
 #include "platform/FileSettingStore.h"
 #include "platform/sdl/DesktopPlatform.h"
@@ -18,6 +19,7 @@ int main() {
     options.menus = MainMenus();
     options.largeIcon = LoadIconResource(107);
     options.smallIcon = LoadIconResource(108);
+    options.placement = StoredWindowPlacement(settings);
     options.scale = StoredDisplayScale(settings);
 
     std::string error;

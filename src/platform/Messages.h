@@ -33,8 +33,9 @@ constexpr uintptr_t MK_LBUTTON = 0x0001;
 constexpr int IDM_ABOUT = 104;
 constexpr int IDM_EXIT = 105;
 constexpr int IDM_SOUND = 32773;
-// Window sizes: IDM_DISPLAY_SCALE + scale, for scales 1 to 3.
+// Window sizes: IDM_DISPLAY_SCALE + scale for the presets 1 to 3, and the largest that fits.
 constexpr int IDM_DISPLAY_SCALE = 32780;
+constexpr int IDM_FIT_TO_SCREEN = 32784;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 

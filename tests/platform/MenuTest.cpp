@@ -124,12 +124,15 @@ TEST(MenuBarTest, DropDownsStayInsideTheWindow) {
     EXPECT_EQ(bar.DropDownRect(0).top, bar.Height());
 }
 
-TEST(MenuBarTest, ItemTextChangesByCommand) {
+TEST(MenuBarTest, ItemsChangeTheirTextAndGoByCommand) {
     MenuBar bar(GameMenus());
     EXPECT_EQ(bar.ItemText(0, 0), "Turn Sound Off");
     EXPECT_TRUE(bar.SetItemText(IDM_SOUND, "Turn Sound On"));
     EXPECT_EQ(bar.ItemText(0, 0), "Turn Sound On");
     EXPECT_FALSE(bar.SetItemText(12345, "Nothing"));
+    bar.RemoveItem(IDM_EXIT);
+    EXPECT_EQ(bar.ItemCount(1), 1);
+    EXPECT_EQ(bar.ItemCommand(1, 0), IDM_ABOUT);
     EXPECT_TRUE(bar.SetItemText(IDM_ABOUT, "&Info"));
     EXPECT_EQ(bar.ItemText(1, 0), "Info");
     EXPECT_EQ(bar.ItemForMnemonic(1, 'I'), 0);

@@ -6,6 +6,7 @@
 namespace {
 
 constexpr uint32_t kVkF10 = VK_F1 + 9;
+constexpr uint32_t kVkF11 = VK_F1 + 10;
 
 // Bits of a key message's lParam: repeat count 1, Alt held, key was down, key goes up.
 constexpr intptr_t kRepeatCountOne = 1;
@@ -35,10 +36,15 @@ KeyAction KeyTranslator::Translate(const KeyEvent& event) {
     if (event.repeat && swallowed_.test(key)) return KeyAction{};
     swallowed_.reset(key);  // a fresh press starts over
 
-    if (event.alt && !event.ctrl && key == VK_RETURN) {
+    if ((event.alt && !event.ctrl && key == VK_RETURN) || (key == kVkF11 && !event.alt)) {
         swallowed_.set(key);
         return KeyAction{event.repeat ? KeyAction::Kind::None : KeyAction::Kind::ToggleFullscreen,
                          Message{}, -1};
+    }
+    if (event.ctrl && !event.alt && key == 'Q') {
+        swallowed_.set(key);
+        if (event.repeat) return KeyAction{};
+        return KeyAction{KeyAction::Kind::Message, Message{WM_COMMAND, uintptr_t(IDM_EXIT), 0}, -1};
     }
     if (event.alt && event.slashOrQuestion) {
         swallowed_.set(key);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/DrawContext.h"
-#include "platform/sdl/WindowGeometry.h"
+#include "platform/display/FieldLayout.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ MenuBar::MenuBar(const std::vector<Menu>& menus) {
         }
         menus_.push_back(std::move(title));
     }
-    SetLayout(1, WindowSizeForScale(1).width);
+    SetLayout(1, kClientWidth);
 }
 
 void MenuBar::SetLayout(int scale, int windowWidth) {
@@ -126,6 +126,14 @@ bool MenuBar::SetItemText(int command, const std::string& text) {
     }
     if (found) Relayout();
     return found;
+}
+
+void MenuBar::RemoveItem(int command) {
+    for (Title& title : menus_) {
+        std::erase_if(title.items,
+                      [command](const Entry& item) { return item.command == command; });
+    }
+    Relayout();
 }
 
 Rect MenuBar::TitleRect(int menu) const {

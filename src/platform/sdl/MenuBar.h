@@ -33,6 +33,8 @@ public:
     int ItemForMnemonic(int menu, uint32_t key) const;
     // Changes the text of every item with this command; false when none has it.
     bool SetItemText(int command, const std::string& text);
+    // Removes every item with this command.
+    void RemoveItem(int command);
 
     // Geometry in window pixels (the bar's top-left corner is the window's).
     Rect TitleRect(int menu) const;

@@ -1,4 +1,4 @@
-// The SDL main window: presentation, event translation, the menu loop and modal boxes.
+// The SDL main window: sizing, presentation, event translation, the menu loop and boxes.
 #include "platform/sdl/SdlWindow.h"
 
 #include <SDL.h>
@@ -7,15 +7,16 @@
 #include <climits>
 #include <cstdio>
 
+#include "platform/display/WindowSizing.h"
 #include "platform/sdl/KeyMapping.h"
 #include "platform/sdl/Utf8Text.h"
-#include "platform/sdl/WindowSurfaceCopy.h"
 
 namespace {
 
 // When the display cannot tell its usable size.
-constexpr int kFallbackUsableWidth = 1024;
-constexpr int kFallbackUsableHeight = 768;
+constexpr Rect kFallbackWorkArea{0, 0, 1024, 768};
+// Full screen: the pointer within this many pixels of the top shows the menu bar.
+constexpr int kRevealRows = 2;
 
 // An icon surface with black as the transparent colour; null when there is none.
 SDL_Surface* MakeIconSurface(const Surface& icon) {
@@ -42,25 +43,30 @@ void SetIcon(SDL_Window* window, const DesktopOptions& options) {
     SDL_FreeSurface(icon);
 }
 
+Rect UsableBounds(int display) {
+    SDL_Rect usable;
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 ||
+        usable.h <= 0) {
+        return kFallbackWorkArea;
+    }
+    return Rect{usable.x, usable.y, usable.x + usable.w, usable.y + usable.h};
+}
+
 }  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std::string& error) {
-    SDL_Rect usable{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};
-    SDL_GetDisplayUsableBounds(0, &usable);
-    const int scale = options.scale > 0 ? std::min(options.scale, kMaxDisplayScale)
-                                        : LargestFittingScale(usable.w, usable.h);
-    const PixelSize size = WindowSizeForScale(scale);
-    // Centred, but never with the menu bar above the top of the screen.
-    const int left = usable.x + std::max(0, (usable.w - size.width) / 2);
-    const int top = usable.y + std::max(0, (usable.h - size.height) / 2);
-    SDL_Window* window = SDL_CreateWindow(Utf8FromWindows1252(options.title).c_str(), left, top,
-                                          size.width, size.height, SDL_WINDOW_ALLOW_HIGHDPI);
+    const WindowPlacement first = FirstPlacement(UsableBounds(0), options.placement, options.scale);
+    SDL_Window* window =
+        SDL_CreateWindow(Utf8FromWindows1252(options.title).c_str(), first.x, first.y, first.width,
+                         first.height, SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
     if (window == nullptr) {
         error = std::string("cannot create the window: ") + SDL_GetError();
         return nullptr;
     }
-    std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, scale));
+    std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, first));
+    SDL_SetWindowMinimumSize(window, kMinimumClientSize.width, kMinimumClientSize.height);
     SetIcon(window, options);
+    if (first.maximised) SDL_MaximizeWindow(window);
     result->RefreshSurface();
     if (result->surface_ == nullptr) {
         error = std::string("the window has no surface to draw on: ") + SDL_GetError();
@@ -72,13 +78,14 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std:
     return result;
 }
 
-SdlWindow::SdlWindow(SDL_Window* window, const DesktopOptions& options, int scale)
+SdlWindow::SdlWindow(SDL_Window* window, const DesktopOptions& options,
+                     const WindowPlacement& placement)
     : window_(window),
       windowId_(SDL_GetWindowID(window)),
-      displayScale_(scale),
-      client_(kClientWidth, kClientHeight),
+      placement_(placement),
       menuBar_(options.menus),
       keys_(menuBar_.TitleMnemonics()) {
+    changed_.reserve(256);
     updateRects_.reserve(256);
 }
 
@@ -158,6 +165,12 @@ bool SdlWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             RefreshSurface();
             RepaintAll();
+            RememberPlacement();
+            return true;
+        case SDL_WINDOWEVENT_MOVED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+            RememberPlacement();
             return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             Post(WM_ACTIVATE, WA_ACTIVE);
@@ -197,12 +210,33 @@ void SdlWindow::HandleKey(const SDL_KeyboardEvent& event) {
     }
 }
 
+bool SdlWindow::IsMenuBarShown() const {
+    return !fullscreen_ || menuRevealed_ || openMenu_ != nullptr;
+}
+
+void SdlWindow::RevealMenuBar(int pointerY) {
+    const bool reveal = menuRevealed_ ? pointerY < Layout().menuHeight : pointerY < kRevealRows;
+    if (reveal == menuRevealed_) return;
+    menuRevealed_ = reveal;
+    const PixelTarget target = Target();
+    const Rect bar = Layout().MenuRect();
+    canvas_.SetCoveredTop(reveal ? bar.bottom : 0);
+    if (reveal) {
+        DrawMenus(target);
+    } else {
+        canvas_.Repaint(target, bar);
+    }
+    Show(std::span<const Rect>(&bar, 1));
+}
+
 void SdlWindow::HandleMotion(const SDL_MouseMotionEvent& event) {
     const int x = ToPixels(event.x);
     const int y = ToPixels(event.y);
+    if (fullscreen_ && !captured_) RevealMenuBar(y);
     // Outside the field the game hears of the pointer only while it holds the capture.
-    if (!captured_ && !layout_.InField(x, y)) return;
-    const FieldPoint at = layout_.ToField(x, y);
+    if (!captured_ && !Layout().InField(x, y)) return;
+    if (!captured_ && IsMenuBarShown() && y < Layout().menuHeight) return;
+    const FieldPoint at = Layout().ToField(x, y);
     const uintptr_t buttons = (event.state & SDL_BUTTON_LMASK) != 0 ? MK_LBUTTON : 0;
     Post(WM_MOUSEMOVE, buttons, MakeMouseLParam(at.x, at.y));
 }
@@ -211,15 +245,16 @@ void SdlWindow::HandleButton(const SDL_MouseButtonEvent& event) {
     if (event.button != SDL_BUTTON_LEFT) return;
     const int x = ToPixels(event.x);
     const int y = ToPixels(event.y);
-    const FieldPoint at = layout_.ToField(x, y);
+    const FieldPoint at = Layout().ToField(x, y);
+    const bool overBar = IsMenuBarShown() && y >= 0 && y < Layout().menuHeight;
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         swallowButtonRelease_ = false;
-        if (!captured_ && y >= 0 && y < layout_.menuHeight) {
+        if (!captured_ && overBar) {
             const int title = menuBar_.TitleAt(x, y);
             if (title >= 0) RunMenu(title, false);
             return;
         }
-        if (!captured_ && !layout_.InField(x, y)) return;
+        if (!captured_ && !Layout().InField(x, y)) return;
         Post(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(at.x, at.y));
         return;
     }
@@ -227,7 +262,7 @@ void SdlWindow::HandleButton(const SDL_MouseButtonEvent& event) {
         swallowButtonRelease_ = false;
         return;
     }
-    if (!captured_ && !layout_.InField(x, y)) return;
+    if (!captured_ && (overBar || !Layout().InField(x, y))) return;
     Post(WM_LBUTTONUP, 0, MakeMouseLParam(at.x, at.y));
 }
 
@@ -249,6 +284,12 @@ void SdlWindow::RunMenu(int menu, bool byKeyboard) {
     openMenu_ = nullptr;
     if (outcome == MenuTracker::Outcome::Choose) {
         Post(WM_COMMAND, uintptr_t(tracker.ChosenCommand()));
+    }
+    // A bar brought out by the pointer stays while the pointer is on it.
+    if (fullscreen_) {
+        int y = 0;
+        SDL_GetMouseState(nullptr, &y);
+        menuRevealed_ = ToPixels(y) < Layout().menuHeight;
     }
     RepaintAll();
 }
@@ -293,26 +334,8 @@ MenuTracker::Outcome SdlWindow::MenuEvent(MenuTracker& tracker, const SDL_Event&
 }
 
 void SdlWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    updateRects_.clear();
-    for (const Rect& rect : rects) {
-        const Rect area = Intersect(Intersect(rect, client_.Bounds()), backBuffer.Bounds());
-        if (area.IsEmpty()) continue;
-        for (int y = area.top; y < area.bottom; ++y) {
-            std::copy(backBuffer.Row(y) + area.left, backBuffer.Row(y) + area.right,
-                      client_.Row(y) + area.left);
-        }
-        if (surface_ == nullptr) continue;
-        const Rect shown = layout_.ToWindow(area);
-        CopyScaled(surface_, client_, area, layout_.scale, shown.left, shown.top, rowBuffer_);
-        const Rect visible = Intersect(shown, Rect{0, 0, surface_->w, surface_->h});
-        if (!visible.IsEmpty()) {
-            updateRects_.push_back(
-                SDL_Rect{visible.left, visible.top, visible.Width(), visible.Height()});
-        }
-    }
-    if (surface_ != nullptr && !updateRects_.empty()) {
-        SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), int(updateRects_.size()));
-    }
+    canvas_.Present(backBuffer, rects, Target(), changed_);
+    Show(changed_);
 }
 
 void SdlWindow::SetCapture() {
@@ -326,9 +349,12 @@ void SdlWindow::ReleaseCapture() {
     SDL_CaptureMouse(SDL_FALSE);
 }
 
+// Item texts show only in an open drop-down, which is drawn afresh whenever it changes.
 void SdlWindow::SetMenuItemText(int command, const std::string& text) {
-    if (menuBar_.SetItemText(command, text)) RepaintAll();
+    menuBar_.SetItemText(command, text);
 }
+
+void SdlWindow::RemoveMenuItem(int command) { menuBar_.RemoveItem(command); }
 
 void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {
     const std::string title = Utf8FromWindows1252(caption);
@@ -354,15 +380,54 @@ void SdlWindow::ShowAboutBox(const std::string& caption, const std::string& head
     ShowBox(caption, heading + "\n\n" + text);
 }
 
-void SdlWindow::SetDisplayScale(int scale) {
-    displayScale_ = std::clamp(scale, 1, kMaxDisplayScale);
+Rect SdlWindow::WorkArea() const {
+    return UsableBounds(window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : 0);
+}
+
+bool SdlWindow::WindowSizeFits(int presetScale) const {
+    return FitsWorkArea(ClientSizeForScale(presetScale), WorkArea());
+}
+
+void SdlWindow::SetWindowSize(int presetScale) {
     if (destroyed_) return;
-    if (!fullscreen_) {
-        const PixelSize size = WindowSizeForScale(displayScale_);
-        SDL_SetWindowSize(window_, size.width, size.height);
+    SetFullscreen(false);
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0) SDL_RestoreWindow(window_);
+    const Rect workArea = WorkArea();
+    WindowPlacement wanted;
+    if (presetScale >= 1) {
+        // The same place, moved only as far as needed to keep the window on the screen.
+        const PixelSize size = ClientSizeForScale(std::min(presetScale, kMaxPresetScale));
+        WindowPlacement moved = placement_;
+        moved.width = size.width;
+        moved.height = size.height;
+        moved.maximised = false;
+        wanted = FirstPlacement(workArea, moved, 0);
+    } else {
+        wanted = CentredPlacement(LargestFittingClient(workArea), workArea);
     }
+    int top = 0;
+    int left = 0;
+    SDL_GetWindowBordersSize(window_, &top, &left, nullptr, nullptr);
+    SDL_SetWindowSize(window_, wanted.width, wanted.height);
+    SDL_SetWindowPosition(window_, wanted.x + left, wanted.y + top);
     RefreshSurface();
     RepaintAll();
+}
+
+std::optional<WindowPlacement> SdlWindow::Placement() const { return placement_; }
+
+void SdlWindow::RememberPlacement() {
+    if (window_ == nullptr || fullscreen_) return;
+    const Uint32 flags = SDL_GetWindowFlags(window_);
+    placement_.maximised = (flags & SDL_WINDOW_MAXIMIZED) != 0;
+    if (placement_.maximised || (flags & SDL_WINDOW_MINIMIZED) != 0) return;
+    int top = 0;
+    int left = 0;
+    SDL_GetWindowBordersSize(window_, &top, &left, nullptr, nullptr);
+    SDL_GetWindowPosition(window_, &placement_.x, &placement_.y);
+    placement_.x -= left;
+    placement_.y -= top;
+    SDL_GetWindowSize(window_, &placement_.width, &placement_.height);
 }
 
 void SdlWindow::SetFullscreen(bool fullscreen) {
@@ -371,10 +436,7 @@ void SdlWindow::SetFullscreen(bool fullscreen) {
         return;
     }
     fullscreen_ = fullscreen;
-    if (!fullscreen) {
-        const PixelSize size = WindowSizeForScale(displayScale_);
-        SDL_SetWindowSize(window_, size.width, size.height);
-    }
+    menuRevealed_ = false;
     RefreshSurface();
     RepaintAll();
 }
@@ -387,27 +449,72 @@ void SdlWindow::RefreshSurface() {
     PixelSize pixels = units;
     if (surface_ != nullptr) pixels = PixelSize{surface_->w, surface_->h};
     pixelsPerUnit_ = PixelsPerUnit(pixels, units);
-    layout_ = fullscreen_ ? FullscreenLayout(pixels)
-                          : WindowedLayout(pixels, displayScale_, pixelsPerUnit_);
-    menuBar_.SetLayout(layout_.scale, pixels.width);
+    const WindowLayout layout = fullscreen_ ? FullscreenLayout(pixels) : WindowedLayout(pixels);
+    if (!(layout == canvas_.Layout())) canvas_.SetLayout(layout);
+    menuBar_.SetLayout(layout.menuScale, pixels.width);
+    drawsDirectly_ = surface_ != nullptr && surface_->format->format == SDL_PIXELFORMAT_RGB888 &&
+                     !SDL_MUSTLOCK(surface_) && surface_->pitch % int(sizeof(Pixel)) == 0;
+    if (drawsDirectly_) {
+        staging_ = Surface();
+    } else if (staging_.Width() != pixels.width || staging_.Height() != pixels.height) {
+        staging_ = Surface(pixels.width, pixels.height);
+    }
 }
 
-void SdlWindow::RepaintAll() {
+PixelTarget SdlWindow::Target() {
+    if (surface_ == nullptr) return PixelTarget{};
+    if (!drawsDirectly_) return TargetOf(staging_);
+    return PixelTarget{static_cast<Pixel*>(surface_->pixels), surface_->w, surface_->h,
+                       surface_->pitch / int(sizeof(Pixel))};
+}
+
+void SdlWindow::Show(std::span<const Rect> areas) {
     if (surface_ == nullptr) return;
-    FillBlack(surface_);
-    if (menuStrip_.Width() != layout_.window.width || menuStrip_.Height() != layout_.menuHeight) {
-        menuStrip_ = Surface(layout_.window.width, layout_.menuHeight);
+    updateRects_.clear();
+    const bool locked = SDL_MUSTLOCK(surface_) && SDL_LockSurface(surface_) == 0;
+    for (const Rect& area : areas) {
+        const Rect shown = Intersect(area, Rect{0, 0, surface_->w, surface_->h});
+        if (shown.IsEmpty()) continue;
+        if (!drawsDirectly_ && (!SDL_MUSTLOCK(surface_) || locked)) {
+            auto* to = static_cast<uint8_t*>(surface_->pixels) +
+                       ptrdiff_t(shown.top) * surface_->pitch +
+                       ptrdiff_t(shown.left) * surface_->format->BytesPerPixel;
+            SDL_ConvertPixels(shown.Width(), shown.Height(), SDL_PIXELFORMAT_RGB888,
+                              staging_.Row(shown.top) + shown.left,
+                              staging_.Width() * int(sizeof(Pixel)), surface_->format->format, to,
+                              surface_->pitch);
+        }
+        updateRects_.push_back(SDL_Rect{shown.left, shown.top, shown.Width(), shown.Height()});
+    }
+    if (locked) SDL_UnlockSurface(surface_);
+    if (!updateRects_.empty()) {
+        SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), int(updateRects_.size()));
+    }
+}
+
+void SdlWindow::DrawMenus(const PixelTarget& target) {
+    if (target.pixels == nullptr) return;
+    const Rect bar = Layout().MenuRect();
+    if (menuStrip_.Width() != bar.Width() || menuStrip_.Height() != bar.Height()) {
+        menuStrip_ = Surface(bar.Width(), bar.Height());
     }
     const int openMenu = openMenu_ != nullptr ? openMenu_->OpenMenu() : -1;
     menuBar_.DrawBar(menuStrip_, openMenu);
-    CopyScaled(surface_, menuStrip_, menuStrip_.Bounds(), 1, 0, 0, rowBuffer_);
-    CopyScaled(surface_, client_, client_.Bounds(), layout_.scale, layout_.fieldLeft,
-               layout_.fieldTop, rowBuffer_);
+    CopySurface(target, menuStrip_, 0, 0);
     if (openMenu_ != nullptr) {
         const Rect box = menuBar_.DropDownRect(openMenu);
         Surface dropDown(box.Width(), box.Height());
         menuBar_.DrawDropDown(dropDown, openMenu, openMenu_->HighlightedItem());
-        CopyScaled(surface_, dropDown, dropDown.Bounds(), 1, box.left, box.top, rowBuffer_);
+        CopySurface(target, dropDown, box.left, box.top);
     }
-    SDL_UpdateWindowSurface(window_);
+}
+
+void SdlWindow::RepaintAll() {
+    const PixelTarget target = Target();
+    if (target.pixels == nullptr) return;
+    canvas_.SetCoveredTop(IsMenuBarShown() ? Layout().menuHeight : 0);
+    canvas_.Repaint(target, target.Bounds());
+    if (IsMenuBarShown()) DrawMenus(target);
+    const Rect all = target.Bounds();
+    Show(std::span<const Rect>(&all, 1));
 }
