@@ -20,19 +20,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kConfigVariable = "XDG_CONFIG_HOME";
-
 std::string RunFolderOf(const std::string& scratch) { return scratch + "/run"; }
 std::string ConfigFolderOf(const std::string& scratch) { return scratch + "/config"; }
+std::string DataFolderOf(const std::string& scratch) { return scratch + "/data"; }
 
-// This process's environment with XDG_CONFIG_HOME replaced.
-std::vector<std::string> GameEnvironment(const std::string& configFolder) {
+// This process's environment with XDG_CONFIG_HOME and XDG_DATA_HOME in the scratch folder.
+std::vector<std::string> GameEnvironment(const std::string& scratch) {
+    const std::string config = "XDG_CONFIG_HOME=";
+    const std::string data = "XDG_DATA_HOME=";
     std::vector<std::string> variables;
-    const std::string prefix = std::string(kConfigVariable) + "=";
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, prefix.c_str(), prefix.size()) != 0) variables.push_back(*entry);
+        if (std::strncmp(*entry, config.c_str(), config.size()) != 0 &&
+            std::strncmp(*entry, data.c_str(), data.size()) != 0) {
+            variables.push_back(*entry);
+        }
     }
-    variables.push_back(prefix + configFolder);
+    variables.push_back(config + ConfigFolderOf(scratch));
+    variables.push_back(data + DataFolderOf(scratch));
     return variables;
 }
 
@@ -67,7 +71,8 @@ std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
     const std::string runFolder = RunFolderOf(game->scratch_);
     std::error_code failure;
     fs::create_directory(runFolder, failure);
-    fs::create_directory(ConfigFolderOf(game->scratch_), failure);
+    if (!failure) fs::create_directory(ConfigFolderOf(game->scratch_), failure);
+    if (!failure) fs::create_directory(DataFolderOf(game->scratch_), failure);
     if (failure) {
         error = "cannot make the game's folders: " + failure.message();
         return nullptr;
@@ -75,7 +80,7 @@ std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program,
     if (!CopyBitmaps(artFolder, runFolder, error)) return nullptr;
 
     // Everything the child needs is made before the fork.
-    const std::vector<std::string> variables = GameEnvironment(ConfigFolderOf(game->scratch_));
+    const std::vector<std::string> variables = GameEnvironment(game->scratch_);
     std::vector<char*> environment;
     for (const std::string& variable : variables) {
         environment.push_back(const_cast<char*>(variable.c_str()));

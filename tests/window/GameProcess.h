@@ -1,5 +1,5 @@
-// The game as a child process, run in a scratch folder of its own with its own settings
-// folder, so a test leaves nothing behind in the build or the user's configuration.
+// The game as a child process, run in a scratch folder of its own with its own settings and
+// data folders, so a test leaves nothing behind in the build or the user's own folders.
 #pragma once
 
 #include <sys/types.h>
@@ -11,7 +11,8 @@
 class GameProcess {
 public:
     // Copies the bitmaps of artFolder into a fresh folder and starts the program there, with
-    // XDG_CONFIG_HOME pointing at another fresh folder. Null, with the reason, on failure.
+    // XDG_CONFIG_HOME and XDG_DATA_HOME pointing at fresh folders. Null, with the reason, on
+    // failure.
     static std::unique_ptr<GameProcess> Start(const std::string& program,
                                               const std::string& artFolder, std::string& error);
     // Kills the game if it still runs and removes the scratch folders.
