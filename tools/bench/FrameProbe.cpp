@@ -1,6 +1,7 @@
 // Preloaded into the desktop game by the benchmarks: notes the moment each update reaches
-// the window, as lines "SECONDS frame|repaint WIDTHxHEIGHT" (the window's size) in the file
-// that PEBBLOR_PROBE_LOG names. A repaint shows the whole window, a frame a part of it.
+// the window, as lines "SECONDS frame|repaint WIDTHxHEIGHT CPU-SECONDS" (the window's size,
+// the processor time the game has used so far) in the file that PEBBLOR_PROBE_LOG names.
+// A repaint shows the whole window, a frame a part of it.
 #include <SDL.h>
 #include <dlfcn.h>
 
@@ -24,8 +25,11 @@ void Note(const char* what, int width, int height) {
     if (log == nullptr) return;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    std::fprintf(log, "%lld.%09ld %s %dx%d\n", static_cast<long long>(now.tv_sec), now.tv_nsec,
-                 what, width, height);
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    std::fprintf(log, "%lld.%09ld %s %dx%d %lld.%09ld\n", static_cast<long long>(now.tv_sec),
+                 now.tv_nsec, what, width, height, static_cast<long long>(used.tv_sec),
+                 used.tv_nsec);
     std::fflush(log);
 }
 
