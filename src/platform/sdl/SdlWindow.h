@@ -77,6 +77,8 @@ private:
     // pointer has left it.
     void RevealMenuBar(int pointerY);
 
+    // The work area of a display; a guess when it cannot tell.
+    static Rect UsableBounds(int display);
     // Window pixels of a position SDL gives in display units.
     int ToPixels(int units) const { return units * pixelsPerUnit_; }
     Rect WorkArea() const;
