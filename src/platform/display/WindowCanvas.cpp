@@ -16,17 +16,36 @@ Rect WindowCanvas::Uncovered(const Rect& area) const {
     return result.IsEmpty() ? Rect{} : result;
 }
 
+Rect WindowCanvas::CopyChanges(const Surface& backBuffer, const Rect& area) {
+    Rect changed{area.right, area.bottom, area.left, area.top};
+    const size_t width = size_t(area.Width());
+    for (int y = area.top; y < area.bottom; ++y) {
+        const Pixel* from = backBuffer.Row(y) + area.left;
+        Pixel* to = field_.Row(y) + area.left;
+        if (std::equal(from, from + width, to)) continue;
+        // The changed columns of this row, found from both ends.
+        size_t left = 0;
+        while (from[left] == to[left]) ++left;
+        size_t right = width;
+        while (from[right - 1] == to[right - 1]) --right;
+        std::copy(from + left, from + right, to + left);
+        changed = Rect{std::min(changed.left, area.left + int(left)), std::min(changed.top, y),
+                       std::max(changed.right, area.left + int(right)), y + 1};
+    }
+    return changed.IsEmpty() ? Rect{} : changed;
+}
+
 void WindowCanvas::Present(const Surface& backBuffer, std::span<const Rect> rects,
                            const PixelTarget& target, std::vector<Rect>& changed) {
     changed.clear();
     for (const Rect& rect : rects) {
         const Rect area = Intersect(Intersect(rect, field_.Bounds()), backBuffer.Bounds());
         if (area.IsEmpty()) continue;
-        for (int y = area.top; y < area.bottom; ++y) {
-            std::copy(backBuffer.Row(y) + area.left, backBuffer.Row(y) + area.right,
-                      field_.Row(y) + area.left);
-        }
-        const Rect shown = Intersect(Uncovered(layout_.FieldToWindow(area)), target.Bounds());
+        // Only what differs from what the field shows is drawn again: a part marked as
+        // changed often holds the same pixels as before.
+        const Rect differs = CopyChanges(backBuffer, area);
+        if (differs.IsEmpty()) continue;
+        const Rect shown = Intersect(Uncovered(layout_.FieldToWindow(differs)), target.Bounds());
         if (shown.IsEmpty()) continue;
         scaler_.Draw(field_, target, shown);
         changed.push_back(shown);

@@ -27,9 +27,9 @@ public:
     void SetCoveredTop(int rows) { coveredTop_ = rows; }
     int CoveredTop() const { return coveredTop_; }
 
-    // Copies these rectangles of the back buffer into the field and draws what they change
-    // into the target. The window rectangles drawn are put in `changed` (emptied first;
-    // it keeps its capacity, so frames allocate nothing once it has grown).
+    // Copies these rectangles of the back buffer into the field and draws the pixels that
+    // changed into the target. The window rectangles drawn are put in `changed` (emptied
+    // first; it keeps its capacity, so frames allocate nothing once it has grown).
     void Present(const Surface& backBuffer, std::span<const Rect> rects, const PixelTarget& target,
                  std::vector<Rect>& changed);
     // Draws an area of the window (black around the field, the field) except covered rows.
@@ -37,6 +37,8 @@ public:
 
 private:
     Rect Uncovered(const Rect& area) const;
+    // Copies an area of the back buffer into the field; the part that differed (empty: none).
+    Rect CopyChanges(const Surface& backBuffer, const Rect& area);
 
     Surface field_;
     WindowLayout layout_;
