@@ -223,7 +223,14 @@ protected:
     }
 
     // The game window as a player sees it: the menu strip on top, the field below.
-    Surface WindowShot() { return Screenshot(window); }
+    // Black where it cannot be read.
+    Surface WindowShot() {
+        Surface shot = Screenshot(window);
+        if (shot.Width() != window.width || shot.Height() != window.height) {
+            return Surface(window.width, window.height);
+        }
+        return shot;
+    }
 
     // The first window pixel inside a field pixel.
     Spot WindowPixelOf(int fieldX, int fieldY) const {
@@ -236,7 +243,6 @@ protected:
     Surface FieldShot() {
         const Surface shot = WindowShot();
         Surface field(kClientWidth, kClientHeight);
-        if (shot.Width() != window.width || shot.Height() != window.height) return field;
         for (int y = 0; y < kClientHeight; ++y) {
             for (int x = 0; x < kClientWidth; ++x) {
                 const Spot at = WindowPixelOf(x, y);
@@ -309,8 +315,15 @@ protected:
         ASSERT_LT(layout.field.Height(), 2 * kClientHeight) << "a larger menu bar than expected";
         EXPECT_EQ(FirstLine(RunCommand("xdotool getwindowname " + windowId)).rfind("Pebblor", 0),
                   0u);
-        const Surface shot = WindowShot();
-        EXPECT_EQ(shot.At(250, kMenuStripHeight / 2), kMenuStripColour) << "no menu strip";
+        // The window may show before the game has drawn into it.
+        Surface shot;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                shot = WindowShot();
+                return shot.At(250, kMenuStripHeight / 2) == kMenuStripColour;
+            },
+            kLongWaitMs))
+            << "no menu strip";
         EXPECT_NE(shot.At(250, kMenuStripHeight), kMenuStripColour) << "the strip is too tall";
     }
 
