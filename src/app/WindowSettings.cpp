@@ -57,9 +57,13 @@ std::optional<WindowPlacement> StoredWindowPlacement(SettingStore& settings) {
 }
 
 void StoreWindowPlacement(SettingStore& settings, const Window& window) {
-    if (const std::optional<WindowPlacement> placement = window.Placement()) {
-        settings.Write(kSettingsKey, kWindowPlacementSettingName, FormatPlacement(*placement));
-    }
+    const std::optional<WindowPlacement> placement = window.Placement();
+    if (!placement) return;
+    // Written to disk only when it changed: closing must not wait for the disk for nothing.
+    const std::string text = FormatPlacement(*placement);
+    std::string stored;
+    if (settings.Read(kSettingsKey, kWindowPlacementSettingName, stored) && stored == text) return;
+    settings.Write(kSettingsKey, kWindowPlacementSettingName, text);
 }
 
 std::string FormatPlacement(const WindowPlacement& placement) {

@@ -24,7 +24,7 @@ bool HandleWindowSizeCommand(Window& window, int command);
 int StoredDisplayScale(SettingStore& settings);
 // The placement stored when the window last closed; nothing when none can be read.
 std::optional<WindowPlacement> StoredWindowPlacement(SettingStore& settings);
-// Stores where the window is, when it can tell.
+// Stores where the window is, when it can tell and it is not stored already.
 void StoreWindowPlacement(SettingStore& settings, const Window& window);
 
 // "X Y WIDTH HEIGHT", followed by " maximised" when it is.
