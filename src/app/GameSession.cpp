@@ -4,6 +4,7 @@
 #include "app/FrameDriver.h"
 #include "app/Shell.h"
 #include "app/WindowProcedure.h"
+#include "app/WindowSettings.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "platform/Clock.h"
@@ -19,7 +20,7 @@ GameSession::GameSession(Window& window, AudioDevice& audio, SettingStore& setti
     CreateFonts();
     LoadSoundSetting();
     ApplySoundSetting();
-    ApplyDisplayScaleMenu();
+    RemoveUnfittingSizeItems(window);
     dirtyRects.SetArtFolder(files.artFolder);
     frameDriver = new FrameDriver(window, files.highScoreFile);
 }

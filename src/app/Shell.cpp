@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/HowToPlay.h"
+#include "app/WindowSettings.h"
 #include "sound/SoundPlayer.h"
 
 Window* mainWindow = nullptr;
@@ -11,7 +12,6 @@ SettingStore* settingStore = nullptr;
 
 const char* const kSettingsKey = "Software\\Zorvane";
 const char* const kSoundSettingName = "PebblorSoundSetting";
-const char* const kDisplayScaleSettingName = "PebblorDisplayScale";
 
 namespace {
 
@@ -30,43 +30,17 @@ void ShowAbout(Window& window) {
                         std::string(kAboutText) + "\n\nVersion " + PEBBLOR_VERSION);
 }
 
-void ChooseDisplayScale(Window& window, int scale) {
-    window.SetDisplayScale(scale);
-    if (settingStore != nullptr) {
-        settingStore->Write(kSettingsKey, kDisplayScaleSettingName,
-                            std::to_string(window.DisplayScale()));
-    }
-    ApplyDisplayScaleMenu();
-}
-
 }  // namespace
 
 std::string MainWindowTitle() { return std::string("Pebblor   by ") + kCredit; }
 
 std::vector<Menu> MainMenus() {
     Menu options{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}};
-    for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
-        options.items.push_back(
-            MenuItem{"Window Size " + std::to_string(scale) + "x", IDM_DISPLAY_SCALE + scale});
-    }
+    for (MenuItem& item : WindowSizeMenuItems()) options.items.push_back(std::move(item));
+    options.items.push_back(MenuItem{"E&xit", IDM_EXIT});
     return {options,
             Menu{"&Help",
                  {MenuItem{"&How to Play", IDM_HOW_TO_PLAY}, MenuItem{"&About ...", IDM_ABOUT}}}};
-}
-
-int StoredDisplayScale(SettingStore& settings) {
-    std::string value;
-    if (!settings.Read(kSettingsKey, kDisplayScaleSettingName, value)) return 0;
-    if (value.size() != 1 || value[0] < '1' || value[0] > '0' + kMaxDisplayScale) return 0;
-    return value[0] - '0';
-}
-
-void ApplyDisplayScaleMenu() {
-    if (mainWindow == nullptr) return;
-    for (int scale = 1; scale <= kMaxDisplayScale; ++scale) {
-        mainWindow->SetMenuItemChecked(IDM_DISPLAY_SCALE + scale,
-                                       scale == mainWindow->DisplayScale());
-    }
 }
 
 void CreateFonts() {
@@ -100,8 +74,7 @@ void ApplySoundSetting() {
     }
 }
 
-intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam,
-                            intptr_t lParam) {
+intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (LowWord(wParam)) {
         case IDM_ABOUT:
             ShowAbout(window);
@@ -116,13 +89,8 @@ intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam,
             soundPlayer.enabled = !soundPlayer.enabled;
             ApplySoundSetting();
             return 0;
-        default: {
-            const int scale = int(LowWord(wParam)) - IDM_DISPLAY_SCALE;
-            if (scale >= 1 && scale <= kMaxDisplayScale) {
-                ChooseDisplayScale(window, scale);
-                return 0;
-            }
+        default:
+            if (HandleWindowSizeCommand(window, LowWord(wParam))) return 0;
             return DefWindowProc(window, message, wParam, lParam);
-        }
     }
 }

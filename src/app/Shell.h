@@ -15,7 +15,6 @@ extern SettingStore* settingStore;
 
 extern const char* const kSettingsKey;
 extern const char* const kSoundSettingName;
-extern const char* const kDisplayScaleSettingName;
 
 std::string MainWindowTitle();
 // The menu bar; the sound item's text is set by ApplySoundSetting.
@@ -24,17 +23,10 @@ std::vector<Menu> MainMenus();
 void CreateFonts();
 void DeleteFonts();
 
-// The window size the player chose last (1 to 3), or 0 when none is stored: the largest
-// that fits the screen is then used.
-int StoredDisplayScale(SettingStore& settings);
-// Checks the current window size in the Options menu.
-void ApplyDisplayScaleMenu();
-
 // Sound is on unless the stored value can be read (it fits 1024 bytes with its terminating
 // zero) and does not begin with 'Y'.
 void LoadSoundSetting();
 // Stores the setting and makes the menu item name the action it will take.
 void ApplySoundSetting();
 
-intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam,
-                            intptr_t lParam);
+intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam, intptr_t lParam);

@@ -3,6 +3,7 @@
 
 #include "app/FrameDriver.h"
 #include "app/Shell.h"
+#include "app/WindowSettings.h"
 #include "gfx/DirtyRectSet.h"
 
 namespace {
@@ -21,8 +22,7 @@ void HandleKeyUp(uintptr_t key) {
 
 }  // namespace
 
-intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam,
-                             intptr_t lParam) {
+intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     if (currentMode != nullptr) {
         currentMode->HandleMessage(window, message, wParam, lParam);
         ApplyModeTransition(window);
@@ -31,6 +31,7 @@ intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam,
         case WM_COMMAND:
             return HandleShellCommand(window, message, wParam, lParam);
         case WM_DESTROY:
+            if (settingStore != nullptr) StoreWindowPlacement(*settingStore, window);
             window.PostQuitMessage(0);
             return 0;
         case WM_ACTIVATE:

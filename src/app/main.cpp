@@ -10,6 +10,7 @@
 #include "app/IconResources.h"
 #include "app/MessageLoop.h"
 #include "app/Shell.h"
+#include "app/WindowSettings.h"
 #include "platform/Clock.h"
 #include "platform/FileSettingStore.h"
 #include "platform/sdl/DesktopPlatform.h"
@@ -30,6 +31,7 @@ int Play() {
     options.menus = MainMenus();
     options.largeIcon = LoadIconResource(107);
     options.smallIcon = LoadIconResource(108);
+    options.placement = StoredWindowPlacement(settings);
     options.scale = StoredDisplayScale(settings);
 
     std::string error;

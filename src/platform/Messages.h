@@ -34,8 +34,9 @@ constexpr int IDM_ABOUT = 104;
 constexpr int IDM_EXIT = 105;
 constexpr int IDM_SOUND = 32773;
 constexpr int IDM_HOW_TO_PLAY = 32775;
-// Window sizes: IDM_DISPLAY_SCALE + scale, for scales 1 to 3.
+// Window sizes: IDM_DISPLAY_SCALE + scale for the presets 1 to 3, and the largest that fits.
 constexpr int IDM_DISPLAY_SCALE = 32780;
+constexpr int IDM_FIT_TO_SCREEN = 32784;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
@@ -73,6 +74,7 @@ constexpr uint32_t VK_DIVIDE = 0x6F;
 constexpr uint32_t VK_F1 = 0x70;  // to VK_F24 = 0x87
 constexpr uint32_t VK_F6 = 0x75;
 constexpr uint32_t VK_F10 = 0x79;
+constexpr uint32_t VK_F11 = 0x7A;
 constexpr uint32_t VK_F12 = 0x7B;
 constexpr uint32_t VK_F24 = 0x87;
 constexpr uint32_t VK_NUMLOCK = 0x90;

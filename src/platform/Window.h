@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,7 +20,19 @@ using WindowProcedure = intptr_t (*)(Window& window, uint32_t message, uintptr_t
 
 constexpr int kClientWidth = 288;
 constexpr int kClientHeight = 576;
-constexpr int kMaxDisplayScale = 3;
+// The window size presets show the field at 1, 2 or 3 screen pixels per field pixel.
+constexpr int kMaxPresetScale = 3;
+
+// Where a window is: its frame's top-left corner on the screen and its client area's size,
+// in display units, as when neither full screen nor maximised; and whether it is maximised.
+struct WindowPlacement {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool maximised = false;
+    bool operator==(const WindowPlacement&) const = default;
+};
 
 struct MenuItem {
     std::string text;  // '&' marks the mnemonic letter
@@ -58,13 +71,16 @@ public:
     virtual void ReleaseCapture() = 0;
 
     virtual void SetMenuItemText(int command, const std::string& text) = 0;
-    // A checked item shows a bullet in the drop-down's check column.
-    virtual void SetMenuItemChecked(int command, bool checked) = 0;
+    virtual void RemoveMenuItem(int command) = 0;
 
-    // How many screen pixels show one field pixel, from 1 to kMaxDisplayScale; the window
-    // resizes to match. Only the presentation scales: the game's coordinates stay the same.
-    virtual void SetDisplayScale(int scale) = 0;
-    virtual int DisplayScale() const = 0;
+    // Sizes the window for a preset scale (1 to kMaxPresetScale), or with 0 as large as the
+    // screen's work area allows; leaves full screen first. Only the presentation scales: the
+    // game's coordinates stay the same.
+    virtual void SetWindowSize(int presetScale) = 0;
+    // Whether the window of a preset scale fits the work area of the window's screen.
+    virtual bool WindowSizeFits(int presetScale) const = 0;
+    // The window's placement, to be restored next time; nothing when it has none to give.
+    virtual std::optional<WindowPlacement> Placement() const = 0;
 
     // Modal boxes with an OK button; they return when closed. The About box's kind (a
     // heading over a text) also shows How to Play.

@@ -16,6 +16,7 @@
 #include "StateDump.h"
 #include "core/ObjectList.h"
 #include "core/Random.h"
+#include "platform/display/WindowCanvas.h"
 #include "play/PlayMode.h"
 #include "play/PlayRecord.h"
 #include "support/AutoplayedGame.h"
@@ -260,6 +261,27 @@ TEST(FrameAllocation, PlayFramesAllocateOnlyTheObjectsTheySpawn) {
     EXPECT_GT(framesOfScreen[kScreenPlaying], 0);
     EXPECT_GT(framesOfScreen[kScreenGameOver], 0);
     EXPECT_GT(framesOfScreen[kScreenEntry], 0);
+}
+
+TEST(FrameAllocation, PresentingAtAnySizeAllocatesNothing) {
+    for (const WindowLayout& layout :
+         {WindowedLayout(PixelSize{506, 1032}), FullscreenLayout(PixelSize{1920, 1080})}) {
+        WindowCanvas canvas;
+        canvas.SetLayout(layout);
+        Surface window(layout.window.width, layout.window.height);
+        Surface backBuffer(288, 576);
+        std::vector<Rect> changed;
+        changed.reserve(8);
+        const Rect rects[] = {Rect{0, 0, 288, 576}, Rect{3, 7, 40, 41}, Rect{280, 570, 300, 600}};
+        allocationLog.count = 0;
+        allocationLog.counting = true;
+        for (int frame = 0; frame < 3; ++frame) {
+            canvas.Present(backBuffer, rects, TargetOf(window), changed);
+            canvas.Repaint(TargetOf(window), Rect{0, 0, 100, 100});
+        }
+        allocationLog.counting = false;
+        EXPECT_EQ(allocationLog.count, 0u) << DescribeAllocations();
+    }
 }
 
 }  // namespace

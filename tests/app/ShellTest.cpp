@@ -1,5 +1,5 @@
-// The shell: the sound setting and its menu item, the window sizes, the About and How to
-// Play boxes.
+// The shell: the sound setting and its menu item, the window sizes and placement, Exit,
+// the About and How to Play boxes.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "objects/PowerUp.h"
 #include "objects/SlideOut.h"
+#include "app/WindowSettings.h"
 #include "sound/SoundPlayer.h"
 #include "support/HeadlessGame.h"
 
@@ -73,21 +74,60 @@ TEST_F(ShellTest, TheSoundItemTogglesAndStoresEveryTime) {
     EXPECT_EQ(Stored(kSoundSettingName), "N");
 }
 
-TEST_F(ShellTest, WindowSizeIsChosenFromTheMenuAndRemembered) {
+TEST_F(ShellTest, OptionsOfferTheSizesThatFitFitToScreenAndExitLast) {
+    const Menu options = MainMenus()[0];
+    std::vector<int> commands;
+    for (const MenuItem& item : options.items) commands.push_back(item.command);
+    EXPECT_EQ(commands, (std::vector<int>{IDM_SOUND, IDM_DISPLAY_SCALE + 1, IDM_DISPLAY_SCALE + 2,
+                                          IDM_DISPLAY_SCALE + 3, IDM_FIT_TO_SCREEN, IDM_EXIT}));
     Start(nullptr);
-    EXPECT_EQ(Stored(kDisplayScaleSettingName), "(none)");  // automatic until chosen
+    EXPECT_FALSE(game->window.IsMenuItemRemoved(IDM_DISPLAY_SCALE + 3));
+    game->window.SetLargestFittingPreset(1);
+    RemoveUnfittingSizeItems(game->window);
+    EXPECT_FALSE(game->window.IsMenuItemRemoved(IDM_DISPLAY_SCALE + 1));
+    EXPECT_TRUE(game->window.IsMenuItemRemoved(IDM_DISPLAY_SCALE + 2));
+    EXPECT_TRUE(game->window.IsMenuItemRemoved(IDM_DISPLAY_SCALE + 3));
+    EXPECT_FALSE(game->window.IsMenuItemRemoved(IDM_FIT_TO_SCREEN));
+
     game->Send(WM_COMMAND, IDM_DISPLAY_SCALE + 2);
-    EXPECT_EQ(game->window.DisplayScale(), 2);
-    EXPECT_EQ(Stored(kDisplayScaleSettingName), "2");
-    EXPECT_TRUE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 2));
-    EXPECT_FALSE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 1));
-    EXPECT_FALSE(game->window.MenuItemChecked(IDM_DISPLAY_SCALE + 3));
-    EXPECT_EQ(StoredDisplayScale(game->settings), 2);
+    EXPECT_EQ(game->window.LastWindowSize(), 2);
+    game->Send(WM_COMMAND, IDM_FIT_TO_SCREEN);
+    EXPECT_EQ(game->window.LastWindowSize(), 0);
+    EXPECT_FALSE(game->Send(WM_COMMAND, IDM_EXIT));
+}
+
+TEST_F(ShellTest, ThePlacementIsStoredWhenTheWindowCloses) {
+    Start(nullptr);
+    game->window.SetPlacement(WindowPlacement{10, -20, 300, 600, false});
+    EXPECT_EQ(Stored(kWindowPlacementSettingName), "(none)");
+    EXPECT_FALSE(game->Send(WM_CLOSE));
+    EXPECT_EQ(Stored(kWindowPlacementSettingName), "10 -20 300 600");
+    EXPECT_EQ(StoredWindowPlacement(game->settings), (WindowPlacement{10, -20, 300, 600, false}));
+}
+
+TEST_F(ShellTest, StoredPlacementsReadBackOrCountAsMissing) {
+    const std::pair<const char*, std::optional<WindowPlacement>> cases[] = {
+        {"100 50 400 700", WindowPlacement{100, 50, 400, 700, false}},
+        {" -5 0 288 596 maximised", WindowPlacement{-5, 0, 288, 596, true}},
+        {"", std::nullopt},
+        {"1 2 3", std::nullopt},
+        {"1 2 0 4", std::nullopt},
+        {"1 2 3 4 big", std::nullopt},
+        {"1 2 3 4 maximised 5", std::nullopt},
+        {"a b c d", std::nullopt},
+        {"1 2 300000 4", std::nullopt},
+        {"1 2 3.5 4", std::nullopt}};
+    for (const auto& [text, placement] : cases) {
+        EXPECT_EQ(ParsePlacement(text), placement) << text;
+        if (placement) {
+            EXPECT_EQ(ParsePlacement(FormatPlacement(*placement)), placement);
+        }
+    }
 }
 
 TEST_F(ShellTest, OnlyStoredSizesFromOneToThreeCount) {
-    const std::pair<const char*, int> cases[] = {{"1", 1}, {"3", 3}, {"0", 0}, {"4", 0},
-                                                 {"2x", 0}, {"", 0}, {"-1", 0}};
+    const std::pair<const char*, int> cases[] = {{"1", 1},  {"3", 3}, {"0", 0}, {"4", 0},
+                                                 {"2x", 0}, {"", 0},  {"-1", 0}};
     for (const auto& [value, scale] : cases) {
         MemorySettingStore settings;
         settings.Write(kSettingsKey, kDisplayScaleSettingName, value);

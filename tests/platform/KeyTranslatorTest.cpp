@@ -102,13 +102,31 @@ TEST_F(KeyTranslatorTest, AltQuestionMarkOnAnotherKeyIsTheAboutCommandToo) {
     ExpectNothing(Release(VK_OEM_MINUS, true));
 }
 
-TEST_F(KeyTranslatorTest, AltEnterTogglesFullscreenAndEnterNeverArrives) {
+TEST_F(KeyTranslatorTest, AltEnterAndF11ToggleFullscreenAndNeverArrive) {
     EXPECT_EQ(keys.Translate(Press(VK_RETURN, true)).kind, KeyAction::Kind::ToggleFullscreen);
     ExpectNothing(Repeat(VK_RETURN, true));
     ExpectNothing(Release(VK_RETURN, true));
     EXPECT_EQ(keys.Translate(Press(VK_RETURN, true)).kind, KeyAction::Kind::ToggleFullscreen);
     ExpectNothing(Release(VK_RETURN, false));
     ExpectMessage(Press(VK_RETURN), WM_KEYDOWN, VK_RETURN);
+
+    const uint32_t f11 = VK_F1 + 10;
+    EXPECT_EQ(keys.Translate(Press(f11)).kind, KeyAction::Kind::ToggleFullscreen);
+    ExpectNothing(Repeat(f11));
+    ExpectNothing(Release(f11));
+    EXPECT_EQ(keys.Translate(Press(f11, false, true)).kind, KeyAction::Kind::ToggleFullscreen);
+}
+
+TEST_F(KeyTranslatorTest, CtrlQIsTheExitCommandAndTheQNeverArrives) {
+    const KeyAction command = keys.Translate(Press('Q', false, true));
+    ASSERT_EQ(command.kind, KeyAction::Kind::Message);
+    EXPECT_EQ(command.message.message, WM_COMMAND);
+    EXPECT_EQ(command.message.wParam, uintptr_t(IDM_EXIT));
+    ExpectNothing(Repeat('Q'));
+    ExpectNothing(Release('Q'));
+    // Q alone is the game's, and Ctrl+Alt+Q types a character on some layouts.
+    ExpectMessage(Press('Q'), WM_KEYDOWN, 'Q');
+    ExpectMessage(Press('Q', true, true), WM_KEYDOWN, 'Q');
 }
 
 TEST_F(KeyTranslatorTest, AltWithATitleLetterOpensThatMenuAndF10TheFirst) {

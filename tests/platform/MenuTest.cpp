@@ -124,12 +124,15 @@ TEST(MenuBarTest, DropDownsStayInsideTheWindow) {
     EXPECT_EQ(bar.DropDownRect(0).top, bar.Height());
 }
 
-TEST(MenuBarTest, ItemTextChangesByCommand) {
+TEST(MenuBarTest, ItemsChangeTheirTextAndGoByCommand) {
     MenuBar bar(GameMenus());
     EXPECT_EQ(bar.ItemText(0, 0), "Turn Sound Off");
     EXPECT_TRUE(bar.SetItemText(IDM_SOUND, "Turn Sound On"));
     EXPECT_EQ(bar.ItemText(0, 0), "Turn Sound On");
     EXPECT_FALSE(bar.SetItemText(12345, "Nothing"));
+    bar.RemoveItem(IDM_EXIT);
+    EXPECT_EQ(bar.ItemCount(1), 1);
+    EXPECT_EQ(bar.ItemCommand(1, 0), IDM_ABOUT);
     EXPECT_TRUE(bar.SetItemText(IDM_ABOUT, "&Info"));
     EXPECT_EQ(bar.ItemText(1, 0), "Info");
     EXPECT_EQ(bar.ItemForMnemonic(1, 'I'), 0);
@@ -173,45 +176,6 @@ TEST(MenuBarTest, DrawsTheDropDownWithTheHighlightedItem) {
     // The border frames the box.
     EXPECT_EQ(none.At(0, 0), none.At(drop.Width() - 1, drop.Height() - 1));
     EXPECT_NE(none.At(0, 0), none.At(1, 1));
-}
-
-TEST(MenuBarTest, LabelsLineUpRightOfTheCheckColumnWhereCheckedItemsShowABullet) {
-    MenuBar bar({Menu{"&Options", {MenuItem{"Window Size 1x", 1}, MenuItem{"Window Size 1x", 2}}}});
-    EXPECT_TRUE(bar.SetItemChecked(2, true));
-    EXPECT_FALSE(bar.SetItemChecked(3, true));
-    EXPECT_FALSE(bar.ItemChecked(0, 0));
-    EXPECT_TRUE(bar.ItemChecked(0, 1));
-    const Rect drop = bar.DropDownRect(0);
-    Surface box(drop.Width(), drop.Height());
-    bar.DrawDropDown(box, 0, -1);
-    // Rows in box pixels, split into the check column and the label's part.
-    auto row = [&](int item) {
-        const Rect r = bar.ItemRect(0, item);
-        return Rect{r.left - drop.left, r.top - drop.top, r.right - drop.left, r.bottom - drop.top};
-    };
-    constexpr int kCheckColumn = 21;
-    auto column = [&](int item) {
-        const Rect r = row(item);
-        return Rect{r.left, r.top, r.left + kCheckColumn, r.bottom};
-    };
-    auto label = [&](int item) {
-        const Rect r = row(item);
-        return Rect{r.left + kCheckColumn, r.top, r.right, r.bottom};
-    };
-    EXPECT_EQ(CountDark(box, column(0)), 0);
-    EXPECT_GE(CountDark(box, column(1)), 20) << "no bullet";
-    if (CountDark(box, label(0)) == 0) GTEST_SKIP() << "no font for the menu text is installed";
-    auto leftmostDark = [&](const Rect& area) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (CountDark(box, Rect{x, area.top, x + 1, area.bottom}) > 0) return x;
-        }
-        return area.right;
-    };
-    EXPECT_EQ(leftmostDark(label(0)), leftmostDark(label(1)));
-    // Cleared again, the bullet goes.
-    bar.SetItemChecked(2, false);
-    bar.DrawDropDown(box, 0, -1);
-    EXPECT_EQ(CountDark(box, column(1)), 0);
 }
 
 TEST(MenuTrackerTest, PointerHighlightsAndReleaseOverAnItemChoosesIt) {

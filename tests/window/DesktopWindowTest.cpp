@@ -1,5 +1,6 @@
 // The desktop window on a real X display: size, presentation, repaint, mouse, keys, menus,
-// modal boxes, closing and sound fallback.
+// modal boxes, closing and sound fallback; and, on common screens with a window manager,
+// the first window, resizing, full screen and the pictures and pointer at every size.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "XSession.h"
+#include "platform/display/FieldScaler.h"
+#include "platform/display/WindowSizing.h"
 #include "platform/sdl/DesktopPlatform.h"
 
 namespace {
@@ -37,7 +40,17 @@ int MouseY(const Message& m) { return int16_t(HighWord(uintptr_t(m.lParam))); }
 constexpr Pixel kRed = MakePixel(220, 30, 40);
 constexpr Pixel kGreen = MakePixel(20, 200, 60);
 
-class DesktopWindowTest : public ::testing::Test {
+DesktopOptions Options(const std::string& title, int scale) {
+    DesktopOptions options;
+    options.title = title;
+    options.menus = {Menu{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}},
+                     Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
+    options.scale = scale;
+    return options;
+}
+
+// Opens windows on the display and drives them from outside.
+class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
@@ -47,15 +60,9 @@ protected:
         received.clear();
         static int count = 0;
         title = "Pebblor window test " + std::to_string(getpid()) + "-" + std::to_string(++count);
-        Open(DesktopOptions{title, Menus(), Surface(), Surface(), 0});
     }
 
     void TearDown() override { platform.reset(); }
-
-    static std::vector<Menu> Menus() {
-        return {Menu{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}},
-                Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
-    }
 
     void Open(const DesktopOptions& options) {
         std::string error;
@@ -130,14 +137,22 @@ protected:
     std::string windowId;
 };
 
+// A window at 1x on a plain server.
+class DesktopWindowTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        if (!IsSkipped()) Open(Options(title, 1));
+    }
+};
+
 }  // namespace
 
 TEST_F(DesktopWindowTest, ClientAreaIsTheFieldBelowTheMenuBar) {
     const ScreenRect geometry = Geometry();
-    EXPECT_EQ(platform->MainWindow().DisplayScale(), 1);  // a 1024 x 768 screen has room for scale 1 only
     EXPECT_EQ(geometry.width, 288);
     EXPECT_EQ(geometry.height, 576 + kMenuBarHeight);
-    EXPECT_EQ(platform->Layout().FieldRect(), (Rect{0, kMenuBarHeight, 288, 596}));
+    EXPECT_EQ(platform->Layout().field, (Rect{0, kMenuBarHeight, 288, 596}));
     EXPECT_EQ(window().ClientPixels().Width(), 288);
     EXPECT_EQ(window().ClientPixels().Height(), 576);
 }
@@ -331,70 +346,6 @@ TEST_F(DesktopWindowTest, F10OpensTheFirstMenuClosesItAgainAndNeverReachesTheGam
     EXPECT_EQ(commands, 1);
 }
 
-TEST_F(DesktopWindowTest, FullscreenCentresTheFieldAndMapsThePointer) {
-    Surface backBuffer(288, 576);
-    backBuffer.Fill(kGreen);
-    const Rect all[] = {backBuffer.Bounds()};
-    window().Present(backBuffer, all);
-    platform->SetFullscreen(true);
-    ASSERT_TRUE(platform->IsFullscreen());
-    Pump([] { return false; }, 300);
-    if (Geometry().width != 1024) {
-        GTEST_SKIP() << "no window manager on this display puts windows in full screen";
-    }
-    const WindowLayout layout = platform->Layout();
-    EXPECT_EQ(layout.window.width, 1024);
-    EXPECT_EQ(layout.window.height, 768);
-    EXPECT_EQ(layout.FieldRect(), (Rect{368, 106, 656, 682}));  // (748 - 576) / 2 below the bar
-
-    const Surface screen = Screenshot();
-    ASSERT_FALSE(screen.IsEmpty());
-    EXPECT_EQ(screen.At(368, 106), kGreen);
-    EXPECT_EQ(screen.At(655, 681), kGreen);
-    EXPECT_EQ(screen.At(367, 300), 0u);
-    EXPECT_EQ(screen.At(500, 700), 0u);
-
-    received.clear();
-    Xdotool("mousemove --sync 400 150");
-    ASSERT_TRUE(Pump([] { return Last(WM_MOUSEMOVE) != nullptr; }));
-    EXPECT_EQ(MouseX(*Last(WM_MOUSEMOVE)), 32);
-    EXPECT_EQ(MouseY(*Last(WM_MOUSEMOVE)), 44);
-
-    platform->SetFullscreen(false);
-    Pump([] { return false; }, 300);
-    EXPECT_EQ(Geometry().width, 288);
-    EXPECT_EQ(Geometry().height, 596);
-}
-
-TEST_F(DesktopWindowTest, LargerScaleGrowsTheWindowAndThePixels) {
-    Surface backBuffer(288, 576);
-    for (int y = 0; y < 576; ++y) {
-        for (int x = 0; x < 288; ++x) backBuffer.Set(x, y, (x + y) % 2 == 0 ? kRed : kGreen);
-    }
-    platform->MainWindow().SetDisplayScale(2);
-    const Rect some[] = {Rect{0, 0, 20, 20}};
-    window().Present(backBuffer, some);
-    Pump([] { return false; }, 300);
-    const ScreenRect geometry = Geometry();
-    EXPECT_EQ(geometry.width, 576);
-    EXPECT_EQ(geometry.height, 1192);
-    const Surface screen = Screenshot();
-    ASSERT_FALSE(screen.IsEmpty());
-    const int top = geometry.y + 2 * kMenuBarHeight;
-    EXPECT_EQ(screen.At(geometry.x + 0, top + 0), kRed);
-    EXPECT_EQ(screen.At(geometry.x + 1, top + 1), kRed);  // the same field pixel, grown
-    EXPECT_EQ(screen.At(geometry.x + 2, top + 0), kGreen);
-    EXPECT_EQ(screen.At(geometry.x + 3, top + 1), kGreen);
-    EXPECT_EQ(screen.At(geometry.x + 39, top + 39), kRed);
-    EXPECT_EQ(screen.At(geometry.x + 40, top + 39), 0u);
-
-    received.clear();
-    MoveTo(81, 2 * kMenuBarHeight + 121);
-    ASSERT_TRUE(Pump([] { return Last(WM_MOUSEMOVE) != nullptr; }));
-    EXPECT_EQ(MouseX(*Last(WM_MOUSEMOVE)), 40);
-    EXPECT_EQ(MouseY(*Last(WM_MOUSEMOVE)), 60);
-}
-
 TEST_F(DesktopWindowTest, BoxesCloseWithReturnAndEscape) {
     // Each box blocks until a key closes it: the helper presses it once the box is up.
     PressKeyWhenShown("Game Failure", "Return");
@@ -434,8 +385,8 @@ TEST(DesktopPlatformTest, WithoutASoundDeviceTheGameStillRunsSilently) {
     const std::string previous = saved != nullptr ? saved : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     std::string error;
-    std::unique_ptr<DesktopPlatform> silent = DesktopPlatform::Create(
-        DesktopOptions{"Pebblor silent", {}, Surface(), Surface(), 1}, error);
+    std::unique_ptr<DesktopPlatform> silent =
+        DesktopPlatform::Create(Options("Pebblor silent", 1), error);
     ASSERT_NE(silent, nullptr) << error;
     EXPECT_FALSE(silent->HasSoundDevice());
     silent->Audio().PlayClip(145);
@@ -443,8 +394,8 @@ TEST(DesktopPlatformTest, WithoutASoundDeviceTheGameStillRunsSilently) {
     silent.reset();
 
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    std::unique_ptr<DesktopPlatform> dummy = DesktopPlatform::Create(
-        DesktopOptions{"Pebblor dummy", {}, Surface(), Surface(), 1}, error);
+    std::unique_ptr<DesktopPlatform> dummy =
+        DesktopPlatform::Create(Options("Pebblor dummy", 1), error);
     ASSERT_NE(dummy, nullptr) << error;
     EXPECT_TRUE(dummy->HasSoundDevice());
     for (int id : {145, 156, 161, 173, 999}) dummy->Audio().PlayClip(id);
@@ -465,9 +416,175 @@ TEST(DesktopPlatformTest, WithoutADisplayNoWindowOpensAndTheReasonIsGiven) {
     unsetenv("DISPLAY");
     std::string error;
     // SDL would fall back to drawing nowhere; the game must not run unseen.
-    std::unique_ptr<DesktopPlatform> none = DesktopPlatform::Create(
-        DesktopOptions{"Pebblor nowhere", {}, Surface(), Surface(), 1}, error);
+    std::unique_ptr<DesktopPlatform> none =
+        DesktopPlatform::Create(Options("Pebblor nowhere", 1), error);
     setenv("DISPLAY", display.c_str(), 1);
     EXPECT_EQ(none, nullptr);
     EXPECT_FALSE(error.empty());
+}
+
+namespace {
+
+constexpr Pixel kMenuBarColour = MakePixel(240, 240, 240);
+
+// Ramps, a blue checkerboard and a white diagonal: every scaling fault shows in it.
+Surface TestPicture() {
+    Surface picture(288, 576);
+    for (int y = 0; y < 576; ++y) {
+        for (int x = 0; x < 288; ++x) {
+            picture.Set(x, y,
+                        MakePixel(uint8_t(x * 255 / 287), uint8_t(y * 255 / 575),
+                                  (x / 8 + y / 8) % 2 != 0 ? 255 : 0));
+        }
+        picture.Set(y / 2, y, MakePixel(255, 255, 255));
+    }
+    return picture;
+}
+
+// The first window pixel inside a field pixel, as an offset in the client area.
+FieldPoint WindowPixelOf(const WindowLayout& layout, FieldPoint p) {
+    const int size = layout.field.Height();
+    return FieldPoint{layout.field.left + (p.x * size + 575) / 576,
+                      layout.field.top + (p.y * size + 575) / 576};
+}
+
+// On a screen of the size the run gives, managed by openbox.
+class ScreenTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        if (IsSkipped()) return;
+        const std::optional<ScreenRect> size = ScreenSize();
+        ASSERT_TRUE(size);
+        screen = *size;
+    }
+
+    // The window as the screen shows it: inside the screen, its frame included.
+    void ExpectOnTheScreen() {
+        const ScreenRect client = Geometry();
+        EXPECT_GE(client.x, 0);
+        EXPECT_GT(client.y, 0) << "no room left for the title bar";
+        EXPECT_LE(client.x + client.width, screen.width);
+        EXPECT_LE(client.y + client.height, screen.height);
+    }
+
+    // The field on the screen shows exactly the scaler's picture for what was presented.
+    void ExpectFieldShowsThePicture() {
+        const Surface picture = TestPicture();
+        const Rect all[] = {picture.Bounds()};
+        window().Present(picture, all);
+        const Rect field = platform->Layout().field;
+        Surface expected(field.Width(), field.Height());
+        FieldScaler scaler;
+        scaler.SetDestination(expected.Bounds(), 288, 576);
+        scaler.Draw(picture, TargetOf(expected), expected.Bounds());
+        const ScreenRect client = Geometry();
+        const Surface shot = Screenshot(
+            ScreenRect{client.x + field.left, client.y + field.top, field.Width(), field.Height()});
+        EXPECT_EQ(HashPixels(shot), HashPixels(expected))
+            << "the field at " << field.Width() << " x " << field.Height();
+    }
+
+    // A click on a field pixel, anywhere in it, reaches the game as that pixel.
+    void ExpectClicksLandOnTheirFieldPixels() {
+        const WindowLayout layout = platform->Layout();
+        const ScreenRect client = Geometry();
+        for (const FieldPoint p :
+             {FieldPoint{0, 30}, FieldPoint{287, 575}, FieldPoint{144, 460}, FieldPoint{17, 301}}) {
+            const FieldPoint at = WindowPixelOf(layout, p);
+            received.clear();
+            Xdotool("mousemove --sync " + std::to_string(client.x + at.x) + " " +
+                    std::to_string(client.y + at.y) + " click 1");
+            ASSERT_TRUE(Pump([] { return Last(WM_LBUTTONUP) != nullptr; }));
+            ASSERT_NE(Last(WM_LBUTTONDOWN), nullptr);
+            EXPECT_EQ((FieldPoint{MouseX(*Last(WM_LBUTTONDOWN)), MouseY(*Last(WM_LBUTTONDOWN))}), p)
+                << "at " << layout.field.Height() << " pixels tall";
+            EXPECT_EQ((FieldPoint{MouseX(*Last(WM_LBUTTONUP)), MouseY(*Last(WM_LBUTTONUP))}), p);
+        }
+    }
+
+    bool LaidOutFor(PixelSize size) { return platform->Layout().window == size; }
+
+    ScreenRect screen;
+};
+
+}  // namespace
+
+TEST_F(ScreenTest, TheFirstWindowIsTheLargestThatFits) {
+    Open(Options(title, 0));
+    ExpectOnTheScreen();
+    EXPECT_GE(platform->Layout().field.Height() * 100, screen.height * 85);
+    ExpectFieldShowsThePicture();
+    ExpectClicksLandOnTheirFieldPixels();
+}
+
+TEST_F(ScreenTest, ARememberedThreeTimesOpensShrunkToFit) {
+    Open(Options(title, 3));
+    ExpectOnTheScreen();
+    const Rect field = platform->Layout().field;
+    if (FitsWorkArea(ClientSizeForScale(3), Rect{0, 0, screen.width, screen.height})) {
+        EXPECT_EQ(field.Height(), 3 * 576);
+    } else {
+        EXPECT_LT(field.Height(), 3 * 576);
+        EXPECT_GE(field.Height() * 100, screen.height * 85);
+    }
+}
+
+TEST_F(ScreenTest, ResizedWindowsKeepTheFieldCentredSharpAndThePointerExact) {
+    Open(Options(title, 1));
+    // 1x, 1.5x in an odd-sized window, 3x: those that fit this screen.
+    for (const PixelSize size : {PixelSize{501, 884}, PixelSize{864, 1788}, PixelSize{288, 596}}) {
+        if (size.height + 60 > screen.height) continue;
+        Xdotool("windowsize --sync " + windowId + " " + std::to_string(size.width) + " " +
+                std::to_string(size.height));
+        ASSERT_TRUE(Pump([&] { return LaidOutFor(size); }))
+            << "the window never became " << size.width << " x " << size.height;
+        const WindowLayout layout = platform->Layout();
+        const int fieldHeight = std::min(size.height - layout.menuHeight, 2 * size.width) / 2 * 2;
+        EXPECT_EQ(layout.field.Height(), fieldHeight);
+        EXPECT_EQ(layout.field.Width() * 2, fieldHeight);
+        EXPECT_EQ(layout.field.left, (size.width - layout.field.Width()) / 2);
+        ExpectFieldShowsThePicture();
+        ExpectClicksLandOnTheirFieldPixels();
+    }
+}
+
+TEST_F(ScreenTest, FullScreenFillsTheHeightWithTheBarAtTheTopEdge) {
+    Open(Options(title, 1));
+    const PixelSize windowed = platform->Layout().window;
+    Focus();
+    Xdotool("key F11");
+    const PixelSize whole{screen.width, screen.height};
+    ASSERT_TRUE(Pump([&] { return platform->IsFullscreen() && LaidOutFor(whole); }));
+    const WindowLayout layout = platform->Layout();
+    EXPECT_EQ(layout.field.Height(), screen.height - screen.height % 2);  // 1.875x at 1080
+    EXPECT_EQ(layout.field.left, (screen.width - layout.field.Width()) / 2);
+    Xdotool("mousemove --sync 5 300");
+    ExpectFieldShowsThePicture();
+    ExpectClicksLandOnTheirFieldPixels();
+
+    // A drag that leaves the field to the left goes on, at negative positions.
+    const FieldPoint start = WindowPixelOf(layout, FieldPoint{100, 400});
+    Xdotool("mousemove --sync " + std::to_string(start.x) + " " + std::to_string(start.y) +
+            " mousedown 1 mousemove --sync 3 " + std::to_string(start.y));
+    ASSERT_TRUE(
+        Pump([] { return Last(WM_MOUSEMOVE) != nullptr && MouseX(*Last(WM_MOUSEMOVE)) < 0; }));
+    EXPECT_EQ(MouseX(*Last(WM_MOUSEMOVE)), layout.ToField(3, start.y).x);
+    EXPECT_EQ(MouseY(*Last(WM_MOUSEMOVE)), 400);
+    Xdotool("mouseup 1");
+    ASSERT_TRUE(Pump([] { return Last(WM_LBUTTONUP) != nullptr; }));
+
+    // The bar comes out at the top edge, over the field, and goes when the pointer leaves.
+    Xdotool("mousemove --sync " + std::to_string(screen.width / 2) + " 0");
+    ASSERT_TRUE(Pump([this] { return platform->IsMenuBarShown(); }));
+    const Surface bar = Screenshot(ScreenRect{0, 0, screen.width, layout.menuHeight});
+    EXPECT_EQ(bar.At(screen.width - 2, layout.menuHeight / 2), kMenuBarColour);
+    EXPECT_EQ(bar.At(screen.width / 2, layout.menuHeight / 2), kMenuBarColour);
+    Xdotool("mousemove --sync " + std::to_string(screen.width / 2) + " " +
+            std::to_string(screen.height / 2));
+    ASSERT_TRUE(Pump([this] { return !platform->IsMenuBarShown(); }));
+    ExpectFieldShowsThePicture();
+
+    Xdotool("key alt+Return");
+    ASSERT_TRUE(Pump([&] { return !platform->IsFullscreen() && LaidOutFor(windowed); }));
 }

@@ -1,7 +1,8 @@
 // The real game on a real X display, played from outside as a player would: the window's
 // size, the title screen, an idle title that sleeps, a game started and a ball fired, the
 // sound item of the menu and its setting, the How to Play box from the keyboard's menu, the
-// About box, closing the window, and the files it kept: only in the player's folders.
+// About box, closing the window, and the files it kept: only in the player's folders. The
+// game is the one built here, or the one PEBBLOR_GAME_PROGRAM names.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -22,12 +23,12 @@
 #include "XSession.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
+#include "platform/display/FieldLayout.h"
 
 namespace {
 
-constexpr int kFieldWidth = 288;
-constexpr int kFieldHeight = 576;
-constexpr int kMenuStripHeight = 20;  // at scale 1, the only scale a 1024 x 768 screen fits
+// The menu bar of a window less than twice the field's size.
+constexpr int kMenuStripHeight = 20;
 
 // Guards against hanging, not timings: what is awaited comes within a few frames.
 constexpr int kShortWaitMs = 5000;
@@ -50,6 +51,8 @@ constexpr int kRestY = 460;
 constexpr int kPull = 80;
 constexpr int kBallTolerance = 5;
 constexpr int kDragStartY = 300;
+// F6 presses to watch the ball's flight by: each runs three frames and pauses again.
+constexpr int kMostSteps = 40;
 
 // The menu strip, in window pixels: "Options" is the first title, its first item the sound.
 constexpr int kOptionsTitleX = 20;
@@ -60,10 +63,14 @@ constexpr int kSoundItemY = 33;
 constexpr Pixel kMenuStripColour = MakePixel(240, 240, 240);
 constexpr Pixel kMenuHighlight = MakePixel(0, 120, 215);
 
-// The HUD's and headings' text colour, 200, 255, 200, away from the glyphs' smoothed edges.
+// The HUD's and headings' text colour, 200, 255, 200, mostly: the glyphs' smoothed edges
+// and a window scaled by a fraction mix it with the dark background. Gems' greens are not
+// pale.
 bool IsPaleGreen(Pixel p) {
-    return PixelGreen(p) >= 235 && PixelRed(p) >= 180 && PixelRed(p) <= 225 &&
-           PixelBlue(p) >= 180 && PixelBlue(p) <= 225;
+    const int red = PixelRed(p);
+    const int green = PixelGreen(p);
+    const int blue = PixelBlue(p);
+    return green >= 150 && red >= 100 && blue >= 100 && green >= red + 20 && green >= blue + 20;
 }
 
 // The ball's silvery white; a gem has a few such pixels at most.
@@ -117,34 +124,48 @@ struct Spot {
 // enough of them to be the ball (a 14 x 14 sprite with some 47) rather than gem glints.
 std::optional<Spot> FindBall(const Surface& field, const Rect& area) {
     constexpr int kPatch = 16;
-    constexpr int kStep = 2;
     constexpr int kEnough = 25;
-    Rect best{};
+    const Rect inside = Intersect(area, field.Bounds());
+    if (inside.Width() < kPatch || inside.Height() < kPatch) return std::nullopt;
+    // counts[y][x]: ball-coloured pixels above and left of (x, y) within the area.
+    const int width = inside.Width() + 1;
+    std::vector<int> counts(size_t(width) * size_t(inside.Height() + 1), 0);
+    auto count = [&](int x, int y) -> int& {
+        return counts[size_t(y) * size_t(width) + size_t(x)];
+    };
+    for (int y = 0; y < inside.Height(); ++y) {
+        for (int x = 0; x < inside.Width(); ++x) {
+            count(x + 1, y + 1) = count(x, y + 1) + count(x + 1, y) - count(x, y) +
+                                  (IsBallColour(field.At(inside.left + x, inside.top + y)) ? 1 : 0);
+        }
+    }
     int bestCount = kEnough - 1;
-    for (int top = area.top; top + kPatch <= area.bottom; top += kStep) {
-        for (int left = area.left; left + kPatch <= area.right; left += kStep) {
-            const Rect patch{left, top, left + kPatch, top + kPatch};
-            const int count = CountPixels(field, patch, IsBallColour);
-            if (count > bestCount) {
-                bestCount = count;
-                best = patch;
+    std::optional<Rect> best;
+    for (int y = 0; y + kPatch <= inside.Height(); ++y) {
+        for (int x = 0; x + kPatch <= inside.Width(); ++x) {
+            const int found = count(x + kPatch, y + kPatch) - count(x, y + kPatch) -
+                              count(x + kPatch, y) + count(x, y);
+            if (found > bestCount) {
+                bestCount = found;
+                best = Rect{inside.left + x, inside.top + y, inside.left + x + kPatch,
+                            inside.top + y + kPatch};
             }
         }
     }
-    if (best.IsEmpty()) return std::nullopt;
+    if (!best) return std::nullopt;
     // The patch's corner depends on the scan's order; the pixels' own middle does not.
     int sumX = 0;
     int sumY = 0;
-    int count = 0;
-    for (int y = best.top; y < best.bottom; ++y) {
-        for (int x = best.left; x < best.right; ++x) {
+    int found = 0;
+    for (int y = best->top; y < best->bottom; ++y) {
+        for (int x = best->left; x < best->right; ++x) {
             if (!IsBallColour(field.At(x, y))) continue;
             sumX += x;
             sumY += y;
-            ++count;
+            ++found;
         }
     }
-    return Spot{sumX / count, sumY / count};
+    return Spot{sumX / found, sumY / found};
 }
 
 bool IsNear(const std::optional<Spot>& ball, int x, int y) {
@@ -185,8 +206,8 @@ protected:
         for (const char* tool : {"xdotool", "xwininfo", "import"}) {
             if (!HaveTool(tool)) GTEST_SKIP() << tool << " is not installed";
         }
-        std::string error;
         const char* program = std::getenv("PEBBLOR_GAME_PROGRAM");
+        std::string error;
         game = GameProcess::Start(program != nullptr ? program : PEBBLOR_GAME_PROGRAM, error);
         ASSERT_NE(game, nullptr) << error;
         ASSERT_TRUE(WaitUntil(
@@ -201,6 +222,7 @@ protected:
         std::optional<ScreenRect> geometry = WindowGeometry(windowId);
         ASSERT_TRUE(geometry);
         window = *geometry;
+        layout = WindowedLayout(PixelSize{window.width, window.height});
     }
 
     bool StillRunning() { return !game->WaitForExit(0).has_value(); }
@@ -210,26 +232,30 @@ protected:
     }
 
     // The game window as a player sees it: the menu strip on top, the field below.
+    // Black where it cannot be read.
     Surface WindowShot() {
-        const Surface screen = Screenshot();
-        Surface shot(window.width, window.height);
-        const Rect onScreen =
-            Intersect(Rect{window.x, window.y, window.x + window.width, window.y + window.height},
-                      screen.Bounds());
-        for (int y = onScreen.top; y < onScreen.bottom; ++y) {
-            for (int x = onScreen.left; x < onScreen.right; ++x) {
-                shot.Set(x - window.x, y - window.y, screen.At(x, y));
-            }
+        Surface shot = Screenshot(window);
+        if (shot.Width() != window.width || shot.Height() != window.height) {
+            return Surface(window.width, window.height);
         }
         return shot;
     }
 
+    // The first window pixel inside a field pixel.
+    Spot WindowPixelOf(int fieldX, int fieldY) const {
+        const int size = layout.field.Height();
+        return Spot{layout.field.left + (fieldX * size + 575) / 576,
+                    layout.field.top + (fieldY * size + 575) / 576};
+    }
+
+    // The field in field pixels, each read where the window shows it.
     Surface FieldShot() {
         const Surface shot = WindowShot();
-        Surface field(kFieldWidth, kFieldHeight);
-        for (int y = 0; y < kFieldHeight && y + kMenuStripHeight < shot.Height(); ++y) {
-            for (int x = 0; x < kFieldWidth && x < shot.Width(); ++x) {
-                field.Set(x, y, shot.At(x, y + kMenuStripHeight));
+        Surface field(kClientWidth, kClientHeight);
+        for (int y = 0; y < kClientHeight; ++y) {
+            for (int x = 0; x < kClientWidth; ++x) {
+                const Spot at = WindowPixelOf(x, y);
+                field.Set(x, y, shot.At(at.x, at.y));
             }
         }
         return field;
@@ -255,7 +281,8 @@ protected:
     }
 
     void MovePointerToField(int fieldX, int fieldY) {
-        MovePointer(fieldX, fieldY + kMenuStripHeight);
+        const Spot at = WindowPixelOf(fieldX, fieldY);
+        MovePointer(at.x, at.y);
     }
 
     // A player's click: press, a moment's hold, release.
@@ -295,13 +322,27 @@ protected:
         return std::nullopt;
     }
 
+    // The first window: on the screen, its field nearly as tall as the screen.
     void CheckWindowSize() {
-        EXPECT_EQ(window.width, kFieldWidth);
-        EXPECT_EQ(window.height, kFieldHeight + kMenuStripHeight);
+        const std::optional<ScreenRect> screen = ScreenSize();
+        ASSERT_TRUE(screen);
+        EXPECT_GE(window.x, 0);
+        EXPECT_GE(window.y, 0);
+        EXPECT_LE(window.x + window.width, screen->width);
+        EXPECT_LE(window.y + window.height, screen->height);
+        EXPECT_GE(layout.field.Height() * 100, screen->height * 85);
+        ASSERT_LT(layout.field.Height(), 2 * kClientHeight) << "a larger menu bar than expected";
         EXPECT_EQ(FirstLine(RunCommand("xdotool getwindowname " + windowId)).rfind("Pebblor", 0),
                   0u);
-        const Surface shot = WindowShot();
-        EXPECT_EQ(shot.At(250, kMenuStripHeight / 2), kMenuStripColour) << "no menu strip";
+        // The window may show before the game has drawn into it.
+        Surface shot;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                shot = WindowShot();
+                return shot.At(250, kMenuStripHeight / 2) == kMenuStripColour;
+            },
+            kLongWaitMs))
+            << "no menu strip";
         EXPECT_NE(shot.At(250, kMenuStripHeight), kMenuStripColour) << "the strip is too tall";
     }
 
@@ -358,11 +399,37 @@ protected:
         EXPECT_EQ(CountPixels(playing, kHighScoresHeading, IsPaleGreen), 0);
     }
 
+    // Waits for the picture to hold still after F6 and says where the ball is then (nothing
+    // once it has left the field). `before` is where it was: it only goes up from there, and
+    // the next ball, which comes to rest below it, is not looked at.
+    std::optional<Spot> BallAfterStep(const Spot& before) {
+        const Rect above{0, 0, kClientWidth,
+                         std::min(kClientHeight, before.y + 2 * kBallTolerance)};
+        std::optional<Spot> last = BallIn(above);
+        std::optional<Spot> settled;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const std::optional<Spot> now = BallIn(above);
+                const bool still = now.has_value() == last.has_value() &&
+                                   (!now || (now->x == last->x && now->y == last->y));
+                const bool moved = !now || now->x != before.x || now->y != before.y;
+                last = now;
+                settled = now;
+                return still && moved;
+            },
+            kLongWaitMs))
+            << "the ball did not move, or never held still, after F6";
+        return settled;
+    }
+
+    // With the game paused the pull and the release do not depend on how fast frames come;
+    // F6 then runs three frames at a time, so the flight is watched step by step.
     void FireABall() {
         ASSERT_TRUE(
             WaitUntil([&] { return IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY); },
                       kShortWaitMs))
             << "no ball in the slingshot";
+        Xdotool("windowfocus --sync " + windowId + " key p");
 
         // Pulled straight down, step by step, from wherever the button went down.
         Xdotool("mousedown 1");
@@ -377,23 +444,22 @@ protected:
             << "the drag did not pull the ball down";
         Xdotool("mouseup 1");
 
-        std::optional<Spot> flying;
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                flying = BallIn(kAboveTheSlingshot);
-                return flying.has_value();
-            },
-            kShortWaitMs))
-            << "the ball never flew up the field";
-        EXPECT_LE(std::abs(flying->x - kRestX), kBallTolerance) << "a straight pull flies straight";
-        const int firstSeenAt = flying->y;
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                flying = BallIn(kAboveTheSlingshot);
-                return flying && flying->y < firstSeenAt;
-            },
-            kShortWaitMs))
-            << "the ball did not go on up the field from y = " << firstSeenAt;
+        std::optional<Spot> ball = BallIn(AroundPoint(kRestX, pulledY));
+        std::optional<int> firstSeenAbove;
+        bool wentOnUp = false;
+        for (int step = 0; step < kMostSteps && !wentOnUp && ball; ++step) {
+            Xdotool("key F6");
+            ball = BallAfterStep(*ball);
+            if (!ball || ball->y >= kAboveTheSlingshot.bottom) continue;
+            EXPECT_LE(std::abs(ball->x - kRestX), kBallTolerance)
+                << "a straight pull flies straight";
+            if (firstSeenAbove) wentOnUp = ball->y < *firstSeenAbove;
+            if (!firstSeenAbove) firstSeenAbove = ball->y;
+        }
+        ASSERT_TRUE(firstSeenAbove) << "the ball never flew up the field";
+        EXPECT_TRUE(wentOnUp) << "the ball did not go on up the field from y = " << *firstSeenAbove;
+
+        Xdotool("key p");
         EXPECT_TRUE(
             WaitUntil([&] { return IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY); },
                       kShortWaitMs))
@@ -461,6 +527,7 @@ protected:
     std::unique_ptr<GameProcess> game;
     std::string windowId;
     ScreenRect window;
+    WindowLayout layout;
 };
 
 }  // namespace

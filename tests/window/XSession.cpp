@@ -54,9 +54,11 @@ void PressKeyWhenShown(const std::string& title, const std::string& key) {
         " sleep 0.1; done");
 }
 
-std::optional<ScreenRect> WindowGeometry(const std::string& windowId) {
-    // xwininfo gives the client area's place on the screen, inside any window manager frame.
-    std::optional<std::string> info = RunCommand("xwininfo -id " + Quote(windowId));
+namespace {
+
+// The geometry xwininfo prints for a window.
+std::optional<ScreenRect> XwininfoGeometry(const std::string& arguments) {
+    std::optional<std::string> info = RunCommand("xwininfo " + arguments);
     if (!info) return std::nullopt;
     ScreenRect rect;
     std::istringstream lines(*info);
@@ -74,9 +76,11 @@ std::optional<ScreenRect> WindowGeometry(const std::string& windowId) {
     return rect;
 }
 
-Surface Screenshot() {
-    // A binary PPM: "P6\n<width> <height>\n255\n" and then RGB bytes.
-    std::optional<std::string> ppm = RunCommand("import -window root -depth 8 ppm:- 2>/dev/null");
+// A binary PPM of the root window or of a part of it.
+Surface ReadScreen(const std::string& crop) {
+    // "P6\n<width> <height>\n255\n" and then RGB bytes.
+    std::optional<std::string> ppm =
+        RunCommand("import -window root " + crop + " -depth 8 ppm:- 2>/dev/null");
     if (!ppm) return Surface();
     std::istringstream in(*ppm);
     std::string magic;
@@ -97,4 +101,20 @@ Surface Screenshot() {
         }
     }
     return screen;
+}
+
+}  // namespace
+
+std::optional<ScreenRect> WindowGeometry(const std::string& windowId) {
+    // The client area's place on the screen, inside any window manager frame.
+    return XwininfoGeometry("-id " + Quote(windowId));
+}
+
+std::optional<ScreenRect> ScreenSize() { return XwininfoGeometry("-root"); }
+
+Surface Screenshot() { return ReadScreen(""); }
+
+Surface Screenshot(const ScreenRect& area) {
+    return ReadScreen("-crop " + std::to_string(area.width) + "x" + std::to_string(area.height) +
+                      "+" + std::to_string(area.x) + "+" + std::to_string(area.y) + " +repage");
 }

@@ -29,5 +29,8 @@ std::optional<ScreenRect> WindowGeometry(const std::string& windowId);
 // In the background: waits (up to 20 s) for a window with this title, focuses it and presses
 // the key there. For modal boxes, which block the program until a key closes them.
 void PressKeyWhenShown(const std::string& title, const std::string& key);
-// The whole screen, read back through ImageMagick.
+// The screen's size (x and y are 0).
+std::optional<ScreenRect> ScreenSize();
+// The whole screen, or a part of it, read back through ImageMagick.
 Surface Screenshot();
+Surface Screenshot(const ScreenRect& area);

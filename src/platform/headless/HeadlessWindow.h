@@ -2,10 +2,10 @@
 // headless runner fill, and a record of what the game asked of it.
 #pragma once
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,14 +31,22 @@ public:
     bool IsCaptured() const { return captured_; }
 
     void SetMenuItemText(int command, const std::string& text) override;
-    void SetMenuItemChecked(int command, bool checked) override { menuChecks_[command] = checked; }
-    void SetDisplayScale(int scale) override { scale_ = std::clamp(scale, 1, kMaxDisplayScale); }
-    int DisplayScale() const override { return scale_; }
-    std::string MenuItemText(int command) const;
-    bool MenuItemChecked(int command) const {
-        auto found = menuChecks_.find(command);
-        return found != menuChecks_.end() && found->second;
+    void RemoveMenuItem(int command) override {
+        menuTexts_.erase(command);
+        removed_.insert(command);
     }
+    std::string MenuItemText(int command) const;
+    bool IsMenuItemRemoved(int command) const { return removed_.count(command) != 0; }
+
+    // Sizes are recorded; presets up to LargestFittingPreset fit the screen.
+    void SetWindowSize(int presetScale) override { windowSize_ = presetScale; }
+    bool WindowSizeFits(int presetScale) const override {
+        return presetScale <= largestFittingPreset_;
+    }
+    std::optional<WindowPlacement> Placement() const override { return placement_; }
+    void SetPlacement(const std::optional<WindowPlacement>& placement) { placement_ = placement; }
+    int LastWindowSize() const { return windowSize_; }
+    void SetLargestFittingPreset(int scale) { largestFittingPreset_ = scale; }
 
     // Boxes are recorded and closed at once, as if OK were pressed.
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
@@ -62,9 +70,11 @@ private:
     int presentCount_ = 0;
     bool captured_ = false;
     bool destroyed_ = false;
-    int scale_ = 1;
+    int windowSize_ = -1;  // none asked for yet
+    int largestFittingPreset_ = kMaxPresetScale;
+    std::optional<WindowPlacement> placement_;  // none: nothing to remember
     std::map<int, std::string> menuTexts_;
-    std::map<int, bool> menuChecks_;
+    std::set<int> removed_;
     std::vector<Box> boxes_;
     std::function<void(uint32_t)> waitHook_;
 };

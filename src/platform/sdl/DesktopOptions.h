@@ -1,6 +1,7 @@
 // What the desktop window is made with.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,5 +13,8 @@ struct DesktopOptions {
     std::vector<Menu> menus;
     Surface largeIcon;  // 32 x 32; black is transparent; may be empty
     Surface smallIcon;  // 16 x 16, used when there is no large one
-    int scale = 0;      // field pixels to display units; 0: the largest that fits
+    // The first window's size and place (see FirstPlacement): where the window was last,
+    // else a preset scale (1 to kMaxPresetScale), else (0) the largest that fits.
+    std::optional<WindowPlacement> placement;
+    int scale = 0;
 };

@@ -92,5 +92,6 @@ DesktopPlatform::~DesktopPlatform() {
 Window& DesktopPlatform::MainWindow() { return *window_; }
 void DesktopPlatform::SetFullscreen(bool fullscreen) { window_->SetFullscreen(fullscreen); }
 bool DesktopPlatform::IsFullscreen() const { return window_->IsFullscreen(); }
+bool DesktopPlatform::IsMenuBarShown() const { return window_->IsMenuBarShown(); }
 const WindowLayout& DesktopPlatform::Layout() const { return window_->Layout(); }
 const MenuBar& DesktopPlatform::Menus() const { return window_->Menus(); }

@@ -8,9 +8,9 @@
 #include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
+#include "platform/display/FieldLayout.h"
 #include "platform/sdl/DesktopOptions.h"
 #include "platform/sdl/MenuBar.h"
-#include "platform/sdl/WindowGeometry.h"
 
 class SdlWindow;
 
@@ -31,6 +31,7 @@ public:
 
     void SetFullscreen(bool fullscreen);
     bool IsFullscreen() const;
+    bool IsMenuBarShown() const;
     // Where things are in the window, in window pixels.
     const WindowLayout& Layout() const;
     const MenuBar& Menus() const;

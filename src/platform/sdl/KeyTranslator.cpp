@@ -33,10 +33,15 @@ KeyAction KeyTranslator::Translate(const KeyEvent& event) {
     if (event.repeat && swallowed_.test(key)) return KeyAction{};
     swallowed_.reset(key);  // a fresh press starts over
 
-    if (event.alt && !event.ctrl && key == VK_RETURN) {
+    if ((event.alt && !event.ctrl && key == VK_RETURN) || (key == VK_F11 && !event.alt)) {
         swallowed_.set(key);
         return KeyAction{event.repeat ? KeyAction::Kind::None : KeyAction::Kind::ToggleFullscreen,
                          Message{}, -1};
+    }
+    if (event.ctrl && !event.alt && key == 'Q') {
+        swallowed_.set(key);
+        if (event.repeat) return KeyAction{};
+        return KeyAction{KeyAction::Kind::Message, Message{WM_COMMAND, uintptr_t(IDM_EXIT), 0}, -1};
     }
     if (event.alt && event.slashOrQuestion) {
         swallowed_.set(key);

@@ -1,8 +1,8 @@
 // Turns key presses and releases into window messages, the way the system's keyboard
 // handling and the accelerator table do: Alt combinations become system keys, Alt with
-// '/' or '?' becomes the About command, Alt+Enter switches full screen, Alt with a menu
-// title's letter opens that menu, F10 opens the first menu. Keys taken for those never
-// reach the game, releases and repeats included.
+// '/' or '?' becomes the About command, Ctrl+Q the Exit command, Alt+Enter and F11 switch
+// full screen, Alt with a menu title's letter opens that menu, F10 opens the first menu.
+// Keys taken for those never reach the game, releases and repeats included.
 #pragma once
 
 #include <bitset>

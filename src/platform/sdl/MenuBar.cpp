@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/DrawContext.h"
-#include "platform/sdl/WindowGeometry.h"
+#include "platform/display/FieldLayout.h"
 
 namespace {
 
@@ -12,8 +12,7 @@ namespace {
 constexpr int kFontHeight = 13;
 constexpr int kTitlePadding = 7;
 constexpr int kItemHeight = 20;
-constexpr int kItemIndent = 24;  // the check column, left of every item's text
-constexpr double kBulletRadius = 3.5;
+constexpr int kItemIndent = 24;  // room left of every item's text, as desktop menus keep
 constexpr int kItemTrailing = 24;
 constexpr int kFrame = 3;              // the drop-down's border and margin
 constexpr int kFallbackCharWidth = 6;  // when no font could be found
@@ -35,36 +34,6 @@ ColorRef ColorRefFromPixel(Pixel p) {
     return MakeColorRef(PixelRed(p), PixelGreen(p), PixelBlue(p));
 }
 
-Pixel Mix(Pixel under, Pixel over, int parts, int of) {
-    auto channel = [&](int a, int b) {
-        return uint8_t((a * (of - parts) + b * parts + of / 2) / of);
-    };
-    return MakePixel(channel(PixelRed(under), PixelRed(over)),
-                     channel(PixelGreen(under), PixelGreen(over)),
-                     channel(PixelBlue(under), PixelBlue(over)));
-}
-
-// A disc with smooth edges: each pixel takes the colour by the share of it inside.
-void FillDisc(Surface& target, double centreX, double centreY, double radius, Pixel colour) {
-    constexpr int kSteps = 4;  // samples across a pixel, each way
-    const Rect box = Intersect(Rect{int(centreX - radius) - 1, int(centreY - radius) - 1,
-                                    int(centreX + radius) + 2, int(centreY + radius) + 2},
-                               target.Bounds());
-    for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            int inside = 0;
-            for (int sy = 0; sy < kSteps; ++sy) {
-                for (int sx = 0; sx < kSteps; ++sx) {
-                    const double dx = x + (sx + 0.5) / kSteps - centreX;
-                    const double dy = y + (sy + 0.5) / kSteps - centreY;
-                    inside += dx * dx + dy * dy <= radius * radius;
-                }
-            }
-            if (inside > 0) target.Set(x, y, Mix(target.At(x, y), colour, inside, kSteps * kSteps));
-        }
-    }
-}
-
 bool Contains(const Rect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
@@ -76,11 +45,11 @@ MenuBar::MenuBar(const std::vector<Menu>& menus) {
         Title title;
         title.label = ParseMenuLabel(menu.title);
         for (const MenuItem& item : menu.items) {
-            title.items.push_back(Entry{ParseMenuLabel(item.text), item.command, false});
+            title.items.push_back(Entry{ParseMenuLabel(item.text), item.command});
         }
         menus_.push_back(std::move(title));
     }
-    SetLayout(1, WindowSizeForScale(1).width);
+    SetLayout(1, kClientWidth);
 }
 
 void MenuBar::SetLayout(int scale, int windowWidth) {
@@ -159,21 +128,12 @@ bool MenuBar::SetItemText(int command, const std::string& text) {
     return found;
 }
 
-bool MenuBar::SetItemChecked(int command, bool checked) {
-    bool found = false;
+void MenuBar::RemoveItem(int command) {
     for (Title& title : menus_) {
-        for (Entry& item : title.items) {
-            if (item.command != command) continue;
-            item.checked = checked;
-            found = true;
-        }
+        std::erase_if(title.items,
+                      [command](const Entry& item) { return item.command == command; });
     }
-    return found;
-}
-
-bool MenuBar::ItemChecked(int menu, int item) const {
-    if (item < 0 || item >= ItemCount(menu)) return false;
-    return menus_[size_t(menu)].items[size_t(item)].checked;
+    Relayout();
 }
 
 Rect MenuBar::TitleRect(int menu) const {
@@ -237,12 +197,6 @@ void MenuBar::DrawLabel(Surface& target, const MenuLabel& label, int left, const
     }
 }
 
-// The bullet sits in the middle of the row's check column.
-void MenuBar::DrawBullet(Surface& target, const Rect& row, Pixel colour) const {
-    FillDisc(target, row.left + (kItemIndent - kFrame) * scale_ / 2.0, row.top + row.Height() / 2.0,
-             kBulletRadius * scale_, colour);
-}
-
 void MenuBar::DrawBar(Surface& strip, int openMenu) const {
     FillRect(strip, strip.Bounds(), kBarColour);
     for (int menu = 0; menu < MenuCount(); ++menu) {
@@ -272,7 +226,6 @@ void MenuBar::DrawDropDown(Surface& box, int menu, int highlightedItem) const {
             text = kHighlightTextColour;
         }
         const Entry& entry = menus_[size_t(menu)].items[size_t(item)];
-        if (entry.checked) DrawBullet(box, row, text);
         DrawLabel(box, entry.label, row.left + (kItemIndent - kFrame) * scale_, row, text);
     }
 }

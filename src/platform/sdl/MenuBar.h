@@ -34,9 +34,8 @@ public:
     int ItemForMnemonic(int menu, uint32_t key) const;
     // Changes the text of every item with this command; false when none has it.
     bool SetItemText(int command, const std::string& text);
-    // Checks or clears every item with this command; false when none has it.
-    bool SetItemChecked(int command, bool checked);
-    bool ItemChecked(int menu, int item) const;
+    // Removes every item with this command.
+    void RemoveItem(int command);
 
     // Geometry in window pixels (the bar's top-left corner is the window's).
     Rect TitleRect(int menu) const;
@@ -54,7 +53,6 @@ private:
     struct Entry {
         MenuLabel label;
         int command = 0;
-        bool checked = false;
     };
     struct Title {
         MenuLabel label;
@@ -68,7 +66,6 @@ private:
     void Relayout();
     void DrawLabel(Surface& target, const MenuLabel& label, int left, const Rect& row,
                    Pixel colour) const;
-    void DrawBullet(Surface& target, const Rect& row, Pixel colour) const;
 
     std::vector<Title> menus_;
     int scale_ = 1;

@@ -1,4 +1,4 @@
-// The SDL main window: presentation, event translation, the menu loop and modal boxes.
+// The SDL main window: creation, event translation, the menu loop and boxes.
 #include "platform/sdl/SdlWindow.h"
 
 #include <SDL.h>
@@ -7,19 +7,15 @@
 #include <climits>
 #include <cstdio>
 
+#include "platform/display/WindowSizing.h"
 #include "platform/sdl/KeyMapping.h"
 #include "platform/sdl/LineWrap.h"
 #include "platform/sdl/Utf8Text.h"
-#include "platform/sdl/WindowSurfaceCopy.h"
 
 namespace {
 
 // Box texts are broken into lines this long: the box would grow as wide as its longest line.
 constexpr size_t kBoxColumns = 88;
-
-// When the display cannot tell its usable size.
-constexpr int kFallbackUsableWidth = 1024;
-constexpr int kFallbackUsableHeight = 768;
 
 // An icon surface with black as the transparent colour; null when there is none.
 SDL_Surface* MakeIconSurface(const Surface& icon) {
@@ -49,22 +45,18 @@ void SetIcon(SDL_Window* window, const DesktopOptions& options) {
 }  // namespace
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std::string& error) {
-    SDL_Rect usable{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};
-    SDL_GetDisplayUsableBounds(0, &usable);
-    const int scale = options.scale > 0 ? std::min(options.scale, kMaxDisplayScale)
-                                        : LargestFittingScale(usable.w, usable.h);
-    const PixelSize size = WindowSizeForScale(scale);
-    // Centred, but never with the menu bar above the top of the screen.
-    const int left = usable.x + std::max(0, (usable.w - size.width) / 2);
-    const int top = usable.y + std::max(0, (usable.h - size.height) / 2);
-    SDL_Window* window = SDL_CreateWindow(Utf8FromWindows1252(options.title).c_str(), left, top,
-                                          size.width, size.height, SDL_WINDOW_ALLOW_HIGHDPI);
+    const WindowPlacement first = FirstPlacement(UsableBounds(0), options.placement, options.scale);
+    SDL_Window* window =
+        SDL_CreateWindow(Utf8FromWindows1252(options.title).c_str(), first.x, first.y, first.width,
+                         first.height, SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE);
     if (window == nullptr) {
         error = std::string("cannot create the window: ") + SDL_GetError();
         return nullptr;
     }
-    std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, scale));
+    std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, first));
+    SDL_SetWindowMinimumSize(window, kMinimumClientSize.width, kMinimumClientSize.height);
     SetIcon(window, options);
+    if (first.maximised) SDL_MaximizeWindow(window);
     result->RefreshSurface();
     if (result->surface_ == nullptr) {
         error = std::string("the window has no surface to draw on: ") + SDL_GetError();
@@ -76,13 +68,14 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std:
     return result;
 }
 
-SdlWindow::SdlWindow(SDL_Window* window, const DesktopOptions& options, int scale)
+SdlWindow::SdlWindow(SDL_Window* window, const DesktopOptions& options,
+                     const WindowPlacement& placement)
     : window_(window),
       windowId_(SDL_GetWindowID(window)),
-      displayScale_(scale),
-      client_(kClientWidth, kClientHeight),
+      placement_(placement),
       menuBar_(options.menus),
       keys_(menuBar_.TitleMnemonics()) {
+    changed_.reserve(256);
     updateRects_.reserve(256);
 }
 
@@ -162,6 +155,12 @@ bool SdlWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             RefreshSurface();
             RepaintAll();
+            RememberPlacement();
+            return true;
+        case SDL_WINDOWEVENT_MOVED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+            RememberPlacement();
             return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             Post(WM_ACTIVATE, WA_ACTIVE);
@@ -204,9 +203,11 @@ void SdlWindow::HandleKey(const SDL_KeyboardEvent& event) {
 void SdlWindow::HandleMotion(const SDL_MouseMotionEvent& event) {
     const int x = ToPixels(event.x);
     const int y = ToPixels(event.y);
+    if (fullscreen_ && !captured_) RevealMenuBar(y);
     // Outside the field the game hears of the pointer only while it holds the capture.
-    if (!captured_ && !layout_.InField(x, y)) return;
-    const FieldPoint at = layout_.ToField(x, y);
+    if (!captured_ && !Layout().InField(x, y)) return;
+    if (!captured_ && IsMenuBarShown() && y < Layout().menuHeight) return;
+    const FieldPoint at = Layout().ToField(x, y);
     const uintptr_t buttons = (event.state & SDL_BUTTON_LMASK) != 0 ? MK_LBUTTON : 0;
     Post(WM_MOUSEMOVE, buttons, MakeMouseLParam(at.x, at.y));
 }
@@ -215,15 +216,16 @@ void SdlWindow::HandleButton(const SDL_MouseButtonEvent& event) {
     if (event.button != SDL_BUTTON_LEFT) return;
     const int x = ToPixels(event.x);
     const int y = ToPixels(event.y);
-    const FieldPoint at = layout_.ToField(x, y);
+    const FieldPoint at = Layout().ToField(x, y);
+    const bool overBar = IsMenuBarShown() && y >= 0 && y < Layout().menuHeight;
     if (event.type == SDL_MOUSEBUTTONDOWN) {
         swallowButtonRelease_ = false;
-        if (!captured_ && y >= 0 && y < layout_.menuHeight) {
+        if (!captured_ && overBar) {
             const int title = menuBar_.TitleAt(x, y);
             if (title >= 0) RunMenu(title, false);
             return;
         }
-        if (!captured_ && !layout_.InField(x, y)) return;
+        if (!captured_ && !Layout().InField(x, y)) return;
         Post(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(at.x, at.y));
         return;
     }
@@ -231,7 +233,7 @@ void SdlWindow::HandleButton(const SDL_MouseButtonEvent& event) {
         swallowButtonRelease_ = false;
         return;
     }
-    if (!captured_ && !layout_.InField(x, y)) return;
+    if (!captured_ && (overBar || !Layout().InField(x, y))) return;
     Post(WM_LBUTTONUP, 0, MakeMouseLParam(at.x, at.y));
 }
 
@@ -253,6 +255,12 @@ void SdlWindow::RunMenu(int menu, bool byKeyboard) {
     openMenu_ = nullptr;
     if (outcome == MenuTracker::Outcome::Choose) {
         Post(WM_COMMAND, uintptr_t(tracker.ChosenCommand()));
+    }
+    // A bar brought out by the pointer stays while the pointer is on it.
+    if (fullscreen_) {
+        int y = 0;
+        SDL_GetMouseState(nullptr, &y);
+        menuRevealed_ = ToPixels(y) < Layout().menuHeight;
     }
     RepaintAll();
 }
@@ -299,29 +307,6 @@ MenuTracker::Outcome SdlWindow::MenuEvent(MenuTracker& tracker, const SDL_Event&
     }
 }
 
-void SdlWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    updateRects_.clear();
-    for (const Rect& rect : rects) {
-        const Rect area = Intersect(Intersect(rect, client_.Bounds()), backBuffer.Bounds());
-        if (area.IsEmpty()) continue;
-        for (int y = area.top; y < area.bottom; ++y) {
-            std::copy(backBuffer.Row(y) + area.left, backBuffer.Row(y) + area.right,
-                      client_.Row(y) + area.left);
-        }
-        if (surface_ == nullptr) continue;
-        const Rect shown = layout_.ToWindow(area);
-        CopyScaled(surface_, client_, area, layout_.scale, shown.left, shown.top, rowBuffer_);
-        const Rect visible = Intersect(shown, Rect{0, 0, surface_->w, surface_->h});
-        if (!visible.IsEmpty()) {
-            updateRects_.push_back(
-                SDL_Rect{visible.left, visible.top, visible.Width(), visible.Height()});
-        }
-    }
-    if (surface_ != nullptr && !updateRects_.empty()) {
-        SDL_UpdateWindowSurfaceRects(window_, updateRects_.data(), int(updateRects_.size()));
-    }
-}
-
 void SdlWindow::SetCapture() {
     captured_ = true;
     SDL_CaptureMouse(SDL_TRUE);
@@ -333,13 +318,12 @@ void SdlWindow::ReleaseCapture() {
     SDL_CaptureMouse(SDL_FALSE);
 }
 
+// Item texts show only in an open drop-down, which is drawn afresh whenever it changes.
 void SdlWindow::SetMenuItemText(int command, const std::string& text) {
-    if (menuBar_.SetItemText(command, text)) RepaintAll();
+    menuBar_.SetItemText(command, text);
 }
 
-void SdlWindow::SetMenuItemChecked(int command, bool checked) {
-    if (menuBar_.SetItemChecked(command, checked)) RepaintAll();
-}
+void SdlWindow::RemoveMenuItem(int command) { menuBar_.RemoveItem(command); }
 
 void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {
     const std::string title = Utf8FromWindows1252(caption);
@@ -363,62 +347,4 @@ void SdlWindow::ShowMessageBox(const std::string& caption, const std::string& te
 void SdlWindow::ShowAboutBox(const std::string& caption, const std::string& heading,
                              const std::string& text) {
     ShowBox(caption, heading + "\n\n" + text);
-}
-
-void SdlWindow::SetDisplayScale(int scale) {
-    displayScale_ = std::clamp(scale, 1, kMaxDisplayScale);
-    if (destroyed_) return;
-    if (!fullscreen_) {
-        const PixelSize size = WindowSizeForScale(displayScale_);
-        SDL_SetWindowSize(window_, size.width, size.height);
-    }
-    RefreshSurface();
-    RepaintAll();
-}
-
-void SdlWindow::SetFullscreen(bool fullscreen) {
-    if (destroyed_ || fullscreen == fullscreen_) return;
-    if (SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-        return;
-    }
-    fullscreen_ = fullscreen;
-    if (!fullscreen) {
-        const PixelSize size = WindowSizeForScale(displayScale_);
-        SDL_SetWindowSize(window_, size.width, size.height);
-    }
-    RefreshSurface();
-    RepaintAll();
-}
-
-void SdlWindow::RefreshSurface() {
-    if (window_ == nullptr) return;
-    surface_ = SDL_GetWindowSurface(window_);
-    PixelSize units;
-    SDL_GetWindowSize(window_, &units.width, &units.height);
-    PixelSize pixels = units;
-    if (surface_ != nullptr) pixels = PixelSize{surface_->w, surface_->h};
-    pixelsPerUnit_ = PixelsPerUnit(pixels, units);
-    layout_ = fullscreen_ ? FullscreenLayout(pixels)
-                          : WindowedLayout(pixels, displayScale_, pixelsPerUnit_);
-    menuBar_.SetLayout(layout_.scale, pixels.width);
-}
-
-void SdlWindow::RepaintAll() {
-    if (surface_ == nullptr) return;
-    FillBlack(surface_);
-    if (menuStrip_.Width() != layout_.window.width || menuStrip_.Height() != layout_.menuHeight) {
-        menuStrip_ = Surface(layout_.window.width, layout_.menuHeight);
-    }
-    const int openMenu = openMenu_ != nullptr ? openMenu_->OpenMenu() : -1;
-    menuBar_.DrawBar(menuStrip_, openMenu);
-    CopyScaled(surface_, menuStrip_, menuStrip_.Bounds(), 1, 0, 0, rowBuffer_);
-    CopyScaled(surface_, client_, client_.Bounds(), layout_.scale, layout_.fieldLeft,
-               layout_.fieldTop, rowBuffer_);
-    if (openMenu_ != nullptr) {
-        const Rect box = menuBar_.DropDownRect(openMenu);
-        Surface dropDown(box.Width(), box.Height());
-        menuBar_.DrawDropDown(dropDown, openMenu, openMenu_->HighlightedItem());
-        CopyScaled(surface_, dropDown, dropDown.Bounds(), 1, box.left, box.top, rowBuffer_);
-    }
-    SDL_UpdateWindowSurface(window_);
 }

@@ -1,0 +1,175 @@
+// The sharp field scaler and the window canvas: known pictures at known sizes, exact
+// nearest pixels at whole-number scales, crisp edges, changed rectangles presented exactly
+// as a full repaint would draw them, and only what changed drawn.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/display/FieldScaler.h"
+#include "platform/display/WindowCanvas.h"
+
+namespace {
+
+constexpr Pixel kRed = MakePixel(220, 30, 40);
+constexpr Pixel kBlue = MakePixel(20, 60, 230);
+constexpr Pixel kGreen = MakePixel(20, 200, 60);
+
+// Smooth ramps, an 8-pixel checkerboard in blue and a one-pixel white diagonal.
+Surface TestPicture() {
+    Surface picture(288, 576);
+    for (int y = 0; y < 576; ++y) {
+        for (int x = 0; x < 288; ++x) {
+            picture.Set(x, y,
+                        MakePixel(uint8_t(x * 255 / 287), uint8_t(y * 255 / 575),
+                                  (x / 8 + y / 8) % 2 != 0 ? 255 : 0));
+        }
+        picture.Set(y / 2, y, MakePixel(255, 255, 255));
+    }
+    return picture;
+}
+
+// The picture scaled into a surface of exactly the field's size at that height.
+Surface Scaled(const Surface& picture, int height) {
+    Surface out(height / 2, height);
+    FieldScaler scaler;
+    scaler.SetDestination(out.Bounds(), picture.Width(), picture.Height());
+    scaler.Draw(picture, TargetOf(out), out.Bounds());
+    return out;
+}
+
+struct SizeCase {
+    int height;
+    uint64_t hash;
+};
+
+class FieldScalerSizeTest : public ::testing::TestWithParam<SizeCase> {};
+
+}  // namespace
+
+TEST_P(FieldScalerSizeTest, KnownPictureScalesToKnownPixels) {
+    EXPECT_EQ(HashPixels(Scaled(TestPicture(), GetParam().height)), GetParam().hash);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heights, FieldScalerSizeTest,
+    ::testing::Values(SizeCase{288, 12224287759678478027u},     // 0.5x
+                      SizeCase{576, 11865329779184324680u},     // 1x
+                      SizeCase{864, 14184718107676121199u},     // 1.5x
+                      SizeCase{1012, 738641183386779833u},      // the first window at 1080
+                      SizeCase{1080, 15927364082759521611u},    // full screen at 1080, 1.875x
+                      SizeCase{1728, 13881000757233497712u}));  // 3x
+
+TEST(FieldScalerTest, WholeNumberScalesCopyTheNearestPixel) {
+    const Surface picture = TestPicture();
+    EXPECT_EQ(HashPixels(Scaled(picture, 576)), HashPixels(picture));
+    for (int scale : {2, 3}) {
+        const Surface out = Scaled(picture, 576 * scale);
+        for (int y = 0; y < out.Height(); ++y) {
+            for (int x = 0; x < out.Width(); ++x) {
+                ASSERT_EQ(out.At(x, y), picture.At(x / scale, y / scale)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(FieldScalerTest, FlatAreasStayExactAndEachEdgeMixesAtMostOneLine) {
+    // Red left of x = 100 and above y = 250, blue elsewhere.
+    Surface picture(288, 576);
+    for (int y = 0; y < 576; ++y) {
+        for (int x = 0; x < 288; ++x) picture.Set(x, y, x < 100 && y < 250 ? kRed : kBlue);
+    }
+    for (int height : {400, 864, 1012, 1080, 2160}) {
+        const Surface out = Scaled(picture, height);
+        // Only the one row and the one column on the edges hold mixed pixels.
+        auto mixed = [&](int x, int y) { return out.At(x, y) != kRed && out.At(x, y) != kBlue; };
+        int mixedRows = 0;
+        for (int y = 0; y < out.Height(); ++y) {
+            int count = 0;
+            for (int x = 0; x < out.Width(); ++x) count += mixed(x, y);
+            mixedRows += count > 1;
+        }
+        int mixedColumns = 0;
+        for (int x = 0; x < out.Width(); ++x) {
+            int count = 0;
+            for (int y = 0; y < out.Height(); ++y) count += mixed(x, y);
+            mixedColumns += count > 1;
+        }
+        EXPECT_LE(mixedRows, 1) << "at height " << height;
+        EXPECT_LE(mixedColumns, 1) << "at height " << height;
+        EXPECT_EQ(out.At(0, 0), kRed);
+        EXPECT_EQ(out.At(out.Width() - 1, out.Height() - 1), kBlue);
+    }
+}
+
+TEST(WindowCanvasTest, PresentingChangedRectanglesDrawsWhatARepaintWould) {
+    for (const WindowLayout& layout :
+         {WindowedLayout(PixelSize{506, 1032}), WindowedLayout(PixelSize{501, 884}),
+          FullscreenLayout(PixelSize{1366, 768}), WindowedLayout(PixelSize{864, 1788})}) {
+        WindowCanvas canvas;
+        canvas.SetLayout(layout);
+        Surface window(layout.window.width, layout.window.height);
+        Surface backBuffer = TestPicture();
+        std::vector<Rect> changed;
+        const Rect all[] = {backBuffer.Bounds()};
+        canvas.Present(backBuffer, all, TargetOf(window), changed);
+        ASSERT_EQ(changed.size(), 1u);
+        EXPECT_EQ(changed[0], layout.field);
+
+        // A few small changes, presented alone, and one outside the field.
+        const Rect dirty[] = {Rect{10, 10, 13, 12}, Rect{143, 300, 160, 301},
+                              Rect{280, 570, 300, 600}, Rect{-20, -20, -1, -1}};
+        for (const Rect& r : dirty) {
+            for (int y = std::max(0, r.top); y < std::min(576, r.bottom); ++y) {
+                for (int x = std::max(0, r.left); x < std::min(288, r.right); ++x) {
+                    backBuffer.Set(x, y, kRed);
+                }
+            }
+        }
+        canvas.Present(backBuffer, dirty, TargetOf(window), changed);
+        ASSERT_EQ(changed.size(), 3u);
+        EXPECT_EQ(changed[0], layout.FieldToWindow(dirty[0]));
+
+        WindowCanvas fresh;
+        fresh.SetLayout(layout);
+        fresh.Present(backBuffer, all, TargetOf(window), changed);
+        Surface repainted(layout.window.width, layout.window.height);
+        fresh.Repaint(TargetOf(repainted), repainted.Bounds());
+        EXPECT_EQ(HashPixels(window), HashPixels(repainted));
+        EXPECT_EQ(HashPixels(canvas.Field()), HashPixels(backBuffer));
+    }
+}
+
+TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
+    const WindowLayout layout = FullscreenLayout(PixelSize{1920, 1080});
+    WindowCanvas canvas;
+    canvas.SetLayout(layout);
+    Surface window(1920, 1080);
+    Surface backBuffer(288, 576);
+    backBuffer.Fill(kRed);
+    std::vector<Rect> changed;
+    const Rect all[] = {backBuffer.Bounds()};
+    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    ASSERT_EQ(changed.size(), 1u);
+
+    // Marked but unchanged: nothing to draw. One pixel changed: its reach alone.
+    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    EXPECT_TRUE(changed.empty());
+    backBuffer.Set(100, 200, kBlue);
+    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], layout.FieldToWindow(Rect{100, 200, 101, 201}));
+
+    // The bar over the top 20 rows: neither presenting nor repainting draws there.
+    canvas.SetCoveredTop(20);
+    window.Fill(kBlue);
+    backBuffer.Fill(kGreen);
+    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], (Rect{690, 20, 1230, 1080}));
+    canvas.Repaint(TargetOf(window), window.Bounds());
+    EXPECT_EQ(window.At(700, 19), kBlue);
+    EXPECT_EQ(window.At(700, 20), kGreen);
+    EXPECT_EQ(window.At(689, 500), 0u);
+    EXPECT_EQ(window.At(1230, 500), 0u);
+    EXPECT_EQ(window.At(1229, 1079), kGreen);
+}
