@@ -1,4 +1,5 @@
-// The art cache: lookup by name key, and loading the frames of a new request.
+// The art cache: lookup by name key, loading the frames of a new request, and remembering
+// the files of requests that gave nothing.
 #include "gfx/ArtCache.h"
 
 #include <algorithm>
@@ -41,6 +42,8 @@ std::vector<std::string> SplitNames(const char* request) {
 
 }  // namespace
 
+ArtCache::ArtCache(FileSystem& files) : files_(files) {}
+
 ArtImage* ArtCache::GetArt(const char* name) {
     if (name == nullptr) return nullptr;
     const uint32_t key = NameKey(name);
@@ -49,12 +52,27 @@ ArtImage* ArtCache::GetArt(const char* name) {
         if (image->nameKey == key) return image;
     }
 
+    const std::vector<std::string> fileNames = SplitNames(name);
+    std::vector<FileIdentity> files;
+    for (const std::string& fileName : fileNames) files.push_back(files_.Identify(fileName));
+    const auto refused = std::find_if(refused_.begin(), refused_.end(),
+                                      [key](const Refusal& r) { return r.nameKey == key; });
+    if (refused != refused_.end() && refused->files == files) return nullptr;
+
     std::vector<DibFrame> loaded;
-    for (const std::string& fileName : SplitNames(name)) {
+    for (const std::string& fileName : fileNames) {
         DibFrame frame;
-        if (frame.LoadFromFile(fileName.c_str())) loaded.push_back(std::move(frame));
+        if (frame.LoadFromFile(fileName.c_str(), files_)) loaded.push_back(std::move(frame));
     }
-    if (loaded.empty()) return nullptr;
+    if (loaded.empty()) {
+        if (refused == refused_.end()) {
+            refused_.push_back(Refusal{key, std::move(files)});
+        } else {
+            refused->files = std::move(files);
+        }
+        return nullptr;
+    }
+    if (refused != refused_.end()) refused_.erase(refused);
     const std::string_view keptName(name, strnlen(name, sizeof(ArtImage::name) - 1));
     auto image = std::make_unique<ArtImage>(key, keptName, std::move(loaded));
     if (images_.Add(image.get()) == nullptr) return nullptr;
