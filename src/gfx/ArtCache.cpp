@@ -40,6 +40,16 @@ std::vector<std::string> SplitNames(const char* request) {
     return names;
 }
 
+// One frame for each file that loads, in order.
+std::vector<DibFrame> LoadFrames(const std::vector<std::string>& fileNames, FileSystem& files) {
+    std::vector<DibFrame> loaded;
+    for (const std::string& fileName : fileNames) {
+        DibFrame frame;
+        if (frame.LoadFromFile(fileName.c_str(), files)) loaded.push_back(std::move(frame));
+    }
+    return loaded;
+}
+
 }  // namespace
 
 ArtCache::ArtCache(FileSystem& files) : files_(files) {}
@@ -53,22 +63,18 @@ ArtImage* ArtCache::GetArt(const char* name) {
     }
 
     const std::vector<std::string> fileNames = SplitNames(name);
-    std::vector<FileIdentity> files;
-    for (const std::string& fileName : fileNames) files.push_back(files_.Identify(fileName));
+    std::vector<FileIdentity> identities;
+    for (const std::string& fileName : fileNames) identities.push_back(files_.Identify(fileName));
     const auto refused = std::find_if(refused_.begin(), refused_.end(),
                                       [key](const Refusal& r) { return r.nameKey == key; });
-    if (refused != refused_.end() && refused->files == files) return nullptr;
+    if (refused != refused_.end() && refused->files == identities) return nullptr;
 
-    std::vector<DibFrame> loaded;
-    for (const std::string& fileName : fileNames) {
-        DibFrame frame;
-        if (frame.LoadFromFile(fileName.c_str(), files_)) loaded.push_back(std::move(frame));
-    }
+    std::vector<DibFrame> loaded = LoadFrames(fileNames, files_);
     if (loaded.empty()) {
         if (refused == refused_.end()) {
-            refused_.push_back(Refusal{key, std::move(files)});
+            refused_.push_back(Refusal{key, std::move(identities)});
         } else {
-            refused->files = std::move(files);
+            refused->files = std::move(identities);
         }
         return nullptr;
     }
