@@ -52,7 +52,8 @@ std::optional<std::vector<uint8_t>> PosixFileSystem::ReadRegularFile(const std::
         return std::nullopt;
     }
     // The file may change while it is read: read to its end, but never more than the cap.
-    std::vector<uint8_t> bytes(size_t(info.st_size));
+    // The one byte more shows at once that a file has grown.
+    std::vector<uint8_t> bytes(size_t(info.st_size) + 1);
     size_t got = 0;
     for (;;) {
         if (got == bytes.size()) {
