@@ -12,7 +12,9 @@
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
 #include "platform/Clock.h"
+#include "platform/Cp1252.h"
 #include "platform/FileSettingStore.h"
+#include "platform/SaveReport.h"
 #include "platform/sdl/DesktopPlatform.h"
 
 namespace {
@@ -42,11 +44,17 @@ int Play() {
         return 1;
     }
     InstallClock(&desktop->SystemTime());
+    // A save that fails is told in a box over the game, which goes on with what it holds.
+    SaveReporter saveReporter([&desktop](const std::string& text) {
+        desktop->MainWindow().ShowMessageBox("Pebblor", Windows1252FromUtf8(text));
+    });
+    InstallSaveReporter(&saveReporter);
     int exitCode = 0;
     {
         GameSession session(desktop->MainWindow(), desktop->Audio(), settings, files);
         exitCode = RunMessageLoop(desktop->MainWindow());
     }
+    InstallSaveReporter(nullptr);
     InstallClock(nullptr);
     return exitCode;
 }

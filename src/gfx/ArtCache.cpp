@@ -1,4 +1,5 @@
-// The art cache: lookup by name key, and loading the frames of a new request.
+// The art cache: lookup by name key, loading the frames of a new request, and remembering
+// the files of requests that gave nothing.
 #include "gfx/ArtCache.h"
 
 #include <algorithm>
@@ -39,7 +40,19 @@ std::vector<std::string> SplitNames(const char* request) {
     return names;
 }
 
+// One frame for each file that loads, in order.
+std::vector<DibFrame> LoadFrames(const std::vector<std::string>& paths, FileSystem& files) {
+    std::vector<DibFrame> loaded;
+    for (const std::string& path : paths) {
+        DibFrame frame;
+        if (frame.LoadFromFile(path.c_str(), files)) loaded.push_back(std::move(frame));
+    }
+    return loaded;
+}
+
 }  // namespace
+
+ArtCache::ArtCache(FileSystem& files) : files_(files) {}
 
 ArtImage* ArtCache::GetArt(const char* name) {
     if (name == nullptr) return nullptr;
@@ -49,13 +62,26 @@ ArtImage* ArtCache::GetArt(const char* name) {
         if (image->nameKey == key) return image;
     }
 
-    std::vector<DibFrame> loaded;
-    for (const std::string& fileName : SplitNames(name)) {
-        const std::string path = folder_.empty() ? fileName : folder_ + '/' + fileName;
-        DibFrame frame;
-        if (frame.LoadFromFile(path.c_str())) loaded.push_back(std::move(frame));
+    std::vector<std::string> paths = SplitNames(name);
+    if (!folder_.empty()) {
+        for (std::string& path : paths) path = folder_ + '/' + path;
     }
-    if (loaded.empty()) return nullptr;
+    std::vector<FileIdentity> identities;
+    for (const std::string& path : paths) identities.push_back(files_.Identify(path));
+    const auto refused = std::find_if(refused_.begin(), refused_.end(),
+                                      [key](const Refusal& r) { return r.nameKey == key; });
+    if (refused != refused_.end() && refused->files == identities) return nullptr;
+
+    std::vector<DibFrame> loaded = LoadFrames(paths, files_);
+    if (loaded.empty()) {
+        if (refused == refused_.end()) {
+            refused_.push_back(Refusal{key, std::move(identities)});
+        } else {
+            refused->files = std::move(identities);
+        }
+        return nullptr;
+    }
+    if (refused != refused_.end()) refused_.erase(refused);
     const std::string_view keptName(name, strnlen(name, sizeof(ArtImage::name) - 1));
     auto image = std::make_unique<ArtImage>(key, keptName, std::move(loaded));
     if (images_.Add(image.get()) == nullptr) return nullptr;

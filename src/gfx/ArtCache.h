@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/ObjectList.h"
+#include "platform/FileSystem.h"
 
 class ArtImage;
 
@@ -15,9 +18,13 @@ public:
     static constexpr size_t kMaxNames = 100;
     static constexpr size_t kMaxRequestLength = 1023;
 
+    explicit ArtCache(FileSystem& files = RealFileSystem());
+
     // The image for one file name or several separated by white space, one frame per name
-    // that loads, in order. A cached image is served without touching the disk; when no
-    // name loads the result is null and nothing is cached, so a later request tries again.
+    // that loads, in order. A cached image is served without touching the disk. When no
+    // name loads the result is null and nothing is cached, so a later request looks again;
+    // but the files are read again only once one of them has changed (appeared, gone, or
+    // another size, time or file), so a large damaged picture is not read every frame.
     ArtImage* GetArt(const char* name);
 
     // Where the files of later requests are read: the folder, or the current directory
@@ -25,7 +32,15 @@ public:
     void SetFolder(std::string folder) { folder_ = std::move(folder); }
 
 private:
+    // A request none of whose files loaded, with what its files were when they were read.
+    struct Refusal {
+        uint32_t nameKey;
+        std::vector<FileIdentity> files;
+    };
+
+    FileSystem& files_;
     // Owns the images.
     ObjectList images_;
     std::string folder_;
+    std::vector<Refusal> refused_;
 };

@@ -2,7 +2,6 @@
 #include "gfx/DibFrame.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
 
 namespace {
@@ -17,23 +16,22 @@ int64_t SourceIndex(int64_t start, int64_t m, int64_t n, int64_t i) {
 
 }  // namespace
 
-bool DibFrame::LoadFromFile(const char* fileName) {
+bool DibFrame::LoadFromFile(const char* fileName, FileSystem& files) {
     if (IsLoaded() || fileName == nullptr) return false;
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) return false;
-    std::array<uint8_t, kFileHeaderSize> header{};
-    if (!file.read(reinterpret_cast<char*>(header.data()), std::streamsize(header.size()))) {
-        return false;
-    }
-    const std::optional<uint32_t> dibSize = ReadFileHeader(header);
-    if (!dibSize) return false;
-    std::vector<uint8_t> dib(*dibSize);
-    if (!file.read(reinterpret_cast<char*>(dib.data()), std::streamsize(dib.size()))) {
-        return false;
-    }
+    const std::optional<std::vector<uint8_t>> file =
+        files.ReadRegularFile(fileName, kMaxBitmapFileSize);
+    return file && LoadFromBytes(*file);
+}
+
+bool DibFrame::LoadFromBytes(std::span<const uint8_t> file) {
+    if (IsLoaded() || file.size() < kFileHeaderSize) return false;
+    const std::optional<uint32_t> dibSize = ReadFileHeader(file.first<kFileHeaderSize>());
+    // Bytes after the stated size are not the bitmap's.
+    if (!dibSize || *dibSize > file.size() - kFileHeaderSize) return false;
+    const std::span<const uint8_t> dib = file.subspan(kFileHeaderSize, *dibSize);
     const std::optional<DibLayout> layout = ReadDibLayout(dib);
     if (!layout) return false;
-    dib_ = std::move(dib);
+    dib_.assign(dib.begin(), dib.end());
     layout_ = *layout;
     fromFile = 1;
     paletteSize = layout_.paletteEntries;

@@ -9,14 +9,18 @@
 
 #include "platform/BitmapDecoder.h"
 #include "platform/DrawContext.h"
+#include "platform/FileSystem.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 
 class DibFrame {
-  public:
-    // Reads a bitmap file; false (and nothing kept) when the file is missing, short or not
-    // a bitmap this program can draw, and when the frame already holds one.
-    bool LoadFromFile(const char* fileName);
+public:
+    // Reads a bitmap file; false (and nothing kept) when the file is missing, short, not a
+    // regular file, over the size limit of bitmap files or not a bitmap this program can
+    // draw, and when the frame already holds one.
+    bool LoadFromFile(const char* fileName, FileSystem& files = RealFileSystem());
+    // The same for the bytes of a bitmap file.
+    bool LoadFromBytes(std::span<const uint8_t> file);
 
     bool IsLoaded() const { return !dib_.empty(); }
     // Sizes and formats of the loaded bitmap; 0, 0, -1 and -1 when nothing is loaded.
@@ -43,7 +47,7 @@ class DibFrame {
     // Colour table entries, for bitmaps of 8 bits per pixel or fewer.
     uint32_t paletteSize = 0;
 
-  private:
+private:
     // The decoded picture (0) or its mirror (1), built on first use.
     const Surface& Variant(int variant);
 

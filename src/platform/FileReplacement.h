@@ -1,17 +1,23 @@
 // Replacing a file so that it is always either the old one or the complete new one.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
-// Writes all of bytes to an open file descriptor; false when any of them did not get there.
-using FileWriter = std::function<bool(int fd, std::string_view bytes)>;
+#include "platform/FileSystem.h"
 
-bool WriteWholeFile(int fd, std::string_view bytes);
+// Whether `name` is what a save of a file called `target` writes first: "." target ".tmp-"
+// and six letters or digits, in the same folder. Nothing else is ever taken for one.
+bool IsTemporaryOf(std::string_view name, std::string_view target);
 
-// Writes contents to a temporary file beside path, syncs it and renames it over path. On
-// any failure the temporary file is removed and the old file is left as it was. The folder
-// must exist. `write` exists for tests that need a write to fail part-way.
-bool ReplaceFile(const std::string& path, std::string_view contents,
-                 const FileWriter& write = WriteWholeFile);
+// Removes the temporaries of path that saves killed midway left behind; those a running
+// save still holds stay.
+void RemoveStaleTemporaries(const std::string& path, FileSystem& files = RealFileSystem());
+
+// Writes contents to a temporary file beside path, syncs it, renames it over path and syncs
+// the folder. Stale temporaries of path go first. On a failure before the rename the
+// temporary is removed and the old file is left as it was. The folder must exist. Returns
+// the first failure.
+std::error_code ReplaceFile(const std::string& path, std::string_view contents,
+                            FileSystem& files = RealFileSystem());

@@ -2,12 +2,14 @@
 #include "play/HighScores.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "core/Random.h"
 #include "platform/FileReplacement.h"
+#include "platform/SaveReport.h"
 
 namespace {
 
@@ -46,26 +48,29 @@ void FillDefaultTable(HighScoreTable& table) {
 
 }  // namespace
 
-void LoadHighScores(HighScoreTable& table, const char* path) {
-    // A folder of that name opens on some systems but is no table.
-    std::error_code notFound;
-    std::FILE* file =
-        std::filesystem::is_directory(path, notFound) ? nullptr : std::fopen(path, "rb");
-    if (file == nullptr) {
+void LoadHighScores(HighScoreTable& table, const char* path, FileSystem& files) {
+    RemoveStaleTemporaries(path, files);
+    const std::optional<std::vector<uint8_t>> bytes =
+        files.ReadRegularFile(path, kMaxHighScoreFileSize);
+    if (!bytes) {
         FillDefaultTable(table);
         return;
     }
-    // Once the file has ended every read repeats the last line; before any, it is empty.
+    ParseHighScores(table,
+                    std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+void ParseHighScores(HighScoreTable& table, std::string_view text) {
+    // Once the text has ended every read repeats the last line; before any, it is empty.
     char line[1024] = "";
     for (HighScoreEntry& entry : table) {
-        ReadLine(file, line);
+        ReadLine(text, line);
         CopyBounded(line, sizeof line, entry.initials, sizeof entry.initials);
-        ReadLine(file, line);
+        ReadLine(text, line);
         entry.score = ParseDecimal(line);
-        ReadLine(file, line);
+        ReadLine(text, line);
         entry.level = ParseDecimal(line);
     }
-    std::fclose(file);
 }
 
 std::string FormatHighScores(const HighScoreTable& table) {
@@ -78,28 +83,27 @@ std::string FormatHighScores(const HighScoreTable& table) {
     return text;
 }
 
-bool SaveHighScores(const HighScoreTable& table, const char* path, const FileWriter& write) {
-    return ReplaceFile(path, FormatHighScores(table), write);
+bool SaveHighScores(const HighScoreTable& table, const char* path, FileSystem& files) {
+    const std::error_code result = ReplaceFile(path, FormatHighScores(table), files);
+    ReportSave("the high scores", path, result);
+    return !result;
 }
 
-bool ReadLine(std::FILE* file, char (&buffer)[1024]) {
+bool ReadLine(std::string_view& text, char (&buffer)[1024]) {
     constexpr size_t kMostCharacters = sizeof buffer - 1;
     size_t length = 0;
-    while (length < kMostCharacters) {
-        int c = std::getc(file);
-        if (c == EOF) break;
-        if (c == '\r') {
-            // CR LF reads as one line feed; a lone CR stays.
-            const int next = std::getc(file);
-            if (next == '\n') {
-                c = '\n';
-            } else if (next != EOF) {
-                std::ungetc(next, file);
-            }
+    size_t at = 0;
+    while (length < kMostCharacters && at < text.size()) {
+        char c = text[at++];
+        // CR LF reads as one line feed; a lone CR stays.
+        if (c == '\r' && at < text.size() && text[at] == '\n') {
+            c = '\n';
+            ++at;
         }
-        buffer[length++] = char(c);
+        buffer[length++] = c;
         if (c == '\n') break;
     }
+    text.remove_prefix(at);
     if (length == 0) return false;
     if (buffer[length - 1] == '\n') {
         --length;

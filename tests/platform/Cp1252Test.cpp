@@ -24,4 +24,14 @@ TEST(Cp1252Test, ControlAndUndefinedBytesHaveNoCharacter) {
     }
 }
 
+TEST(Cp1252Test, Utf8PathsBecomeTheGamesTextWithQuestionMarksForTheRest) {
+    EXPECT_EQ(Windows1252FromUtf8("/home/Jos\xC3\xA9/\xE2\x82\xAC"), "/home/Jos\xE9/\x80");
+    // A character the code page lacks, a stray continuation byte, a cut sequence.
+    EXPECT_EQ(Windows1252FromUtf8("a\xE2\x98\x83"
+                                  "b\x80"
+                                  "c\xC3"),
+              "a?b?c?");
+    EXPECT_EQ(Windows1252FromUtf8("\xF0\x9F\x98\x80\xFF"), "??");
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
-// The settings file: round trips, missing and broken files, atomic replacement; the
-// player's folders.
+// The settings file: round trips, missing, broken and hostile files, saves that fail or are
+// killed; the player's folders.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -10,9 +10,12 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "platform/FileSettingStore.h"
 #include "platform/PlayerFolders.h"
+#include "support/HostileFiles.h"
+#include "support/SaveFaults.h"
 
 namespace fs = std::filesystem;
 
@@ -164,29 +167,27 @@ TEST_F(FileSettingStoreTest, HandWrittenFilesWithBlankLinesAndCarriageReturnsRea
     EXPECT_EQ(text, "1");
 }
 
-TEST_F(FileSettingStoreTest, UnreadablePathsCountAsMissing) {
+TEST_F(FileSettingStoreTest, UnwritablePathsFailAndAreTold) {
+    RecordedReports reports;
     std::string text;
-    fs::create_directories(path);  // a folder where the file should be
-    FileSettingStore folderInTheWay(path.string());
-    EXPECT_FALSE(folderInTheWay.Read(kKey, kName, text));
-    EXPECT_FALSE(folderInTheWay.Write(kKey, kName, "Y"));
-    EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(Leftovers(), 0);
-
     FileSettingStore nowhere("");
     EXPECT_FALSE(nowhere.Read(kKey, kName, text));
     EXPECT_FALSE(nowhere.Write(kKey, kName, "Y"));
 
     // A file where the folder should be.
     WriteFile(folder / "blocked", "");
-    FileSettingStore blocked((folder / "blocked" / "settings.ini").string());
+    const fs::path blockedPath = folder / "blocked" / "settings.ini";
+    FileSettingStore blocked(blockedPath.string());
     EXPECT_FALSE(blocked.Write(kKey, kName, "Y"));
+    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the settings to " +
+                                                      blockedPath.string() + ": Not a directory"});
 }
 
 TEST_F(FileSettingStoreTest, FailedWriteLeavesTheOldFileWhole) {
     FileSettingStore store(path.string());
     ASSERT_TRUE(store.Write(kKey, kName, "Y"));
     const std::string before = ReadFile(path);
+    RecordedReports reports;
     {
         // The new file cannot grow past 64 bytes: writing it fails half-way.
         FileSizeLimit limit(64);
@@ -198,15 +199,93 @@ TEST_F(FileSettingStoreTest, FailedWriteLeavesTheOldFileWhole) {
     ASSERT_TRUE(store.Read(kKey, kName, text));
     EXPECT_EQ(text, "Y");
     EXPECT_FALSE(store.Read(kKey, "Long", text));
+    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the settings to " +
+                                                      path.string() + ": File too large"});
 }
 
-TEST_F(FileSettingStoreTest, OversizedFilesCountAsMissing) {
+TEST_F(FileSettingStoreTest, AFailureIsToldAgainOnlyAfterASaveSucceeded) {
+    RecordedReports reports;
+    FaultyFileSystem full(SaveStep::Write, std::errc::no_space_on_device);
+    FileSettingStore failing(path.string(), full);
+    FileSettingStore working(path.string());
+    EXPECT_FALSE(failing.Write(kKey, kName, "Y"));
+    EXPECT_FALSE(failing.Write(kKey, kName, "N"));
+    EXPECT_EQ(reports.texts.size(), 1u);
+    EXPECT_TRUE(working.Write(kKey, kName, "Y"));
+    EXPECT_FALSE(failing.Write(kKey, kName, "N"));
+    EXPECT_EQ(reports.texts.size(), 2u);
+    FileSettingStore elsewhere((folder / "other.ini").string(), full);
+    EXPECT_FALSE(elsewhere.Write(kKey, kName, "N"));
+    EXPECT_EQ(reports.texts.size(), 3u) << "each file is told of on its own";
+}
+
+// Saves whose steps fail keep the old file (or the new one, once renamed), leave nothing
+// behind and are told once.
+class SettingSaveFaultTest : public FileSettingStoreTest,
+                             public testing::WithParamInterface<std::tuple<SaveStep, SaveError>> {};
+
+TEST_P(SettingSaveFaultTest, KeepsTheOldOrNewFileAndIsToldOnce) {
+    const auto [step, error] = GetParam();
+    ASSERT_TRUE(FileSettingStore(path.string()).Write(kKey, kName, "Y"));
+    const std::string old = ReadFile(path);
+    RecordedReports reports;
+    FaultyFileSystem files(step, error.code);
+    FileSettingStore store(path.string(), files);
+    EXPECT_FALSE(store.Write(kKey, kName, "N"));
+    EXPECT_FALSE(store.Write(kKey, kName, "N"));
+    EXPECT_EQ(ReadFile(path),
+              step == SaveStep::SyncFolder ? "[Software\\Zorvane]\nPebblorSoundSetting=N\n" : old);
+    EXPECT_EQ(Leftovers(), 0);
+    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the settings to " +
+                                                      path.string() + ": " + error.words});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStepAndError, SettingSaveFaultTest,
+                         testing::Combine(testing::ValuesIn(kSaveSteps),
+                                          testing::ValuesIn(kSaveErrors)),
+                         [](const auto& info) {
+                             return StepName(std::get<0>(info.param)) +
+                                    std::to_string(info.index % kSaveErrors.size());
+                         });
+
+// A save killed before each of its steps leaves a whole file; the next start removes the
+// temporary it left.
+class SettingSaveKillDeathTest : public FileSettingStoreTest,
+                                 public testing::WithParamInterface<SaveStep> {};
+
+TEST_P(SettingSaveKillDeathTest, LeavesAWholeFileAndTheNextStartTidiesUp) {
+    ASSERT_TRUE(FileSettingStore(path.string()).Write(kKey, kName, "Y"));
+    const std::string old = ReadFile(path);
+    FaultyFileSystem files = FaultyFileSystem::KillingAt(GetParam());
+    EXPECT_EXIT(FileSettingStore(path.string(), files).Write(kKey, kName, "N"),
+                testing::KilledBySignal(SIGKILL), "");
+    const bool renamed = GetParam() == SaveStep::SyncFolder;
+    EXPECT_EQ(ReadFile(path), renamed ? "[Software\\Zorvane]\nPebblorSoundSetting=N\n" : old);
+    EXPECT_EQ(Leftovers(), GetParam() != SaveStep::Create && !renamed ? 1 : 0);
+    const FileSettingStore nextStart(path.string());
+    EXPECT_EQ(Leftovers(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, SettingSaveKillDeathTest, testing::ValuesIn(kSaveSteps),
+                         [](const auto& info) { return StepName(info.param); });
+
+// Anything but a readable regular file reads as no settings, at once.
+class HostileSettingsFileTest : public FileSettingStoreTest,
+                                public testing::WithParamInterface<HostileFile> {};
+
+TEST_P(HostileSettingsFileTest, ReadsAsNoSettings) {
+    if (std::string(GetParam().name) == "Unreadable" && !ModesStopReading()) {
+        GTEST_SKIP() << "root reads a file whatever its mode";
+    }
     fs::create_directories(path.parent_path());
-    WriteFile(path, "[Software\\Zorvane]\nPebblorSoundSetting=N\n" + std::string(2 << 20, '\n'));
+    GetParam().make(path, "[Software\\Zorvane]\nPebblorSoundSetting=N\n");
     FileSettingStore store(path.string());
     std::string text;
     EXPECT_FALSE(store.Read(kKey, kName, text));
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, HostileSettingsFileTest, testing::ValuesIn(kHostileFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 namespace {
 

@@ -1,15 +1,20 @@
-// The high score file: default table, round trips, odd lines and saves that fail.
+// The high score file: default table, round trips, odd lines, saves that fail or are
+// killed, and the tidying of what they leave.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "core/Random.h"
 #include "play/HighScores.h"
+#include "support/SaveFaults.h"
 
 namespace fs = std::filesystem;
 
@@ -37,6 +42,15 @@ protected:
         HighScoreTable table{};
         LoadHighScores(table, path.c_str());
         return table;
+    }
+    // The names in the folder, sorted.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(directory)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     fs::path directory;
@@ -200,39 +214,20 @@ TEST_F(HighScoresTest, OverlongLineIsReadInPieces) {
     EXPECT_STREQ(table[1].initials, "6");
 }
 
-TEST_F(HighScoresTest, AFolderInPlaceOfTheFileGivesTheDefaultTable) {
-    fs::create_directory(path);
-    const HighScoreTable table = Load();
-    EXPECT_EQ(table[0].score, 1600);
-    EXPECT_EQ(table[9].level, 3);
-}
-
-TEST_F(HighScoresTest, SaveIntoAMissingDirectoryFailsQuietly) {
+TEST_F(HighScoresTest, SaveIntoAMissingFolderFailsAndIsTold) {
+    RecordedReports reports;
     const std::string missing = (directory / "absent" / "hiscores.dat").string();
     EXPECT_FALSE(SaveHighScores(SampleTable(), missing.c_str()));
     EXPECT_FALSE(fs::exists(directory / "absent"));
-}
-
-TEST_F(HighScoresTest, SaveThatFailsPartWayLeavesTheOldFile) {
-    const std::string old = "OLD\r\n1\r\n2\r\n";
-    WriteFile(old);
-    for (size_t cut : {size_t(0), size_t(1), size_t(40)}) {
-        const auto failAfterCut = [cut](int fd, std::string_view bytes) {
-            const size_t n = std::min(cut, bytes.size());
-            return WriteWholeFile(fd, bytes.substr(0, n)) && n == bytes.size();
-        };
-        EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str(), failAfterCut)) << cut;
-        EXPECT_EQ(ReadFile(), old) << cut;
-        EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1)
-            << "no temporary file left behind";
-    }
+    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the high scores to " +
+                                                      missing + ": No such file or directory"});
 }
 
 TEST_F(HighScoresTest, SaveThatCannotReplaceLeavesNothingBehind) {
     fs::create_directory(path);  // a directory where the file should be
     EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str()));
     EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"hiscores.dat"});
 }
 
 TEST_F(HighScoresTest, SaveReplacesAnOlderFile) {
@@ -241,20 +236,88 @@ TEST_F(HighScoresTest, SaveReplacesAnOlderFile) {
     EXPECT_EQ(ReadFile(), FormatHighScores(SampleTable()));
 }
 
+TEST_F(HighScoresTest, LoadingRemovesOnlyTheTemporariesThatNoSaveHolds) {
+    const std::vector<std::string> others = {
+        ".hiscores.dat.tmp-abc12", ".hiscores.dat.tmp-abc1234", ".hiscores.dat.tmp-ab.123",
+        "hiscores.dat.tmp-abc123", ".hiscores.da.tmp-abc123",   "hiscores.dat.backup"};
+    for (const std::string& name : others) std::ofstream(directory / name) << "kept";
+    std::ofstream(directory / ".hiscores.dat.tmp-Ab3xY9") << "left by a killed save";
+    std::string held = (directory / ".hiscores.dat.tmp-XXXXXX").string();
+    FileHandle file{};
+    ASSERT_FALSE(RealFileSystem().CreateTemporary(held, file));
+
+    Load();
+    std::vector<std::string> expected = others;
+    expected.push_back(fs::path(held).filename().string());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(), expected);
+    RealFileSystem().Close(file);
+    Load();
+    EXPECT_EQ(Entries().size(), others.size()) << "once its save has ended it goes too";
+}
+
+// ---- saves whose steps fail: the old file stays whole, nothing is left behind, and the
+// player is told once ----
+
+class HighScoreSaveFaultTest : public HighScoresTest,
+                               public testing::WithParamInterface<std::tuple<SaveStep, SaveError>> {
+};
+
+TEST_P(HighScoreSaveFaultTest, KeepsTheOldOrNewFileAndIsToldOnce) {
+    const auto [step, error] = GetParam();
+    const std::string old = "OLD\r\n1\r\n2\r\n";
+    WriteFile(old);
+    RecordedReports reports;
+    FaultyFileSystem files(step, error.code);
+    EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str(), files));
+    EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str(), files));
+    // A folder that cannot be synced fails only once the new file has its name.
+    EXPECT_EQ(ReadFile(), step == SaveStep::SyncFolder ? FormatHighScores(SampleTable()) : old);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"hiscores.dat"});
+    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the high scores to " + path +
+                                                      ": " + error.words});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStepAndError, HighScoreSaveFaultTest,
+                         testing::Combine(testing::ValuesIn(kSaveSteps),
+                                          testing::ValuesIn(kSaveErrors)),
+                         [](const auto& info) {
+                             return StepName(std::get<0>(info.param)) +
+                                    std::to_string(info.index % kSaveErrors.size());
+                         });
+
+// A save killed before each of its steps leaves the old file, or the new one once renamed;
+// the temporary it leaves goes at the next start.
+class HighScoreSaveKillDeathTest : public HighScoresTest,
+                                   public testing::WithParamInterface<SaveStep> {};
+
+TEST_P(HighScoreSaveKillDeathTest, LeavesAWholeFileAndTheNextStartTidiesUp) {
+    const std::string old = "OLD\r\n1\r\n2\r\n";
+    WriteFile(old);
+    FaultyFileSystem files = FaultyFileSystem::KillingAt(GetParam());
+    EXPECT_EXIT(SaveHighScores(SampleTable(), path.c_str(), files),
+                testing::KilledBySignal(SIGKILL), "");
+    const bool renamed = GetParam() == SaveStep::SyncFolder;
+    EXPECT_EQ(ReadFile(), renamed ? FormatHighScores(SampleTable()) : old);
+    const bool leftTemporary = GetParam() != SaveStep::Create && !renamed;
+    EXPECT_EQ(Entries().size(), leftTemporary ? 2u : 1u);
+    Load();
+    EXPECT_EQ(Entries(), std::vector<std::string>{"hiscores.dat"});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, HighScoreSaveKillDeathTest, testing::ValuesIn(kSaveSteps),
+                         [](const auto& info) { return StepName(info.param); });
+
 namespace {
 
 // Reads lines from text through ReadLine into one buffer, as loading does.
-std::vector<std::string> ReadLines(const std::string& text, int count) {
-    std::FILE* file = tmpfile();
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::rewind(file);
+std::vector<std::string> ReadLines(std::string_view text, int count) {
     char buffer[1024] = "";
     std::vector<std::string> lines;
     for (int i = 0; i < count; ++i) {
-        ReadLine(file, buffer);
+        ReadLine(text, buffer);
         lines.emplace_back(buffer);
     }
-    std::fclose(file);
     return lines;
 }
 
@@ -266,14 +329,11 @@ TEST(ReadLine, DropsLfOrCrLfAndKeepsALoneCr) {
 }
 
 TEST(ReadLine, AtTheEndKeepsThePreviousLine) {
-    std::FILE* file = tmpfile();
-    std::fputs("last", file);
-    std::rewind(file);
+    std::string_view text = "last";
     char buffer[1024] = "";
-    EXPECT_TRUE(ReadLine(file, buffer));
-    EXPECT_FALSE(ReadLine(file, buffer));
+    EXPECT_TRUE(ReadLine(text, buffer));
+    EXPECT_FALSE(ReadLine(text, buffer));
     EXPECT_STREQ(buffer, "last");
-    std::fclose(file);
 }
 
 TEST(ReadLine, CrLfCountsAsOneCharacterOfTheLimit) {

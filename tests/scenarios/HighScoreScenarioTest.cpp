@@ -1,15 +1,20 @@
 // A new high score through the headless runner: a game that breaks one gem with an aimed
 // shot and is then lost reaches the entry screen, the typed initials (keys pressed and
-// released) are edited and stored in the table and in hiscores.dat, and equal scores keep
-// their place.
+// released) are edited and stored in the table and in hiscores.dat, equal scores keep their
+// place, and a full disk keeps the table in play and says so.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
 #include "support/DumpQueries.h"
+#include "support/SimRun.h"
 #include "support/SimScenario.h"
 
 namespace {
@@ -195,6 +200,43 @@ TEST(HighScoreScenario, AnEqualScoreGoesBelowTheEntriesItEquals) {
     }
     EXPECT_EQ(result[3]["score"].Int(), score);
     EXPECT_EQ(stored["initials"].string, "Z3");
+}
+
+// The table goes on a small file system of its own that is then filled up, in a mount
+// namespace of the test's own (root only), so the save meets a real full disk.
+TEST(HighScoreScenario, AFullDiskKeepsTheEntryInPlayAndSaysSo) {
+    if (geteuid() != 0 || std::system("unshare -m true 2>/dev/null") != 0) {
+        GTEST_SKIP() << "a file system can be mounted only by root in its own mount namespace; "
+                        "the saves under an injected ENOSPC are tested on their own";
+    }
+    SimScenario game = OneGemGame(ZeroScores());
+    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const long enter = entry + 100;
+    game.script += Event(entry + 50, "keyup 65") + Event(enter, "keyup " + std::to_string(kEnter));
+    const std::string folder = MakeTempFolder("full-disk");
+    const std::string disk = folder + "/disk";
+    std::filesystem::create_directory(disk);
+    std::ofstream(folder + "/script.txt") << game.script;
+    std::ofstream(folder + "/hiscores.dat", std::ios::binary) << HighScoreFile(ZeroScores());
+    const std::string run =
+        "mount -t tmpfs -o size=64k pebblor-full disk || exit 99; cp hiscores.dat disk/; "
+        "cat /dev/zero > disk/filler 2>/dev/null; cd disk && timeout -k 10 120 " +
+        ShellQuote(PEBBLOR_SIM_PATH) + " --script ../script.txt --steps " +
+        std::to_string(enter + 10) +
+        " --dump-every 0 --dump ../dump.jsonl 2> ../stderr.txt; status=$?; "
+        "cp hiscores.dat ../after.dat; exit $status";
+    const int raw = std::system(
+        ("cd " + ShellQuote(folder) + " && unshare -m sh -c " + ShellQuote(run)).c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    if (WEXITSTATUS(raw) == 99) GTEST_SKIP() << "no tmpfs can be mounted here";
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_EQ(ReadFile(folder + "/stderr.txt"), "pebblor-sim: Could not save the high scores to " +
+                                                    std::filesystem::canonical(disk).string() +
+                                                    "/hiscores.dat: No space left on device\n");
+    EXPECT_EQ(ReadFile(folder + "/after.dat"), HighScoreFile(ZeroScores()));
+    const JsonValue last = JsonValue::Parse(ReadFile(folder + "/dump.jsonl"));
+    EXPECT_EQ(last["screen"].Int(), 0);
+    EXPECT_EQ(last["highScores"][0]["initials"].string, "A");
 }
 
 }  // namespace

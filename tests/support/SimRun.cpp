@@ -24,12 +24,6 @@ struct MadeFolders {
 };
 MadeFolders madeFolders;
 
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -48,31 +42,39 @@ std::string MakeTempFolder(const std::string& name) {
     return folder.string();
 }
 
+std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 std::string SimCommand(const std::string& folder, const std::string& options,
-                       const std::vector<std::string>& arguments) {
+                       const std::vector<std::string>& arguments, const std::string& launcher) {
     // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about a literal
     // put before a temporary string.
     std::string command = "cd ";
-    command += Quote(folder);
+    command += ShellQuote(folder);
     command += " && ";
-    command += Quote(PEBBLOR_SIM_PATH);
+    command += launcher;
+    command += ' ';
+    command += ShellQuote(PEBBLOR_SIM_PATH);
     command += options;
     for (const std::string& argument : arguments) {
         command += ' ';
-        command += Quote(argument);
+        command += ShellQuote(argument);
     }
     return command + " 2> stderr.txt";
 }
 
 SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script,
-                 const std::string& folderGiven) {
+                 const std::string& folderGiven, const std::string& launcher) {
     const std::string folder = folderGiven.empty() ? MakeTempFolder("sim") : folderGiven;
     std::string options = " --dump dump.jsonl";
     if (!script.empty()) {
         std::ofstream(fs::path(folder) / "script.txt") << script;
         options += " --script script.txt";
     }
-    const std::string command = SimCommand(folder, options, arguments);
+    const std::string command = SimCommand(folder, options, arguments, launcher);
     SimResult result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -13,15 +13,19 @@ struct SimResult {
 };
 
 // `arguments` go after the executable; `script` (when not empty) is written to a file and
-// passed with --script. The dump is always requested. `folder` is where it runs (created
-// and emptied when empty).
+// passed with --script. The dump is always requested, into the folder's "dump.jsonl".
+// `folder` is where it runs (created and emptied when empty). `launcher` is a command the
+// runner is started through ("timeout 60").
 SimResult RunSim(const std::vector<std::string>& arguments, const std::string& script = "",
-                 const std::string& folder = "");
+                 const std::string& folder = "", const std::string& launcher = "");
 
-// The shell command that runs the runner in `folder` with `options` (already quoted) and
-// then `arguments`, its errors going to the folder's "stderr.txt".
+// The shell command that runs the runner in `folder` (through `launcher`) with `options`
+// (already quoted) and then `arguments`, its errors going to the folder's "stderr.txt".
 std::string SimCommand(const std::string& folder, const std::string& options,
-                       const std::vector<std::string>& arguments);
+                       const std::vector<std::string>& arguments, const std::string& launcher = "");
+
+// The text in single quotes for the shell.
+std::string ShellQuote(const std::string& text);
 
 // A new empty folder under the system's temporary folder.
 std::string MakeTempFolder(const std::string& name);

@@ -5,6 +5,7 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimScript.h"
+#include "platform/SaveReport.h"
 
 int main(int argc, char** argv) {
     SimOptions options;
@@ -42,7 +43,12 @@ int main(int argc, char** argv) {
         }
         dump = &dumpFile;
     }
+    // A save that fails leaves the run going, with one line about it.
+    SaveReporter saveReporter(
+        [](const std::string& text) { std::cerr << "pebblor-sim: " << text << '\n'; });
+    InstallSaveReporter(&saveReporter);
     const int status = RunSimulation(options, std::move(events), dump, error);
+    InstallSaveReporter(nullptr);
     if (status != 0) std::cerr << "pebblor-sim: " << error << '\n';
     return status;
 }

@@ -1,0 +1,22 @@
+// The file system of a POSIX system: reads that never block, saves held by a lock.
+#pragma once
+
+#include "platform/FileSystem.h"
+
+class PosixFileSystem : public FileSystem {
+public:
+    std::optional<std::vector<uint8_t>> ReadRegularFile(const std::string& path,
+                                                        size_t maxBytes) override;
+    FileIdentity Identify(const std::string& path) override;
+
+    std::error_code CreateTemporary(std::string& path, FileHandle& file) override;
+    std::error_code Write(FileHandle file, std::string_view bytes) override;
+    std::error_code Sync(FileHandle file) override;
+    std::error_code Close(FileHandle file) override;
+    std::error_code Rename(const std::string& from, const std::string& to) override;
+    std::error_code SyncFolder(const std::string& folder) override;
+
+    std::vector<std::string> ListFolder(const std::string& folder) override;
+    void Remove(const std::string& path) override;
+    void RemoveUnlessHeld(const std::string& path) override;
+};
