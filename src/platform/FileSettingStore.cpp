@@ -1,8 +1,6 @@
 // The settings file: reading it whole, finding values and the atomic rewrite.
 #include "platform/FileSettingStore.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <optional>
 #include <utility>
