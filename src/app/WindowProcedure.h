@@ -6,5 +6,4 @@
 
 #include "platform/Window.h"
 
-intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam,
-                             intptr_t lParam);
+intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam, intptr_t lParam);

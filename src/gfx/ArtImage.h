@@ -15,7 +15,7 @@
 class Font;
 
 class ArtImage : public NamedObject {
-  public:
+public:
     // An image requested as `requestedName` (kept cut to 2047 characters) made of the given
     // frames, in order; there is at least one.
     ArtImage(uint32_t key, std::string_view requestedName, std::vector<DibFrame> loadedFrames);
@@ -37,7 +37,7 @@ class ArtImage : public NamedObject {
     const Font* captionFont = nullptr;
     ColorRef captionColour = 0;
 
-  private:
+private:
     // The frame's rectangle at (left, top); null when frame is not one of the image's.
     DibFrame* FrameAt(int frame, int left, int top, Rect& dest);
     void DrawCaption(DrawContext& dc, const Rect& dest, const char* captionText) const;

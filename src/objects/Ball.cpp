@@ -113,14 +113,14 @@ void Ball::Launch() {
     switch (GetShotKind()) {
         case ShotKind::Echo:
             // In front of this ball: not moved again this frame, so they trail behind it.
-            AddMade(shotList,
-                    MakeFlyingBall(ShotKind::Normal, vx * kLeadFollowerShare,
-                                   vy * kLeadFollowerShare),
-                    this);
-            AddMade(shotList,
-                    MakeFlyingBall(ShotKind::Normal, vx * kLastFollowerShare,
-                                   vy * kLastFollowerShare),
-                    this);
+            AddMade(
+                shotList,
+                MakeFlyingBall(ShotKind::Normal, vx * kLeadFollowerShare, vy * kLeadFollowerShare),
+                this);
+            AddMade(
+                shotList,
+                MakeFlyingBall(ShotKind::Normal, vx * kLastFollowerShare, vy * kLastFollowerShare),
+                this);
             break;
         case ShotKind::Multi:
             FanOutPellets();
@@ -138,7 +138,8 @@ void Ball::FanOutPellets() {
         const double angle = heading + double(j * kPelletSpread);
         float pelletVy = float(-speed * std::cos(angle));
         if (pelletVy > 0) pelletVy = -pelletVy;  // no pellet goes downwards
-        AddMade(shotList, MakeFlyingBall(ShotKind::XShot, float(speed * std::sin(angle)), pelletVy));
+        AddMade(shotList,
+                MakeFlyingBall(ShotKind::XShot, float(speed * std::sin(angle)), pelletVy));
     }
 }
 
@@ -190,4 +191,3 @@ void Ball::Draw(DrawContext& dc) {
 Rect& Ball::GetBounds(Rect& out) {
     return BoundsFromHalfSize(out, IsSmallShot(GetShotKind()) ? kSmallBoxHalfSize : kBoxHalfSize);
 }
-

@@ -64,4 +64,3 @@ void DeathRing::Draw(DrawContext& dc) {
 bool DeathRing::ContainsPoint(int /*px*/, int /*py*/) { return false; }
 
 Rect& DeathRing::GetBounds(Rect& out) { return BoundsFromHalfSize(out, radius); }
-

@@ -64,4 +64,3 @@ void FailZap::Draw(DrawContext& dc) {
 bool FailZap::ContainsPoint(int /*px*/, int /*py*/) { return false; }
 
 Rect& FailZap::GetBounds(Rect& out) { return BoundsFromHalfSize(out, size); }
-

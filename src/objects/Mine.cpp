@@ -69,4 +69,3 @@ void Mine::Draw(DrawContext& dc) {
 }
 
 Rect& Mine::GetBounds(Rect& out) { return BoundsFromHalfSize(out, kHalfSize); }
-

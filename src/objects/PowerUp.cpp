@@ -83,4 +83,3 @@ Rect& PowerUp::GetBounds(Rect& out) {
                TruncateToInt(x + kHalfWidth), TruncateToInt(y + kHalfHeight)};
     return out;
 }
-

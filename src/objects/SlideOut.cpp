@@ -166,4 +166,3 @@ void SlideOut::RunBlackHole() {
 }
 
 Rect& SlideOut::GetBounds(Rect& out) { return FixedBounds(out); }
-

@@ -42,4 +42,3 @@ void Smoke::Draw(DrawContext& dc) {
 }
 
 Rect& Smoke::GetBounds(Rect& out) { return FixedBounds(out); }
-

@@ -62,7 +62,7 @@ void SetDefaultMasks(DibLayout& layout) {
 
 // One colour channel of a 16- or 32-bit pixel, scaled to 8 bits.
 class ChannelReader {
-  public:
+public:
     explicit ChannelReader(uint32_t mask)
         : shift_(mask == 0 ? 0 : std::countr_zero(mask)), bits_(std::countr_one(mask >> shift_)) {}
 
@@ -75,7 +75,7 @@ class ChannelReader {
         return uint8_t((value * 255 + max / 2) / max);
     }
 
-  private:
+private:
     int shift_;
     int bits_;
 };

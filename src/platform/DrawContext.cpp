@@ -64,13 +64,21 @@ struct CopySpan {
     int srcX, srcY, dstX, dstY, width, height;
 };
 
-bool ClipCopy(const Surface& source, const Rect& clip, int srcX, int srcY, int width,
-              int height, int dstX, int dstY, CopySpan& out) {
+bool ClipCopy(const Surface& source, const Rect& clip, int srcX, int srcY, int width, int height,
+              int dstX, int dstY, CopySpan& out) {
     int64_t sx = srcX, sy = srcY, dx = dstX, dy = dstY, w = width, h = height;
     auto trim = [](int64_t& s, int64_t& d, int64_t& n, int64_t sMin, int64_t sMax, int64_t dMin,
                    int64_t dMax) {
-        if (s < sMin) { n -= sMin - s; d += sMin - s; s = sMin; }
-        if (d < dMin) { n -= dMin - d; s += dMin - d; d = dMin; }
+        if (s < sMin) {
+            n -= sMin - s;
+            d += sMin - s;
+            s = sMin;
+        }
+        if (d < dMin) {
+            n -= dMin - d;
+            s += dMin - d;
+            d = dMin;
+        }
         if (s + n > sMax) n = sMax - s;
         if (d + n > dMax) n = dMax - d;
     };
@@ -83,8 +91,8 @@ bool ClipCopy(const Surface& source, const Rect& clip, int srcX, int srcY, int w
 
 }  // namespace
 
-void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int height,
-                       int dstX, int dstY) {
+void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
+                       int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
     for (int row = 0; row < s.height; ++row) {
@@ -94,8 +102,8 @@ void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int
     }
 }
 
-void DrawContext::CopyTransparent(const Surface& source, int srcX, int srcY, int width,
-                                  int height, int dstX, int dstY) {
+void DrawContext::CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
+                                  int dstX, int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
     for (int row = 0; row < s.height; ++row) {

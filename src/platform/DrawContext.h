@@ -34,11 +34,10 @@ public:
     ColorRef TextColour() const { return textColour_; }
 
     // Opaque copy of source's rectangle (srcX, srcY, width, height) to (dstX, dstY).
-    void Copy(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
-              int dstY);
+    void Copy(const Surface& source, int srcX, int srcY, int width, int height, int dstX, int dstY);
     // The same, leaving the destination where the source is pure black.
-    void CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
-                         int dstX, int dstY);
+    void CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
+                         int dstY);
     // Sets one pixel if it lies inside the clip.
     void Plot(int x, int y, Pixel colour);
 

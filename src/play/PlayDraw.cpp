@@ -89,13 +89,20 @@ void PlayMode::Draw(DrawContext& dc) {
     DrawTargets(dc);
     DrawShots(dc);
     switch (screen) {
-        case kScreenTitle: DrawTitle(dc); break;
-        case kScreenPlaying: DrawHud(dc); break;
+        case kScreenTitle:
+            DrawTitle(dc);
+            break;
+        case kScreenPlaying:
+            DrawHud(dc);
+            break;
         case kScreenGameOver:
             Text(dc, FontLarge, "GAME OVER", Rect{0, 340, 288, 407}, kPaleBlue, DT_CENTER);
             break;
-        case kScreenEntry: DrawEntry(dc); break;
-        default: break;
+        case kScreenEntry:
+            DrawEntry(dc);
+            break;
+        default:
+            break;
     }
     if (paused) Text(dc, FontLarge, "PAUSED", Rect{0, 240, 288, 307}, kPaleBlue, DT_CENTER);
     for (const NamedSparkPool& named : AllSparkPools()) {
@@ -161,8 +168,9 @@ void PlayMode::DrawHud(DrawContext& dc) {
 }
 
 void PlayMode::DrawEntry(DrawContext& dc) {
-    Text(dc, FontMedium, "You made a high score!\nType in your initials and\npress ENTER:",
-         Rect{0, 340, 288, 407}, kPaleGreen, DT_CENTER);
+    Text(dc, FontMedium,
+         "You made a high score!\nType in your initials and\npress ENTER:", Rect{0, 340, 288, 407},
+         kPaleGreen, DT_CENTER);
     char text[16];
     std::snprintf(text, sizeof text, (screenTime / 5) % 2 == 1 ? "%s_" : "%s", initials);
     Text(dc, FontMedium, text, Rect{100, 410, 288, 430}, kPaleGreen, DT_LEFT);

@@ -123,7 +123,8 @@ int PlayMode::Update() {
     if (playClock % 1800 == 500) {
         const int shotKind = Random() % 7;
         const int side = Random() % 2;
-        AddMade(targetList, new (std::nothrow) PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
+        AddMade(targetList,
+                new (std::nothrow) PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
         soundPlayer.Play(kCapsuleEntersSound);
     }
 

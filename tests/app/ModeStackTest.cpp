@@ -146,7 +146,8 @@ TEST_F(ModeStackTest, ActivationAndPaintMessages) {
     dirtyRects.BeginFrame();
     game.Send(WM_PAINT);
     int whole = 0;
-    for (const TileRect& t : dirtyRects.tiles[dirtyRects.current]) whole += t == TileRect{0, 0, 32, 32};
+    for (const TileRect& t : dirtyRects.tiles[dirtyRects.current])
+        whole += t == TileRect{0, 0, 32, 32};
     EXPECT_EQ(whole, kTileCount);
 }
 

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "app/Shell.h"
+#include "app/WindowSettings.h"
 #include "objects/PowerUp.h"
 #include "objects/SlideOut.h"
-#include "app/WindowSettings.h"
 #include "sound/SoundPlayer.h"
 #include "support/HeadlessGame.h"
 

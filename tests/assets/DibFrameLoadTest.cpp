@@ -1,7 +1,6 @@
 // Every generated bitmap, written to a file, loads through the game's own DibFrame and
 // draws the painted picture, black left transparent.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>

@@ -104,14 +104,14 @@ TEST(ObjectList, InsertionDuringAWalk) {
     for (NamedObject* o = list.First(); o != nullptr; o = list.Next()) {
         visited.push_back(o->kind);
         if (o == &a) {
-            EXPECT_EQ(list.Add(&added), &added);            // reached later in this walk
+            EXPECT_EQ(list.Add(&added), &added);                     // reached later in this walk
             EXPECT_EQ(list.InsertBefore(&inserted, &a), &inserted);  // not reached
         }
     }
     EXPECT_EQ(visited, (std::vector<uint32_t>{1, 2, 3}));
     EXPECT_EQ(Walk(list), (std::vector<uint32_t>{4, 1, 2, 3}));
-    for (NamedObject* o : {(NamedObject*)&a, (NamedObject*)&b, (NamedObject*)&added,
-                           (NamedObject*)&inserted}) {
+    for (NamedObject* o :
+         {(NamedObject*)&a, (NamedObject*)&b, (NamedObject*)&added, (NamedObject*)&inserted}) {
         list.Remove(o);
     }
 }

@@ -17,7 +17,7 @@ constexpr Pixel kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kGrey = 0x
 
 // Records what the caption step asks of it.
 class RecordingFont : public Font {
-  public:
+public:
     void DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
                   unsigned format) const override {
         calls.push_back(Call{std::string(text), rect, format, dc.TextColour()});
@@ -35,7 +35,7 @@ class RecordingFont : public Font {
 };
 
 class ArtImageTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         screen_.Fill(kGrey);
         for (TileMap& map : dirtyRects.tiles) map.fill(TileRect{});

@@ -17,7 +17,7 @@ constexpr Pixel kGrey = 0x808080;
 const std::vector<Pixel> kPicture = {kRed, 0, kGreen, kBlue, kWhite, 0};
 
 class DibFrameTest : public testing::Test {
-  protected:
+protected:
     std::string Write(const char* name, const std::vector<uint8_t>& bytes) {
         const std::filesystem::path path = dir_ / name;
         WriteBytes(path, bytes);

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 class TempDir {
-  public:
+public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -13,18 +13,18 @@ class TempDir {
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(const char* name) const { return path_ / name; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
 // Makes a directory the current one until the end of the scope.
 class CurrentDirectory {
-  public:
+public:
     explicit CurrentDirectory(const std::filesystem::path& path);
     ~CurrentDirectory();
     CurrentDirectory(const CurrentDirectory&) = delete;
     CurrentDirectory& operator=(const CurrentDirectory&) = delete;
 
-  private:
+private:
     std::filesystem::path previous_;
 };

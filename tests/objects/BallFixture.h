@@ -5,15 +5,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "Placement.h"
 #include "objects/Ball.h"
 #include "objects/BigGem.h"
 #include "objects/Gem.h"
 #include "support/PlayfieldFixture.h"
-#include "Placement.h"
 
 class BallFixture : public PlayfieldFixture {
 protected:
-
     // A slingshot ball of `kind` pulled to (x, y) and let go, as the play mode releases it.
     static Ball* AddReleasedBall(ShotKind kind, float x, float y) {
         auto* ball = new Ball(kind);
@@ -25,8 +24,6 @@ protected:
         shotList.Add(ball);
         return ball;
     }
-
-
 
     // The play update's walk of the shot list: each object's Update, then removal of the
     // dead ones.

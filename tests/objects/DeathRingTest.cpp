@@ -6,11 +6,11 @@
 #include <cmath>
 
 #include "FrameChecks.h"
+#include "Placement.h"
 #include "objects/BigGem.h"
 #include "objects/DeathRing.h"
 #include "objects/Gem.h"
 #include "support/PlayfieldFixture.h"
-#include "Placement.h"
 
 namespace {
 
@@ -20,8 +20,6 @@ protected:
         PlayfieldFixture::SetUp();
         dirtyRects.BeginFrame();
     }
-
-
 
     int HitSounds() const {
         return int(std::count_if(audio.Played().begin(), audio.Played().end(),

@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "FrameChecks.h"
+#include "Placement.h"
 #include "objects/BigGem.h"
 #include "objects/Gem.h"
 #include "objects/Mine.h"
 #include "support/PlayfieldFixture.h"
-#include "Placement.h"
 
 namespace {
 
@@ -33,8 +33,6 @@ protected:
         PlayfieldFixture::SetUp();
         dirtyRects.BeginFrame();
     }
-
-
 
     int Plays(int id) const {
         return int(std::count(audio.Played().begin(), audio.Played().end(), id));

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <climits>
 
+#include "Placement.h"
 #include "objects/Ball.h"
 #include "objects/SlideOut.h"
 #include "support/PlayfieldFixture.h"
-#include "Placement.h"
 
 class SlideOutFixture : public PlayfieldFixture {
 protected:
@@ -32,8 +32,6 @@ protected:
         panel->Activate(&hitter);
         return panel;
     }
-
-
 
     // The play update's walk of targetList: each object's Update, then the dead ones are
     // removed and deleted. Returns the number of objects visited; stops after `limit`.

@@ -17,7 +17,6 @@ using SlideOutBarrier = SlideOutFixture;
 using SlideOutBlackHole = SlideOutFixture;
 using SlideOutCursor = SlideOutFixture;
 
-
 // A target that notes every Update in a shared log, so a test can follow the outer walk.
 class WalkProbe : public GameObject {
 public:

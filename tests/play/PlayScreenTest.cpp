@@ -125,9 +125,8 @@ TEST_F(PlayScreenTest, HintsShowOnlyInTheirTimes) {
     const struct {
         int screenTime;
         bool first, second;
-    } cases[] = {{0, true, false},   {399, true, false},  {400, false, false},
-                 {500, false, false}, {501, false, true}, {799, false, true},
-                 {800, false, false}};
+    } cases[] = {{0, true, false},   {399, true, false}, {400, false, false}, {500, false, false},
+                 {501, false, true}, {799, false, true}, {800, false, false}};
     for (const auto& c : cases) {
         play->screenTime = c.screenTime;
         Draw();

@@ -131,9 +131,13 @@ TEST(FoundationScenario, SoundSettingComesFromTheCommandLine) {
 }
 
 TEST(FoundationScenario, BadArgumentsAndScriptsExitWithStatusTwo) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--steps", "0"}, {"--steps", "x"}, {"--clock", "-1"},
-          {"--sound", "loud"}, {"--png", "nocolon"}, {"--bogus"}, {"--dump-every"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--steps", "0"},
+                                                 {"--steps", "x"},
+                                                 {"--clock", "-1"},
+                                                 {"--sound", "loud"},
+                                                 {"--png", "nocolon"},
+                                                 {"--bogus"},
+                                                 {"--dump-every"}}) {
         const SimResult run = RunSim(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_NE(run.errorText.find("pebblor-sim:"), std::string::npos);

@@ -58,20 +58,32 @@ private:
             if (pos_ >= text_.size()) Fail("bad escape");
             c = text_[pos_++];
             switch (c) {
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
                 case 'u': {
                     if (pos_ + 4 > text_.size()) Fail("bad escape");
-                    const unsigned code = unsigned(std::strtoul(text_.substr(pos_, 4).c_str(), nullptr, 16));
+                    const unsigned code =
+                        unsigned(std::strtoul(text_.substr(pos_, 4).c_str(), nullptr, 16));
                     pos_ += 4;
                     if (code > 0xFF) Fail("only single-byte escapes are expected");
                     out += char(code);
                     break;
                 }
-                default: out += c;
+                default:
+                    out += c;
             }
         }
         Expect('"');

@@ -13,9 +13,9 @@
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
 #include "platform/headless/ManualClock.h"
 #include "platform/headless/RecordingAudio.h"
+#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 // The seven named pen globals, in their creation order.

@@ -73,11 +73,21 @@ void JsonWriter::String(std::string_view text) {
     text_ += '"';
     for (unsigned char c : text) {
         switch (c) {
-            case '"': text_ += "\\\""; break;
-            case '\\': text_ += "\\\\"; break;
-            case '\n': text_ += "\\n"; break;
-            case '\r': text_ += "\\r"; break;
-            case '\t': text_ += "\\t"; break;
+            case '"':
+                text_ += "\\\"";
+                break;
+            case '\\':
+                text_ += "\\\\";
+                break;
+            case '\n':
+                text_ += "\\n";
+                break;
+            case '\r':
+                text_ += "\\r";
+                break;
+            case '\t':
+                text_ += "\\t";
+                break;
             default:
                 if (c < 0x20 || c > 0x7E) {
                     char escaped[8];

@@ -13,10 +13,10 @@ struct PngRequest {
 
 struct SimOptions {
     uint32_t clock = 1000;
-    std::string scriptFile;        // empty: no script; "-": standard input
-    std::optional<long> steps;     // default: the last scripted step + 1, at least 1
-    std::string dumpFile;          // empty: no dump; "-": standard output
-    long dumpEvery = 1;            // 0: the last step only
+    std::string scriptFile;     // empty: no script; "-": standard input
+    std::optional<long> steps;  // default: the last scripted step + 1, at least 1
+    std::string dumpFile;       // empty: no dump; "-": standard output
+    long dumpEvery = 1;         // 0: the last step only
     std::vector<PngRequest> pngs;
     bool soundOn = true;
     bool soundGiven = false;

@@ -31,10 +31,13 @@ public:
 class Simulation {
 public:
     Simulation(const SimOptions& options, std::vector<ScriptEvent> events)
-        : options_(options), events_(std::move(events)), clock_(options.clock),
+        : options_(options),
+          events_(std::move(events)),
+          clock_(options.clock),
           installation_(clock_) {
-        std::stable_sort(events_.begin(), events_.end(),
-                         [](const ScriptEvent& a, const ScriptEvent& b) { return a.step < b.step; });
+        std::stable_sort(
+            events_.begin(), events_.end(),
+            [](const ScriptEvent& a, const ScriptEvent& b) { return a.step < b.step; });
         nextEvent_ = events_.begin();
         if (options.soundGiven) {
             settings_.Write(kSettingsKey, kSoundSettingName, options.soundOn ? "Y" : "N");
@@ -51,7 +54,8 @@ public:
             audio_.ClearPlayed();
             const bool frameRan = RunStep(step);
             const bool last = step == steps || !running_;
-            if (dump != nullptr && (last || (options_.dumpEvery > 0 && step % options_.dumpEvery == 0))) {
+            if (dump != nullptr &&
+                (last || (options_.dumpEvery > 0 && step % options_.dumpEvery == 0))) {
                 played.insert(played.end(), audio_.Played().begin(), audio_.Played().end());
                 if (!WriteDump(*dump, step, frameRan, played)) {
                     error = "the dump could not be written";
@@ -150,8 +154,8 @@ private:
 
 }  // namespace
 
-int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events,
-                  std::ostream* dump, std::string& error) {
+int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events, std::ostream* dump,
+                  std::string& error) {
     Simulation simulation(options, std::move(events));
     return simulation.Run(dump, error);
 }

@@ -9,5 +9,5 @@
 #include "SimScript.h"
 
 // Returns the exit status: 0 on success, 1 when an output could not be written.
-int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events,
-                  std::ostream* dump, std::string& error);
+int RunSimulation(const SimOptions& options, std::vector<ScriptEvent> events, std::ostream* dump,
+                  std::string& error);

@@ -65,7 +65,8 @@ void WriteHighScores(JsonWriter& json, const PlayMode& play) {
     for (const HighScoreEntry& entry : play.highScores) {
         json.BeginObject();
         json.Key("initials");
-        json.String(std::string_view(entry.initials, strnlen(entry.initials, sizeof entry.initials)));
+        json.String(
+            std::string_view(entry.initials, strnlen(entry.initials, sizeof entry.initials)));
         Member(json, "score", entry.score);
         Member(json, "level", entry.level);
         json.EndObject();
@@ -139,8 +140,9 @@ void WriteStepDump(JsonWriter& json, const StepReport& report) {
     for (const Rect& r : report.presented) WriteRect(json, r);
     json.EndArray();
     char hash[20];
-    std::snprintf(hash, sizeof hash, "%016llx",
-                  static_cast<unsigned long long>(report.backBuffer ? HashPixels(*report.backBuffer) : 0));
+    std::snprintf(
+        hash, sizeof hash, "%016llx",
+        static_cast<unsigned long long>(report.backBuffer ? HashPixels(*report.backBuffer) : 0));
     json.Key("frameHash");
     json.String(hash);
     json.EndObject();

@@ -9,8 +9,7 @@
 
 class MemorySettingStore final : public SettingStore {
 public:
-    bool Read(const std::string& subKey, const std::string& valueName,
-              std::string& text) override {
+    bool Read(const std::string& subKey, const std::string& valueName, std::string& text) override {
         auto found = values_.find({subKey, valueName});
         if (found == values_.end()) return false;
         text = found->second;
