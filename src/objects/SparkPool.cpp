@@ -2,10 +2,10 @@
 #include "objects/SparkPool.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "platform/DrawContext.h"
@@ -63,8 +63,9 @@ void SparkPool::Emit(int count, int x, int y) {
 void SparkPool::Update() {
     for (Spark& spark : sparks) {
         if (spark.life <= 0) continue;
-        spark.x = float(spark.x + std::sin(double(spark.heading)) * spark.speed);
-        spark.y = float(spark.y - std::cos(double(spark.heading)) * spark.speed);
+        const SineCosine direction = SinCos(double(spark.heading));
+        spark.x = float(spark.x + direction.sine * spark.speed);
+        spark.y = float(spark.y - direction.cosine * spark.speed);
         spark.life -= 1;
     }
 }
