@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "platform/BakedFont.h"
 #include "sound/SoundPlayer.h"
 
 Window* mainWindow = nullptr;
@@ -72,9 +73,9 @@ void ApplyDisplayScaleMenu() {
 }
 
 void CreateFonts() {
-    FontMedium = Font::Create(16, "Tahoma").release();
-    FontSmall = Font::Create(10, "Arial").release();
-    FontLarge = Font::Create(30, "Arial").release();
+    FontMedium = LoadBakedFont(16, "Tahoma").release();
+    FontSmall = LoadBakedFont(10, "Arial").release();
+    FontLarge = LoadBakedFont(30, "Arial").release();
 }
 
 void DeleteFonts() {
