@@ -56,6 +56,17 @@ constexpr DoubleDouble Multiply(DoubleDouble a, DoubleDouble b) {
     return FastTwoSum(product.hi, product.lo + (a.hi * b.lo + a.lo * b.hi));
 }
 
+constexpr DoubleDouble MultiplyByDouble(DoubleDouble a, double b) {
+    const DoubleDouble product = TwoProduct(a.hi, b);
+    return FastTwoSum(product.hi, product.lo + a.lo * b);
+}
+
+constexpr DoubleDouble DivideByDouble(DoubleDouble a, double b) {
+    const double quotient = a.hi / b;
+    const DoubleDouble back = TwoProduct(quotient, b);
+    return FastTwoSum(quotient, (((a.hi - back.hi) - back.lo) + a.lo) / b);
+}
+
 // Long division: three quotient digits, each taken from what the last ones left.
 constexpr DoubleDouble Divide(DoubleDouble a, DoubleDouble b) {
     const double q1 = a.hi / b.hi;

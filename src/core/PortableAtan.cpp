@@ -2,8 +2,7 @@
 // 64th c plus what the addition formula leaves, atan t = atan c + atan((t - c) / (1 + t c)).
 // A quick evaluation settles nearly every case; the rest is redone in double-double.
 #include <array>
-#include <bit>
-#include <cstdint>
+#include <cmath>
 #include <limits>
 
 #include "core/DoubleDouble.h"
@@ -20,11 +19,11 @@ constexpr double kTinyRatio = 0x1p-60;
 // Euler's series, atan x = sum of 4^n (n!)^2 / (2n+1)! x^(2n+1) / (1+x^2)^(n+1); for
 // 0 <= x <= 1 its terms at least halve at every step.
 constexpr DoubleDouble SeriesArctangent(double x) {
-    const DoubleDouble denominator = {1 + x * x, 0};  // exact for multiples of 1/64
-    const DoubleDouble ratio = Divide({x * x, 0}, denominator);
-    DoubleDouble term = Divide({x, 0}, denominator), sum = term;
-    for (int n = 1; n <= 120; ++n) {
-        term = Divide(Multiply(Multiply(term, ratio), {2.0 * n, 0}), {2.0 * n + 1, 0});
+    const double denominator = 1 + x * x;  // exact for multiples of 1/64
+    const DoubleDouble ratio = DivideByDouble({x * x, 0}, denominator);
+    DoubleDouble term = DivideByDouble({x, 0}, denominator), sum = term;
+    for (int n = 1; term.hi > sum.hi * 0x1p-110; ++n) {
+        term = DivideByDouble(MultiplyByDouble(Multiply(term, ratio), 2.0 * n), 2.0 * n + 1);
         sum = Add(sum, term);
     }
     return sum;
@@ -42,7 +41,7 @@ constexpr std::array<DoubleDouble, kTableSteps + 1> kArctangentTable = MakeArcta
 constexpr std::array<DoubleDouble, 9> MakeSeriesCoefficients() {
     std::array<DoubleDouble, 9> coefficients{};
     for (int n = 0; n < 9; ++n) {
-        coefficients[n] = Divide({n % 2 == 0 ? 1.0 : -1.0, 0}, {2.0 * n + 1, 0});
+        coefficients[n] = DivideByDouble({n % 2 == 0 ? 1.0 : -1.0, 0}, 2.0 * n + 1);
     }
     return coefficients;
 }
@@ -135,8 +134,6 @@ double AngleOfSizes(double ySize, double xSize, bool negativeX) {
     return PlaceAngle(AccurateArctangent(t), swapped, negativeX).hi;
 }
 
-bool SignBit(double value) { return (std::bit_cast<uint64_t>(value) >> 63) != 0; }
-
 }  // namespace
 
 double Atan2(double y, double x) {
@@ -145,17 +142,17 @@ double Atan2(double y, double x) {
     const double largest = std::numeric_limits<double>::max();
     double angle = 0;
     if (ySize == 0) {
-        angle = SignBit(x) ? kPi.hi : 0;
+        angle = std::signbit(x) ? kPi.hi : 0;
     } else if (xSize == 0) {
         angle = kHalfPi.hi;
     } else if (ySize > largest && xSize > largest) {
-        angle = SignBit(x) ? Add(kPi, Negate({kPi.hi / 4, kPi.lo / 4})).hi : kPi.hi / 4;
+        angle = std::signbit(x) ? Add(kPi, Negate({kPi.hi / 4, kPi.lo / 4})).hi : kPi.hi / 4;
     } else if (ySize > largest) {
         angle = kHalfPi.hi;
     } else if (xSize > largest) {
-        angle = SignBit(x) ? kPi.hi : 0;
+        angle = std::signbit(x) ? kPi.hi : 0;
     } else {
-        angle = AngleOfSizes(ySize, xSize, SignBit(x));
+        angle = AngleOfSizes(ySize, xSize, std::signbit(x));
     }
-    return SignBit(y) ? -angle : angle;
+    return std::signbit(y) ? -angle : angle;
 }

@@ -26,7 +26,7 @@ constexpr StepSineCosine SeriesSineCosine(DoubleDouble angle) {
     StepSineCosine sum{};
     DoubleDouble term = {1, 0};
     for (int n = 0; n <= 40; ++n) {
-        if (n > 0) term = Divide(Multiply(term, angle), {double(n), 0});
+        if (n > 0) term = DivideByDouble(Multiply(term, angle), n);
         const DoubleDouble signedTerm = (n / 2) % 2 == 0 ? term : Negate(term);
         DoubleDouble& series = n % 2 == 0 ? sum.cosine : sum.sine;
         series = Add(series, signedTerm);
@@ -115,7 +115,7 @@ constexpr std::array<DoubleDouble, 16> MakeSeriesCoefficients() {
     double factorial = 1;
     for (int n = 0; n < 16; ++n) {
         if (n > 0) factorial *= n;  // exact up to 18!
-        const DoubleDouble reciprocal = Divide({1, 0}, {factorial, 0});
+        const DoubleDouble reciprocal = DivideByDouble({1, 0}, factorial);
         coefficients[n] = (n / 2) % 2 == 0 ? reciprocal : Negate(reciprocal);
     }
     return coefficients;

@@ -2,8 +2,8 @@
 // long integer product of its mantissa with the binary digits of 2/pi.
 #include "core/TrigReduction.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -80,7 +80,8 @@ ReducedAngle ReduceExactly(double x) {
     if (x < kStepAngle.hi / 2) return {0, {x, 0}, 0};
 
     // x = mantissa * 2^exponent, and (64/pi) x = mantissa * 2^(exponent + 5) * (2/pi).
-    const uint64_t bits = std::bit_cast<uint64_t>(x);
+    uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
     const int exponent = int(bits >> 52) - 1075;
     const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
     // Digits of 2/pi before this word give multiples of 128 steps, whole turns.

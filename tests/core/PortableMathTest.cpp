@@ -2,9 +2,9 @@
 // and agreement with the C library within one unit in the last place over a sample.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <random>
@@ -17,9 +17,20 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kPi = 0x1.921fb54442d18p+1;
 
+uint64_t Bits(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+double FromBits(uint64_t bits) {
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 // Equal bits: tells -0 from 0 and is exact.
-#define EXPECT_SAME_DOUBLE(actual, expected) \
-    EXPECT_EQ(std::bit_cast<uint64_t>(actual), std::bit_cast<uint64_t>(expected)) << (actual)
+#define EXPECT_SAME_DOUBLE(actual, expected) EXPECT_EQ(Bits(actual), Bits(expected)) << (actual)
 
 struct TrigCase {
     double x;
@@ -127,7 +138,7 @@ TEST(PortableAtan2Test, NaNGivesNaN) {
 // How many representable doubles lie between a and b.
 uint64_t UlpDistance(double a, double b) {
     const auto ordered = [](double v) {
-        const int64_t bits = std::bit_cast<int64_t>(v);
+        const int64_t bits = int64_t(Bits(v));
         return bits < 0 ? std::numeric_limits<int64_t>::min() - bits : bits;
     };
     const int64_t x = ordered(a), y = ordered(b);
@@ -145,8 +156,7 @@ TEST(PortableMathTest, StaysWithinOneUlpOfGlibc) {
     std::uniform_real_distribution<double> wide(-1e6, 1e6);
     std::uniform_int_distribution<uint64_t> anyBits(0, 0x7FEFFFFFFFFFFFFF);
     for (int i = 0; i < 100000; ++i) {
-        const double angles[] = {heading(random), wide(random),
-                                 std::bit_cast<double>(anyBits(random))};
+        const double angles[] = {heading(random), wide(random), FromBits(anyBits(random))};
         for (double x : angles) {
             ASSERT_LE(UlpDistance(Sin(x), std::sin(x)), 1u) << std::hexfloat << x;
             ASSERT_LE(UlpDistance(Cos(x), std::cos(x)), 1u) << std::hexfloat << x;
