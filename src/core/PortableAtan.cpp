@@ -12,6 +12,8 @@ namespace {
 
 constexpr DoubleDouble kPi = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 constexpr DoubleDouble kHalfPi = {kPi.hi / 2, kPi.lo / 2};
+constexpr double kQuarterPi = kPi.hi / 4;
+constexpr double kThreeQuartersPi = Add(kPi, {-kPi.hi / 4, -kPi.lo / 4}).hi;
 constexpr int kTableSteps = 64;
 // Below this ratio atan t rounds as t does.
 constexpr double kTinyRatio = 0x1p-60;
@@ -146,7 +148,7 @@ double Atan2(double y, double x) {
     } else if (xSize == 0) {
         angle = kHalfPi.hi;
     } else if (ySize > largest && xSize > largest) {
-        angle = std::signbit(x) ? Add(kPi, Negate({kPi.hi / 4, kPi.lo / 4})).hi : kPi.hi / 4;
+        angle = std::signbit(x) ? kThreeQuartersPi : kQuarterPi;
     } else if (ySize > largest) {
         angle = kHalfPi.hi;
     } else if (xSize > largest) {
