@@ -2,7 +2,9 @@
 // rules' headings and the drawings that follow them must not depend on the C library.
 #pragma once
 
-// Correctly rounded (to nearest) for every finite argument, from IEEE arithmetic alone.
+// Rounded to nearest from IEEE arithmetic alone. A result is checked and, where a quick
+// evaluation cannot settle it, recomputed to about 100 bits: correctly rounded unless the
+// exact value lies closer than that to a rounding boundary (and then the same everywhere).
 // Infinities and NaN give NaN.
 double Sin(double radians);
 double Cos(double radians);
