@@ -16,6 +16,6 @@ struct SineCosine {
 // Both at once, for less than the two calls cost: the same values as Sin and Cos.
 SineCosine SinCos(double radians);
 
-// The angle of the point (x, y) from the positive x axis, in [-pi, pi], correctly rounded;
+// The angle of the point (x, y) from the positive x axis, in [-pi, pi], rounded as above;
 // zeros, infinities and NaN as the C library's atan2 treats them.
 double Atan2(double y, double x);
