@@ -52,6 +52,9 @@ void SparkPool::Emit(int count, int x, int y) {
         spark.y = float(y);
         spark.heading = Spread(Random() % kRangeSteps, angleMin, angleMax);
         spark.speed = Spread(Random() % kRangeSteps, speedMin, speedMax);
+        const SineCosine direction = SinCos(double(spark.heading));
+        spark.stepRight = direction.sine * spark.speed;
+        spark.stepUp = direction.cosine * spark.speed;
         // Wide product: no overflow for any range; the same value as int arithmetic.
         const int r = Random() % kRangeSteps;
         const float lifeSpan = float(int64_t(r) * (int64_t(lifeMax) - lifeMin));
@@ -63,9 +66,8 @@ void SparkPool::Emit(int count, int x, int y) {
 void SparkPool::Update() {
     for (Spark& spark : sparks) {
         if (spark.life <= 0) continue;
-        const SineCosine direction = SinCos(double(spark.heading));
-        spark.x = float(spark.x + direction.sine * spark.speed);
-        spark.y = float(spark.y - direction.cosine * spark.speed);
+        spark.x = float(spark.x + spark.stepRight);
+        spark.y = float(spark.y - spark.stepUp);
         spark.life -= 1;
     }
 }
