@@ -5,6 +5,7 @@
 
 #include "app/HowToPlay.h"
 #include "app/WindowSettings.h"
+#include "platform/BakedFont.h"
 #include "sound/SoundPlayer.h"
 
 Window* mainWindow = nullptr;
@@ -44,9 +45,9 @@ std::vector<Menu> MainMenus() {
 }
 
 void CreateFonts() {
-    FontMedium = Font::Create(16, "Tahoma").release();
-    FontSmall = Font::Create(10, "Arial").release();
-    FontLarge = Font::Create(30, "Arial").release();
+    FontMedium = LoadBakedFont(16, "Tahoma").release();
+    FontSmall = LoadBakedFont(10, "Arial").release();
+    FontLarge = LoadBakedFont(30, "Arial").release();
 }
 
 void DeleteFonts() {

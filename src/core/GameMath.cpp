@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/PortableMath.h"
+
 namespace {
 
 // Single-precision turn constants: headings step by exactly these.
@@ -35,7 +37,7 @@ double AngleTo(float x1, float y1, float x2, float y2, float reference, float ma
     if (!(std::fabs(reference) <= kLargestReference)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    double theta = std::atan2(static_cast<double>(x2 - x1), static_cast<double>(y1 - y2));
+    double theta = Atan2(static_cast<double>(x2 - x1), static_cast<double>(y1 - y2));
     // Comparisons with a NaN theta are false, so every loop below ends at once.
     if (reference >= 0) {
         while (theta < 0) theta += kTwoPi;

@@ -1,5 +1,5 @@
-// The three fonts every screen text uses; created by the shell at start-up, null until then
-// (and null when no font could be found: texts then draw nothing).
+// The three fonts every screen text uses; created by the shell at start-up from the fonts
+// baked into the game, null until then (texts then draw nothing).
 #pragma once
 
 #include "platform/Font.h"

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "gfx/ArtImage.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
@@ -95,8 +96,9 @@ void Ball::PullWithBands() {
     for (const float anchorX : {kLeftAnchorX, kRightAnchorX}) {
         const double stretch = Distance(x, y, anchorX, kSlingshotLineY);
         const double heading = AngleTo(x, y, anchorX, kSlingshotLineY, 0, 0);
-        vx = float(vx + std::sin(heading) * stretch * stiffness);
-        vy = float(vy - std::cos(heading) * stretch * stiffness);
+        const SineCosine direction = SinCos(heading);
+        vx = float(vx + direction.sine * stretch * stiffness);
+        vy = float(vy - direction.cosine * stretch * stiffness);
     }
     // Nothing to fling upwards: back to the rest point, to be grabbed again.
     if (std::fabs(vy) < kRestSpeed) {
@@ -136,10 +138,10 @@ void Ball::FanOutPellets() {
     const double speed = Distance(0, 0, vx, vy);
     for (int j = -kPelletsEachSide; j <= kPelletsEachSide; ++j) {
         const double angle = heading + double(j * kPelletSpread);
-        float pelletVy = float(-speed * std::cos(angle));
+        const SineCosine direction = SinCos(angle);
+        float pelletVy = float(-speed * direction.cosine);
         if (pelletVy > 0) pelletVy = -pelletVy;  // no pellet goes downwards
-        AddMade(shotList,
-                MakeFlyingBall(ShotKind::XShot, float(speed * std::sin(angle)), pelletVy));
+        AddMade(shotList, MakeFlyingBall(ShotKind::XShot, float(speed * direction.sine), pelletVy));
     }
 }
 

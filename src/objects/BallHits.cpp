@@ -1,9 +1,9 @@
 // The ball's collision phase: what a hit does to a gem, a big gem, a capsule or a slide-out,
 // by the ball's shot kind.
-#include <cmath>
 #include <new>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "objects/Ball.h"
 #include "objects/BigGem.h"
 #include "objects/DeathRing.h"
@@ -171,10 +171,11 @@ void Ball::HitSlideOut(SlideOut& panel) {
 void Ball::BreakIntoFragments() {
     for (int i = 0; i < kFragmentCount; ++i) {
         const double heading = double(float(i) * kPi / 4.0f);
+        const SineCosine direction = SinCos(heading);
         // In front of this ball: they start moving in the next frame.
         AddMade(shotList,
-                MakeFlyingBall(ShotKind::XFrag, float(kFragmentSpeed * std::sin(heading)),
-                               float(-kFragmentSpeed * std::cos(heading))),
+                MakeFlyingBall(ShotKind::XFrag, float(kFragmentSpeed * direction.sine),
+                               float(-kFragmentSpeed * direction.cosine)),
                 this);
     }
     PlayHitSound();

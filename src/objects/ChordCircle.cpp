@@ -2,10 +2,10 @@
 #include "objects/ChordCircle.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "gfx/DirtyRectSet.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr double kSegmentAngle = std::numbers::pi / kSegmentsPerHalfTurn;
 double SineOfSegment(int segment) {
     const int withinHalfTurn = segment % kSegmentsPerHalfTurn;
     const int folded = std::min(withinHalfTurn, kSegmentsPerHalfTurn - withinHalfTurn);
-    const double sine = std::sin(folded * kSegmentAngle);
+    const double sine = Sin(folded * kSegmentAngle);
     return (segment / kSegmentsPerHalfTurn) % 2 == 0 ? sine : -sine;
 }
 }  // namespace

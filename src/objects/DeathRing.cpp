@@ -1,9 +1,8 @@
 // The death ring: destruction within its radius, the glittering rim and its three circles.
 #include "objects/DeathRing.h"
 
-#include <cmath>
-
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/ChordCircle.h"
@@ -42,8 +41,9 @@ void DeathRing::Update(float /*timeScale*/) {
 
     for (int spark = 0; spark < kRimSparks; ++spark) {
         const float angle = static_cast<float>(Random()) * kTwoPi * kPerRandomStep;
-        sparksRedFlash->Emit(1, TruncateToInt(x + std::sin(double{angle}) * radius),
-                             TruncateToInt(y + std::cos(double{angle}) * radius));
+        const SineCosine direction = SinCos(double{angle});
+        sparksRedFlash->Emit(1, TruncateToInt(x + direction.sine * radius),
+                             TruncateToInt(y + direction.cosine * radius));
     }
 
     radius += kGrowth;

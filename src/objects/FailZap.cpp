@@ -1,9 +1,8 @@
 // The fail zap: its growth, its end and its broken squares.
 #include "objects/FailZap.h"
 
-#include <cmath>
-
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 
@@ -18,8 +17,9 @@ constexpr double kSixthPi = double{3.1415927f} / 6;
 
 // The point at `angle` on the circle of radius k around (cx, cy), truncated.
 void PointOnCircle(int cx, int cy, int k, double angle, int& px, int& py) {
-    px = TruncateToInt(cx + k * std::sin(angle));
-    py = TruncateToInt(cy + k * std::cos(angle));
+    const SineCosine direction = SinCos(angle);
+    px = TruncateToInt(cx + k * direction.sine);
+    py = TruncateToInt(cy + k * direction.cosine);
 }
 
 // Four chords of 60 degrees centred on the right, top, left and bottom of the circle of

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "objects/Ball.h"
 #include "objects/SparkPools.h"
 #include "play/PlayRecord.h"
@@ -145,10 +146,9 @@ void SlideOut::RunBlackHole() {
         if (!IsFallingTarget(*target) || target->dead) continue;
         const Pull pull = PullTowards(x, y, *target);
         if (pull.swallowed) DestroyTarget(*target);
-        target->x =
-            static_cast<float>(target->x + std::sin(pull.heading) * kTargetPull / pull.distance);
-        target->y =
-            static_cast<float>(target->y - std::cos(pull.heading) * kTargetPull / pull.distance);
+        const SineCosine direction = SinCos(pull.heading);
+        target->x = static_cast<float>(target->x + direction.sine * kTargetPull / pull.distance);
+        target->y = static_cast<float>(target->y - direction.cosine * kTargetPull / pull.distance);
     }
     // As for the barrier: put the outer walk back on this panel.
     targetList.Find(this);
@@ -158,10 +158,9 @@ void SlideOut::RunBlackHole() {
         if (ball == nullptr) continue;
         const Pull pull = PullTowards(x, y, *ball);
         if (pull.swallowed) DestroyBall(*ball);
-        ball->vx =
-            static_cast<float>(ball->vx + std::sin(pull.heading) * kBallPull / pull.distance);
-        ball->vy =
-            static_cast<float>(ball->vy - std::cos(pull.heading) * kBallPull / pull.distance);
+        const SineCosine direction = SinCos(pull.heading);
+        ball->vx = static_cast<float>(ball->vx + direction.sine * kBallPull / pull.distance);
+        ball->vy = static_cast<float>(ball->vy - direction.cosine * kBallPull / pull.distance);
     }
 }
 

@@ -1,8 +1,7 @@
 // How a slide-out panel looks: the labelled offer with its creeping dashes, and the four
 // standing states (flickering barrier line, growing time rings, turning black hole).
-#include <cmath>
-
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "gfx/GameFonts.h"
@@ -73,9 +72,9 @@ void SlideOut::DrawOffer(DrawContext& dc) {
         double start;
     } arcs[] = {{5.0, -0.25 * kPi + creep}, {-3.0, 0.75 * kPi + creep}};
     for (const auto& arc : arcs) {
-        auto pointX = [&](double a) { return TruncateToInt(x + kArcRadius * std::sin(a)); };
+        auto pointX = [&](double a) { return TruncateToInt(x + kArcRadius * Sin(a)); };
         auto pointY = [&](double a) {
-            return TruncateToInt(y + arc.offsetY - kArcRadius * std::cos(a));
+            return TruncateToInt(y + arc.offsetY - kArcRadius * Cos(a));
         };
         double a = arc.start;
         for (int dash = 0; dash < kDashesPerArc; ++dash) {
@@ -127,8 +126,9 @@ void SlideOut::DrawBlackHole(DrawContext& dc) {
         for (int joint = 1; joint <= kSpiralJoints; ++joint) {
             const double reach = joint * kSpiralReachStep;
             const double bent = a - (joint - 1) * kSpiralBendStep;
-            dc.LineTo(TruncateToInt(x + reach * std::sin(bent)),
-                      TruncateToInt(y + reach * std::cos(bent)));
+            const SineCosine direction = SinCos(bent);
+            dc.LineTo(TruncateToInt(x + reach * direction.sine),
+                      TruncateToInt(y + reach * direction.cosine));
         }
     }
     Rect box;

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <new>
 
+#include "core/PortableMath.h"
 #include "core/Random.h"
 #include "objects/Ball.h"
 #include "objects/DeathRing.h"
@@ -38,7 +39,7 @@ float ThrowSpeedX(int side) {
     return -static_cast<float>(side) * (1.0f + static_cast<float>(r) * kThrowSpread);
 }
 
-float ThrowSpeedY(double heading) { return static_cast<float>(-kThrowDrop * std::cos(heading)); }
+float ThrowSpeedY(double heading) { return static_cast<float>(-kThrowDrop * Cos(heading)); }
 
 }  // namespace
 
@@ -103,8 +104,9 @@ void SlideOut::SpawnFragments() {
         fragment->y = y;
         fragment->loaded = 0;
         fragment->released = 1;
-        fragment->vx = static_cast<float>(towardMiddle * std::sin(heading));
-        fragment->vy = static_cast<float>(-towardMiddle * std::cos(heading));
+        const SineCosine direction = SinCos(heading);
+        fragment->vx = static_cast<float>(towardMiddle * direction.sine);
+        fragment->vy = static_cast<float>(-towardMiddle * direction.cosine);
         AddMade(shotList, fragment);
     }
 }

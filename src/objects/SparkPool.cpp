@@ -2,10 +2,10 @@
 #include "objects/SparkPool.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "core/GameMath.h"
+#include "core/PortableMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "platform/DrawContext.h"
@@ -52,6 +52,9 @@ void SparkPool::Emit(int count, int x, int y) {
         spark.y = float(y);
         spark.heading = Spread(Random() % kRangeSteps, angleMin, angleMax);
         spark.speed = Spread(Random() % kRangeSteps, speedMin, speedMax);
+        const SineCosine direction = SinCos(double(spark.heading));
+        spark.stepRight = direction.sine * spark.speed;
+        spark.stepUp = direction.cosine * spark.speed;
         // Wide product: no overflow for any range; the same value as int arithmetic.
         const int r = Random() % kRangeSteps;
         const float lifeSpan = float(int64_t(r) * (int64_t(lifeMax) - lifeMin));
@@ -63,8 +66,8 @@ void SparkPool::Emit(int count, int x, int y) {
 void SparkPool::Update() {
     for (Spark& spark : sparks) {
         if (spark.life <= 0) continue;
-        spark.x = float(spark.x + std::sin(double(spark.heading)) * spark.speed);
-        spark.y = float(spark.y - std::cos(double(spark.heading)) * spark.speed);
+        spark.x = float(spark.x + spark.stepRight);
+        spark.y = float(spark.y - spark.stepUp);
         spark.life -= 1;
     }
 }

@@ -13,6 +13,10 @@ struct Spark {
     float speed = 0;    // pixels per frame
     float heading = 0;  // radians from straight up, clockwise
     int32_t life = 0;   // frames left; 0 or less is a free slot
+    // speed times the heading's sine and cosine, worked out once at emission: every frame x
+    // grows by the first and y shrinks by the second.
+    double stepRight = 0;
+    double stepUp = 0;
 };
 
 class SparkPool {

@@ -1,4 +1,4 @@
-// Text in a rectangle with one font: antialiased glyphs, found by face name and cell height.
+// Text in a rectangle with one font: antialiased glyphs, chosen by face name and cell height.
 #pragma once
 
 #include <memory>
@@ -20,6 +20,8 @@ public:
     // The installed face that best matches `face` (a metric-compatible stand-in when the
     // face itself is missing), sized so that ascent + descent is `cellHeight` pixels.
     // Null when no usable font file is found at all, or cellHeight is not positive.
+    // Only the desktop backend has installed fonts (pebblor_freetype defines this); the
+    // game's own texts use the fonts baked in at build time (BakedFont.h), alike everywhere.
     static std::unique_ptr<Font> Create(int cellHeight, const std::string& face);
     virtual ~Font() = default;
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "gfx/DirtyRectSet.h"
-#include "platform/Font.h"
+#include "platform/BakedFont.h"
 #include "platform/LitPixels.h"
 
 namespace {
@@ -26,7 +26,7 @@ protected:
     DirtyRectSet screen_;
     Surface backBuffer_{kScreenWidth, kScreenHeight};
     DrawContext dc_;
-    const std::unique_ptr<Font> font_ = Font::Create(16, "Tahoma");
+    const std::unique_ptr<Font> font_ = LoadBakedFont(16, "Tahoma");
 };
 
 TEST_F(ScreenDrawTextTest, EmptyTextStillMarksTheWholeRectangle) {

@@ -1,5 +1,5 @@
 // Fontconfig queries for font files, with the Wine fonts folder (home of Tahoma) added.
-#include "platform/FontLookup.h"
+#include "platform/freetype/FontLookup.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,13 +1,12 @@
-// FreeType rendering of a font file's glyphs for bytes 32 to 255 into a GlyphFont.
-#include "platform/FreeTypeFont.h"
+// FreeType rendering of a font file's glyphs for bytes 32 to 255.
+#include "platform/freetype/FreeTypeFont.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <utility>
-#include <vector>
+#include <memory>
 
 #include "platform/Cp1252.h"
 
@@ -96,28 +95,30 @@ Glyph RenderGlyph(FT_Face face, char32_t codePoint, int ascent, std::vector<uint
 
 }  // namespace
 
-std::unique_ptr<GlyphFont> LoadFreeTypeFont(const FontFile& file, int cellHeight) {
-    if (cellHeight <= 0) return nullptr;
+std::optional<RenderedFont> RenderFreeTypeFont(const FontFile& file, int cellHeight) {
+    if (cellHeight <= 0) return std::nullopt;
     FT_Library rawLibrary = nullptr;
-    if (FT_Init_FreeType(&rawLibrary) != 0) return nullptr;
+    if (FT_Init_FreeType(&rawLibrary) != 0) return std::nullopt;
     const LibraryHandle library(rawLibrary);
 
     FT_Face rawFace = nullptr;
-    if (FT_New_Face(library.get(), file.path.c_str(), file.index, &rawFace) != 0) return nullptr;
+    if (FT_New_Face(library.get(), file.path.c_str(), file.index, &rawFace) != 0) {
+        return std::nullopt;
+    }
     const FaceHandle face(rawFace);
-    if (!FT_IS_SCALABLE(face.get())) return nullptr;
-    if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) return nullptr;
+    if (!FT_IS_SCALABLE(face.get())) return std::nullopt;
+    if (FT_Select_Charmap(face.get(), FT_ENCODING_UNICODE) != 0) return std::nullopt;
 
     VerticalMetrics metrics;
-    if (!SetSizeForCell(face.get(), cellHeight, metrics)) return nullptr;
+    if (!SetSizeForCell(face.get(), cellHeight, metrics)) return std::nullopt;
 
-    GlyphTable glyphs{};
-    std::vector<uint8_t> coverage;
+    RenderedFont font;
+    font.ascent = int(metrics.ascent);
+    font.descent = int(metrics.descent);
     for (int byte = 0x20; byte < 0x100; ++byte) {
         const char32_t codePoint = Cp1252CodePoint(uint8_t(byte));
         if (codePoint == 0) continue;
-        glyphs[byte] = RenderGlyph(face.get(), codePoint, int(metrics.ascent), coverage);
+        font.glyphs[byte] = RenderGlyph(face.get(), codePoint, font.ascent, font.coverage);
     }
-    return std::make_unique<GlyphFont>(int(metrics.ascent), int(metrics.descent), glyphs,
-                                       std::move(coverage));
+    return font;
 }

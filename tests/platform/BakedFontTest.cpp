@@ -1,56 +1,31 @@
-// The installed fonts: which files the game's faces resolve to, their sizes, and real text.
+// The fonts baked into the game: the three it asks for, and real text drawn with them.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <limits>
 #include <string>
 
-#include "platform/Font.h"
-#include "platform/FontLookup.h"
+#include "platform/BakedFont.h"
 #include "platform/LitPixels.h"
 
 namespace {
 
 constexpr Pixel kBlack = 0;
 constexpr ColorRef kWhite = MakeColorRef(255, 255, 255);
-constexpr const char* kWineTahoma = "/usr/share/wine/fonts/tahoma.ttf";
 
-std::string FileName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
-TEST(FontLookupTest, ArialResolvesToLiberationSans) {
-    const std::vector<FontFile> files = FindFontFiles("Arial");
-    ASSERT_FALSE(files.empty());
-    EXPECT_EQ(FileName(files.front().path), "LiberationSans-Regular.ttf");
-}
-
-TEST(FontLookupTest, TahomaResolvesToTheWineTahoma) {
-    if (!std::filesystem::exists(kWineTahoma)) GTEST_SKIP() << "fonts-wine is not installed";
-    const std::vector<FontFile> files = FindFontFiles("Tahoma");
-    ASSERT_FALSE(files.empty());
-    EXPECT_TRUE(std::filesystem::equivalent(files.front().path, kWineTahoma)) << files.front().path;
-}
-
-TEST(FontCreateTest, TheGameFontsHaveTheirCellHeights) {
+TEST(BakedFontTest, TheGameFontsAreBakedWithTheirCellHeights) {
     for (const auto& [cellHeight, face] : {std::pair{16, "Tahoma"}, {10, "Arial"}, {30, "Arial"}}) {
-        const std::unique_ptr<Font> font = Font::Create(cellHeight, face);
+        const std::unique_ptr<Font> font = LoadBakedFont(cellHeight, face);
         ASSERT_NE(font, nullptr) << face;
         EXPECT_EQ(font->CellHeight(), cellHeight) << face;
+        EXPECT_GT(font->MeasureWidth("Pebblor"), 0) << face;
     }
 }
 
-TEST(FontCreateTest, AMissingFaceFallsBackToAnInstalledFont) {
-    const std::unique_ptr<Font> font = Font::Create(16, "No Such Face At All");
-    ASSERT_NE(font, nullptr);
-    EXPECT_GT(font->CellHeight(), 0);
-    EXPECT_LE(font->CellHeight(), 16);
-    EXPECT_GT(font->MeasureWidth("Pebblor"), 0);
-}
-
-TEST(FontCreateTest, NonPositiveHeightsGiveNoFont) {
-    EXPECT_EQ(Font::Create(0, "Arial"), nullptr);
-    EXPECT_EQ(Font::Create(-16, "Arial"), nullptr);
+TEST(BakedFontTest, OtherSizesAndFacesWereNotBaked) {
+    EXPECT_EQ(LoadBakedFont(16, "Arial"), nullptr);
+    EXPECT_EQ(LoadBakedFont(12, "Tahoma"), nullptr);
+    EXPECT_EQ(LoadBakedFont(0, "Tahoma"), nullptr);
+    EXPECT_EQ(LoadBakedFont(16, "tahoma"), nullptr);
 }
 
 // Text drawn in white on black with the game's medium font (16, "Tahoma").
@@ -68,7 +43,7 @@ protected:
         return surface;
     }
 
-    const std::unique_ptr<Font> font_ = Font::Create(16, "Tahoma");
+    const std::unique_ptr<Font> font_ = LoadBakedFont(16, "Tahoma");
 };
 
 TEST_F(FontDrawTest, AKnownStringLightsPixelsInsideItsRectangleOnly) {
@@ -165,22 +140,6 @@ TEST_F(FontDrawTest, BytesAbove127AreWindows1252Characters) {
 
 TEST_F(FontDrawTest, EmptyTextDrawsNothing) {
     EXPECT_EQ(CountLit(Render("", {0, 0, 288, 20}, DT_CENTER), kBlack), 0);
-}
-
-TEST(FontDeterminismTest, SeparatelyCreatedFontsDrawTheSamePixels) {
-    for (const auto& [cellHeight, face] : {std::pair{16, "Tahoma"}, {10, "Arial"}, {30, "Arial"}}) {
-        uint64_t hashes[2] = {};
-        for (uint64_t& hash : hashes) {
-            const std::unique_ptr<Font> font = Font::Create(cellHeight, face);
-            ASSERT_NE(font, nullptr);
-            Surface surface(288, 64);
-            DrawContext dc(surface);
-            dc.SetTextColour(MakeColorRef(200, 255, 200));
-            font->DrawText(dc, "Score: 0012340\nAccuracy: 80.0%", {0, 0, 288, 64}, DT_CENTER);
-            hash = HashPixels(surface);
-        }
-        EXPECT_EQ(hashes[0], hashes[1]) << face;
-    }
 }
 
 }  // namespace
