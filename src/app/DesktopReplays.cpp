@@ -50,7 +50,8 @@ bool DesktopReplays::HandleReplaysCommand(Window& window, const Message& message
     if (command == IDM_WATCH_LAST_GAME) {
         if (lastGame_) {
             Watch(window, *lastGame_);
-        } else if (shelf_.LastGamePath().empty()) {
+        } else if (shelf_.LastGamePath().empty() ||
+                   !files_.Identify(shelf_.LastGamePath()).exists) {
             window.ShowMessageBox(kBoxCaption, "No game has been played yet.");
         } else {
             WatchFile(window, shelf_.LastGamePath());

@@ -237,7 +237,7 @@ bool ReadSparkPools(LineReader& lines, Reader& read, Line& line, ReplayStart& st
     for (size_t pool = 0; pool < start.sparkPools.size(); ++pool) {
         ReplaySparkPool& sparks = start.sparkPools[pool];
         int64_t index = 0;
-        if (!more) return read.Fail(line, "the spark pools end early");
+        if (!more) return read.Fail(line, "the replay is cut short in its spark pools");
         if (!read.Expect(line, "spark-pool", 2) || !read.Number(line, 1, 0, 9, index) ||
             !read.NumberInto(line, 2, 0, kMostSparkSlots - 1, sparks.lastSlot)) {
             return false;
@@ -262,7 +262,7 @@ bool ReadSparkPools(LineReader& lines, Reader& read, Line& line, ReplayStart& st
             sparks.sparks.push_back(live);
         }
     }
-    if (!more) return read.Fail(line, "the events are missing");
+    if (!more) return read.Fail(line, "the replay is cut short before its events");
     return true;
 }
 
@@ -270,7 +270,8 @@ bool ReadHeader(LineReader& lines, Reader& read, Line& line, Replay& replay) {
     ReplayStart& start = replay.start;
     auto next = [&](std::string_view key, size_t values) {
         if (!lines.Next(line)) {
-            return read.Fail(line, "the file ends where '" + std::string(key) + "' belongs");
+            return read.Fail(line,
+                             "the replay is cut short where '" + std::string(key) + "' belongs");
         }
         return read.Expect(line, key, values);
     };
