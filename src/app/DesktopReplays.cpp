@@ -7,6 +7,7 @@
 #include "app/ReplayText.h"
 #include "app/Shell.h"
 #include "play/PlayMode.h"
+#include "sound/SoundPlayer.h"
 
 namespace {
 
@@ -26,13 +27,21 @@ void DesktopReplays::ShowKept(Window& window) {
 }
 
 void DesktopReplays::Watch(Window& window, Replay replay) {
-    StopWatching();
+    // One replay after another: the title and its tune only come back if none follows.
+    const bool wasWatching = playback_ != nullptr;
+    playback_.reset();
     std::string error;
     playback_ = ReplayPlayback::Start(window, std::move(replay), error);
-    if (playback_ == nullptr) window.ShowMessageBox(kBoxCaption, error);
+    if (playback_ != nullptr) return;
+    if (wasWatching) soundPlayer.Play(kTitleTuneSound);
+    window.ShowMessageBox(kBoxCaption, error);
 }
 
-void DesktopReplays::StopWatching() { playback_.reset(); }
+void DesktopReplays::StopWatching() {
+    if (playback_ == nullptr) return;
+    playback_.reset();
+    soundPlayer.Play(kTitleTuneSound);
+}
 
 void DesktopReplays::WatchFile(Window& window, const std::string& path) {
     Replay replay;

@@ -9,7 +9,6 @@
 #include "gfx/DirtyRectSet.h"
 #include "gfx/GameFonts.h"
 #include "play/PlayMode.h"
-#include "sound/SoundPlayer.h"
 
 namespace {
 
@@ -69,7 +68,6 @@ ReplayPlayback::~ReplayPlayback() {
     paused = pausedBefore_;
     stepFrames = stepFramesBefore_;
     dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
-    soundPlayer.Play(kTitleTuneSound);
 }
 
 bool ReplayPlayback::Handle(Window& window, const Message& message) {

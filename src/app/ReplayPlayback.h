@@ -17,7 +17,8 @@ class ReplayPlayback {
 public:
     // Starts watching from the title screen; null, with the reason, when it cannot.
     static std::unique_ptr<ReplayPlayback> Start(Window& window, Replay replay, std::string& error);
-    // Puts the game back as it was when watching began, on the title screen.
+    // Puts the game back as it was when watching began, on the title screen (the title's
+    // tune is the caller's to start, when the game goes on).
     ~ReplayPlayback();
     ReplayPlayback(const ReplayPlayback&) = delete;
     ReplayPlayback& operator=(const ReplayPlayback&) = delete;
