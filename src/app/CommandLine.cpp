@@ -6,16 +6,24 @@
 
 namespace {
 
+enum class Value { None, ReplayFile };
+
 struct Option {
     const char* shortName;  // null when the option has none
     const char* longName;
+    const char* valueName;  // null when it takes no value
     const char* description;
     CommandLine::Action action;
+    Value value;
 };
 
 constexpr std::array kOptions{
-    Option{"-h", "--help", "show this help and exit", CommandLine::Action::ShowHelp},
-    Option{nullptr, "--version", "show the version and exit", CommandLine::Action::ShowVersion},
+    Option{"-h", "--help", nullptr, "show this help and exit", CommandLine::Action::ShowHelp,
+           Value::None},
+    Option{nullptr, "--version", nullptr, "show the version and exit",
+           CommandLine::Action::ShowVersion, Value::None},
+    Option{nullptr, "--replay", "FILE", "watch a replay, then play on", CommandLine::Action::Play,
+           Value::ReplayFile},
 };
 
 const Option* FindOption(const std::string& argument) {
@@ -32,16 +40,41 @@ const Option* FindOption(const std::string& argument) {
 
 CommandLine CommandLine::Parse(const std::vector<std::string>& arguments) {
     CommandLine line;
-    for (const std::string& argument : arguments) {
-        if (const Option* option = FindOption(argument)) {
-            line.action_ = option->action;
-        } else {
-            line.action_ = Action::Refuse;
-            line.problem_ = (argument.size() > 1 && argument[0] == '-' ? "unknown option '"
-                                                                       : "unexpected argument '") +
-                            argument + "'";
+    auto refuse = [&line](const std::string& problem) {
+        line.action_ = Action::Refuse;
+        line.problem_ = problem;
+    };
+    for (size_t i = 0; i < arguments.size() && line.action_ == Action::Play; ++i) {
+        std::string argument = arguments[i];
+        std::string value;
+        bool valueGiven = false;
+        // "--replay=FILE" is "--replay FILE".
+        const size_t equals = argument.find('=');
+        if (argument.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            argument.resize(equals);
+            valueGiven = true;
         }
-        if (line.action_ != Action::Play) break;
+        const Option* option = FindOption(argument);
+        if (option == nullptr || (valueGiven && option->value == Value::None)) {
+            refuse((arguments[i].size() > 1 && arguments[i][0] == '-' ? "unknown option '"
+                                                                      : "unexpected argument '") +
+                   arguments[i] + "'");
+            break;
+        }
+        line.action_ = option->action;
+        if (option->value == Value::None) continue;
+        if (!valueGiven && i + 1 < arguments.size()) {
+            value = arguments[++i];
+            valueGiven = true;
+        }
+        if (!valueGiven || value.empty()) {
+            refuse(std::string("option '") + option->longName + "' needs a " + option->valueName);
+        } else if (!line.replayFile_.empty()) {
+            refuse(std::string("option '") + option->longName + "' is given twice");
+        } else {
+            line.replayFile_ = value;
+        }
     }
     return line;
 }
@@ -54,12 +87,13 @@ std::string UsageText() {
         std::string names = option.shortName != nullptr ? std::string(option.shortName) + ", "
                                                         : std::string(4, ' ');
         names += option.longName;
-        names.resize(std::max<size_t>(names.size() + 2, 16), ' ');
+        if (option.valueName != nullptr) names += std::string(" ") + option.valueName;
+        names.resize(std::max<size_t>(names.size() + 2, 18), ' ');
         text += "  " + names + option.description + "\n";
     }
     text +=
-        "\nThe high score table is kept in $XDG_DATA_HOME/pebblor (~/.local/share/pebblor),\n"
-        "the settings in $XDG_CONFIG_HOME/pebblor (~/.config/pebblor).\n";
+        "\nThe high score table and the replays are kept in $XDG_DATA_HOME/pebblor\n"
+        "(~/.local/share/pebblor), the settings in $XDG_CONFIG_HOME/pebblor (~/.config/pebblor).\n";
     return text;
 }
 

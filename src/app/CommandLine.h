@@ -16,10 +16,13 @@ public:
     Action WhatToDo() const { return action_; }
     // What was wrong, when refused.
     const std::string& Problem() const { return problem_; }
+    // The replay to watch first (--replay FILE); empty when none.
+    const std::string& ReplayFile() const { return replayFile_; }
 
 private:
     Action action_ = Action::Play;
     std::string problem_;
+    std::string replayFile_;
 };
 
 // The usage line, one line per option and where the player's files are kept.

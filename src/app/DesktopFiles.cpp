@@ -27,6 +27,11 @@ GameFiles DesktopGameFiles() {
     return files;
 }
 
+std::string DesktopReplayFolder() {
+    const std::string dataFolder = PlayerDataFolder();
+    return dataFolder.empty() ? std::string() : dataFolder + "/replays";
+}
+
 void CreateHighScoreFolder(const GameFiles& files) {
     const fs::path folder = fs::path(files.highScoreFile).parent_path();
     std::error_code failure;

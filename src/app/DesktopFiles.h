@@ -19,6 +19,10 @@ std::string ArtFolderBeside(const std::string& programFolder);
 // file when no home folder is known).
 GameFiles DesktopGameFiles();
 
+// "replays" in the player's data folder, beside the high score table; empty when no home
+// folder is known.
+std::string DesktopReplayFolder();
+
 // Makes the folder of the high score table, so that the first save can go there. A folder
 // that cannot be made is left to the save, which then fails as into any unwritable folder.
 void CreateHighScoreFolder(const GameFiles& files);

@@ -37,4 +37,7 @@ const char* const kHowToPlayText =
     "F6: play three frames, then pause.\n"
     "Alt+Enter or F11: full screen and back.\n"
     "F10: open the menu.\n"
-    "Ctrl+Q: quit.";
+    "Ctrl+Q: quit.\n"
+    "\n"
+    "Replays shows your last game, and the game of every high score that kept one: Space "
+    "pauses it, F6 steps a frame, the right arrow held plays it fast, Esc or a click ends it.";

@@ -12,20 +12,31 @@ namespace {
 constexpr uint32_t kInactiveWaitMs = 1000;
 }  // namespace
 
+void LoopHooks::Dispatch(Window& window, const Message& message) { window.Dispatch(message); }
+
+void LoopHooks::RunFrame(Window& window) {
+    if (frameDriver != nullptr) frameDriver->RunFrame();
+    ApplyModeTransition(window);
+}
+
 int RunMessageLoop(Window& window) {
+    LoopHooks plain;
+    return RunMessageLoop(window, plain);
+}
+
+int RunMessageLoop(Window& window, LoopHooks& hooks) {
     uint32_t lastFrame = 0;
     Message message{};
     for (;;) {
         if (window.PeekMessage(message)) {
             if (message.message == WM_QUIT) return int(message.wParam);
-            window.Dispatch(message);
+            hooks.Dispatch(window, message);
             continue;
         }
         const uint32_t now = timeGetTime();
         if (FrameDue(lastFrame, now) && windowInactive == 0) {
             lastFrame = timeGetTime();
-            if (frameDriver != nullptr) frameDriver->RunFrame();
-            ApplyModeTransition(window);
+            hooks.RunFrame(window);
         } else if (windowInactive != 0) {
             window.WaitMessage(kInactiveWaitMs);
         } else {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/HowToPlay.h"
+#include "app/ReplayMenu.h"
 #include "app/WindowSettings.h"
 #include "platform/BakedFont.h"
 #include "sound/SoundPlayer.h"
@@ -39,7 +40,7 @@ std::vector<Menu> MainMenus() {
     Menu options{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}};
     for (MenuItem& item : WindowSizeMenuItems()) options.items.push_back(std::move(item));
     options.items.push_back(MenuItem{"E&xit", IDM_EXIT});
-    return {options,
+    return {options, ReplaysMenu(),
             Menu{"&Help",
                  {MenuItem{"&How to Play", IDM_HOW_TO_PLAY}, MenuItem{"&About ...", IDM_ABOUT}}}};
 }

@@ -17,8 +17,9 @@ extern const char* const kSettingsKey;
 extern const char* const kSoundSettingName;
 
 std::string MainWindowTitle();
-// The menu bar; the sound item's text is set by ApplySoundSetting.
+// The menu bar: Options, Replays, Help. The sound item's text is set by ApplySoundSetting.
 std::vector<Menu> MainMenus();
+constexpr int kReplaysMenuIndex = 1;
 
 void CreateFonts();
 void DeleteFonts();

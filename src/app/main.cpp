@@ -1,14 +1,17 @@
 // pebblor: the game on the desktop.
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/DesktopFiles.h"
+#include "app/DesktopReplays.h"
 #include "app/GameSession.h"
 #include "app/IconResources.h"
 #include "app/MessageLoop.h"
+#include "app/ReplayText.h"
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
 #include "platform/Clock.h"
@@ -24,7 +27,7 @@ bool Print(std::FILE* stream, const std::string& text) {
     return std::fputs(text.c_str(), stream) >= 0 && std::fflush(stream) == 0;
 }
 
-int Play() {
+int Play(const std::optional<Replay>& firstReplay) {
     FileSettingStore settings(DefaultSettingsPath());
     const GameFiles files = DesktopGameFiles();
     CreateHighScoreFolder(files);
@@ -51,8 +54,14 @@ int Play() {
     InstallSaveReporter(&saveReporter);
     int exitCode = 0;
     {
-        GameSession session(desktop->MainWindow(), desktop->Audio(), settings, files);
-        exitCode = RunMessageLoop(desktop->MainWindow());
+        Window& window = desktop->MainWindow();
+        GameSession session(window, desktop->Audio(), settings, files);
+        // A replay that cannot be kept is skipped, with a line: the game goes on.
+        DesktopReplays replays(window, DesktopReplayFolder(), [](const std::string& text) {
+            std::fprintf(stderr, "pebblor: %s\n", text.c_str());
+        });
+        if (firstReplay) replays.Watch(window, *firstReplay);
+        exitCode = RunMessageLoop(window, replays);
     }
     InstallSaveReporter(nullptr);
     InstallClock(nullptr);
@@ -75,5 +84,14 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Play:
             break;
     }
-    return Play();
+    std::optional<Replay> replay;
+    if (!commandLine.ReplayFile().empty()) {
+        std::string error;
+        replay.emplace();
+        if (!LoadReplay(commandLine.ReplayFile(), *replay, error)) {
+            Print(stderr, "pebblor: cannot watch " + error + "\n");
+            return 1;
+        }
+    }
+    return Play(replay);
 }

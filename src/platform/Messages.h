@@ -37,6 +37,9 @@ constexpr int IDM_HOW_TO_PLAY = 32775;
 // Window sizes: IDM_DISPLAY_SCALE + scale for the presets 1 to 3, and the largest that fits.
 constexpr int IDM_DISPLAY_SCALE = 32780;
 constexpr int IDM_FIT_TO_SCREEN = 32784;
+// Replays: the last game, and IDM_WATCH_ENTRY + row for a high score entry's (rows 0 to 9).
+constexpr int IDM_WATCH_LAST_GAME = 32790;
+constexpr int IDM_WATCH_ENTRY = 32791;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 

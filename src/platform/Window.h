@@ -72,6 +72,8 @@ public:
 
     virtual void SetMenuItemText(int command, const std::string& text) = 0;
     virtual void RemoveMenuItem(int command) = 0;
+    // Replaces the items of the bar's menu at this position (0: the first) with these.
+    virtual void SetMenuItems(int menu, const std::vector<MenuItem>& items) = 0;
 
     // Sizes the window for a preset scale (1 to kMaxPresetScale), or with 0 as large as the
     // screen's work area allows; leaves full screen first. Only the presentation scales: the

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/FrameDriver.h"
+#include "app/GameRecorder.h"
 #include "app/GameSession.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/ManualClock.h"
@@ -32,7 +33,11 @@ public:
         Message message;
         while (window.PeekMessage(message)) {
             if (message.message == WM_QUIT) return false;
-            window.Dispatch(message);
+            if (recorder != nullptr) {
+                recorder->Dispatch(window, message);
+            } else {
+                window.Dispatch(message);
+            }
         }
         return true;
     }
@@ -44,6 +49,7 @@ public:
         clock.Advance(34);
         frameDriver->RunFrame();
         ApplyModeTransition(window);
+        if (recorder != nullptr) recorder->FrameRan();
     }
 
     ManualClock clock;
@@ -51,4 +57,6 @@ public:
     RecordingAudio audio;
     MemorySettingStore settings;
     std::unique_ptr<GameSession> session;
+    // When set, records the games as the desktop does.
+    GameRecorder* recorder = nullptr;
 };

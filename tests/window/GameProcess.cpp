@@ -43,7 +43,8 @@ std::vector<std::string> GameEnvironment(const std::string& scratch) {
 
 }  // namespace
 
-std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program, std::string& error) {
+std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program, std::string& error,
+                                                const std::string& highScores) {
     std::string pattern = (fs::temp_directory_path() / "pebblor-game-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         error = std::string("cannot make a scratch folder: ") + std::strerror(errno);
@@ -60,8 +61,8 @@ std::unique_ptr<GameProcess> GameProcess::Start(const std::string& program, std:
         error = "cannot make the game's folders: " + failure.message();
         return nullptr;
     }
-    if (!std::ofstream(tableFolder + "/hiscores.dat")) {
-        error = "cannot write an empty high score table into " + tableFolder;
+    if (!(std::ofstream(tableFolder + "/hiscores.dat", std::ios::binary) << highScores)) {
+        error = "cannot write the high score table into " + tableFolder;
         return nullptr;
     }
 
@@ -99,6 +100,10 @@ GameProcess::~GameProcess() {
 
 std::string GameProcess::SettingsPath() const {
     return ConfigFolderOf(scratch_) + "/pebblor/settings.ini";
+}
+
+std::string GameProcess::DataPath(const std::string& name) const {
+    return DataFolderOf(scratch_) + "/pebblor/" + name;
 }
 
 std::string GameProcess::SettingsText() const {

@@ -13,10 +13,11 @@
 class GameProcess {
 public:
     // Starts the program in a fresh empty folder, with XDG_CONFIG_HOME and XDG_DATA_HOME
-    // pointing at fresh folders of their own; the high score table there is empty, so the
-    // title shows no initials (the default table, for a table not found, has some). Null,
-    // with the reason, on failure.
-    static std::unique_ptr<GameProcess> Start(const std::string& program, std::string& error);
+    // pointing at fresh folders of their own; the high score table there is `highScores`,
+    // by default empty, so the title shows no initials (the default table, for a table not
+    // found, has some). Null, with the reason, on failure.
+    static std::unique_ptr<GameProcess> Start(const std::string& program, std::string& error,
+                                              const std::string& highScores = "");
     // Kills the game if it still runs and removes the scratch folders.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
@@ -24,6 +25,8 @@ public:
 
     pid_t Pid() const { return pid_; }
     std::string SettingsPath() const;
+    // A file in the game's data folder ("hiscores.dat", "replays/last.replay").
+    std::string DataPath(const std::string& name) const;
     // The settings file's contents; empty when there is none yet.
     std::string SettingsText() const;
     // Every file in the game's folders, as "run/...", "config/..." or "data/...", sorted.

@@ -1,7 +1,8 @@
 // The real game on a real X display, played from outside as a player would: the window's
 // size, the title screen, an idle title that sleeps, a game started and a ball fired, the
 // sound item of the menu and its setting, the How to Play box from the keyboard's menu, the
-// About box, closing the window, and the files it kept: only in the player's folders. The
+// About box, closing the window, and the files it kept: only in the player's folders; and a
+// whole game played, kept and replayed by the headless runner to the result it entered. The
 // game is the one built here, or the one PEBBLOR_GAME_PROGRAM names.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -10,6 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,6 +27,7 @@
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 #include "platform/display/FieldLayout.h"
+#include "support/SimRun.h"
 
 namespace {
 
@@ -208,7 +212,8 @@ protected:
         }
         const char* program = std::getenv("PEBBLOR_GAME_PROGRAM");
         std::string error;
-        game = GameProcess::Start(program != nullptr ? program : PEBBLOR_GAME_PROGRAM, error);
+        game = GameProcess::Start(program != nullptr ? program : PEBBLOR_GAME_PROGRAM, error,
+                                  highScores);
         ASSERT_NE(game, nullptr) << error;
         ASSERT_TRUE(WaitUntil(
             [this] {
@@ -524,10 +529,50 @@ protected:
             (std::vector<std::string>{"config/pebblor/settings.ini", "data/pebblor/hiscores.dat"}));
     }
 
+    std::string highScores;  // the table the game starts with
     std::unique_ptr<GameProcess> game;
     std::string windowId;
     ScreenRect window;
     WindowLayout layout;
+};
+
+// A game played to its end against a table that any game beats, so that it is entered there.
+class PlayedGameTest : public GameSmokeTest {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 10; ++i) highScores += "LOW\r\n-1\r\n0\r\n";
+        GameSmokeTest::SetUp();
+    }
+
+    // A pull from the resting ball, sideways by dx and down by `pull` field pixels, let go.
+    void PullAndLetGo(int dx, int pull) {
+        ASSERT_TRUE(
+            WaitUntil([&] { return IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY); },
+                      kShortWaitMs))
+            << "no ball in the slingshot";
+        MovePointerToField(kRestX, kDragStartY);
+        Xdotool("mousedown 1");
+        for (int part = 1; part <= 4; ++part) {
+            MovePointerToField(kRestX + dx * part / 4, kDragStartY + pull * part / 4);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        }
+        Xdotool("mouseup 1");
+    }
+
+    // The score and level of the table's row with these initials, as the game saved them.
+    std::optional<std::pair<long, long>> SavedRow(const std::string& initials) {
+        std::ifstream file(game->DataPath("hiscores.dat"), std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+        }
+        for (size_t i = 0; i + 2 < lines.size(); i += 3) {
+            if (lines[i] == initials)
+                return std::pair{std::stol(lines[i + 1]), std::stol(lines[i + 2])};
+        }
+        return std::nullopt;
+    }
 };
 
 }  // namespace
@@ -540,9 +585,41 @@ TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndBoxesAndClosesT
     ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
     ASSERT_NO_FATAL_FAILURE(FireABall());
     ASSERT_NO_FATAL_FAILURE(ToggleSoundTwice());
-    // F10 opens the first menu, Right the Help menu, H its How to Play item.
-    ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right h", "How to Play"));
+    // F10 opens the first menu, Right twice the Help menu, H its How to Play item.
+    ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right Right h", "How to Play"));
     ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("alt+slash", "About"));
     ASSERT_NO_FATAL_FAILURE(CloseTheWindow());
     ASSERT_NO_FATAL_FAILURE(CheckFilesKeptInThePlayersFolders());
+}
+
+// A game played in the window as a player would, with pulls, the pause, a frame step and the
+// gems let down to the slingshot, is kept; the runner replays it to the score and level the
+// game entered in its table.
+TEST_F(PlayedGameTest, AGamePlayedInTheWindowReplaysToTheResultItEnteredInTheTable) {
+    constexpr int kWholeGameMs = 240000;  // the gems take some 80 s to come down
+    ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
+    ASSERT_NO_FATAL_FAILURE(FireABall());
+    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(-30, 90));
+    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(40, 70));
+    const std::string last = game->DataPath("replays/last.replay");
+    ASSERT_TRUE(
+        WaitUntil([&] { return std::filesystem::exists(last) || !StillRunning(); }, kWholeGameMs))
+        << "the game did not end, or its replay was not kept";
+    Xdotool("windowfocus --sync " + windowId + " key a b c Return");
+    std::optional<std::pair<long, long>> row;
+    ASSERT_TRUE(WaitUntil([&] { return (row = SavedRow("ABC")).has_value(); }, kShortWaitMs))
+        << "the game was not entered in the table";
+
+    const SimResult replayed = RunSim({"--replay", last, "--dump-every", "0"});
+    ASSERT_EQ(replayed.status, 0) << replayed.errorText;
+    ASSERT_EQ(replayed.dump.size(), 1u);
+    const JsonValue& end = replayed.dump[0];
+    EXPECT_EQ(end["score"].Int(), row->first);
+    EXPECT_EQ(end["level"].Int(), row->second);
+    EXPECT_EQ(end["madeHighScore"].Int(), 1);
+    EXPECT_GE(end["shotsFired"].Int(), 3);
+    EXPECT_TRUE(
+        std::filesystem::exists(game->DataPath("replays/ABC_" + std::to_string(row->first * 10) +
+                                               "_" + std::to_string(row->second) + "_1.replay")));
+    ASSERT_NO_FATAL_FAILURE(CloseTheWindow());
 }

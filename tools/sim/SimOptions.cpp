@@ -7,7 +7,10 @@
 
 const char* const kSimUsage =
     "usage: pebblor-sim [--clock MS] [--script FILE] [--steps N] [--dump FILE]\n"
-    "                   [--dump-every K] [--png STEP:FILE]... [--sound on|off] [--autoplay]\n";
+    "                   [--dump-every K] [--png STEP:FILE]... [--sound on|off] [--autoplay]\n"
+    "                   [--record FILE]\n"
+    "       pebblor-sim --replay FILE [--steps N] [--dump FILE] [--dump-every K]\n"
+    "                   [--png STEP:FILE]...\n";
 
 namespace {
 
@@ -21,6 +24,21 @@ bool ParseNumber(const std::string& text, long long low, long long high, long lo
     if (parsed < low || parsed > high) return false;
     value = parsed;
     return true;
+}
+
+// A replay brings its own input, clock and sound switch.
+bool CheckReplayOptions(const SimOptions& options, std::string& error) {
+    if (options.replayFile.empty()) return true;
+    const char* clash = !options.scriptFile.empty()   ? "--script"
+                        : options.autoplay            ? "--autoplay"
+                        : options.clockGiven          ? "--clock"
+                        : options.soundGiven          ? "--sound"
+                        : !options.recordFile.empty() ? "--record"
+                                                      : nullptr;
+    if (clash == nullptr) return true;
+    error =
+        std::string("--replay brings its own input, clock and sound: it does not go with ") + clash;
+    return false;
 }
 
 }  // namespace
@@ -48,6 +66,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
                 return false;
             }
             options.clock = uint32_t(number);
+            options.clockGiven = true;
         } else if (arg == "--script") {
             if (!value(options.scriptFile)) return false;
         } else if (arg == "--steps") {
@@ -84,10 +103,14 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             }
             options.soundOn = text == "on";
             options.soundGiven = true;
+        } else if (arg == "--replay") {
+            if (!value(options.replayFile)) return false;
+        } else if (arg == "--record") {
+            if (!value(options.recordFile)) return false;
         } else {
             error = "unknown argument '" + arg + "'";
             return false;
         }
     }
-    return true;
+    return CheckReplayOptions(options, error);
 }

@@ -21,6 +21,9 @@ struct SimOptions {
     bool soundOn = true;
     bool soundGiven = false;
     bool autoplay = false;
+    bool clockGiven = false;
+    std::string replayFile;  // empty: no replay to run
+    std::string recordFile;  // empty: nothing recorded
 };
 
 // Parses argv; on failure returns false with a message naming the problem.

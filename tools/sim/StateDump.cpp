@@ -105,13 +105,6 @@ void WriteSound(JsonWriter& json) {
 
 }  // namespace
 
-const PlayMode* CurrentPlayMode() {
-    if (currentMode == nullptr || std::strcmp(currentMode->typeName, "PRIMARY_MODE") != 0) {
-        return nullptr;
-    }
-    return static_cast<const PlayMode*>(currentMode);
-}
-
 void WriteStepDump(JsonWriter& json, const StepReport& report) {
     json.BeginObject();
     Member(json, "step", report.step);

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "JsonWriter.h"
+#include "app/CurrentPlayMode.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 
@@ -18,7 +19,3 @@ struct StepReport {
 };
 
 void WriteStepDump(JsonWriter& json, const StepReport& report);
-
-class PlayMode;
-// The play mode when it is the current mode, else null.
-const PlayMode* CurrentPlayMode();

@@ -1,10 +1,12 @@
 // pebblor-sim: the game, headless and deterministic, driven by a script.
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimScript.h"
+#include "app/ReplayText.h"
 #include "platform/SaveReport.h"
 
 int main(int argc, char** argv) {
@@ -31,6 +33,14 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    std::optional<Replay> replay;
+    if (!options.replayFile.empty()) {
+        replay.emplace();
+        if (!LoadReplay(options.replayFile, *replay, error)) {
+            std::cerr << "pebblor-sim: cannot run " << error << '\n';
+            return 2;
+        }
+    }
     std::ofstream dumpFile;
     std::ostream* dump = nullptr;
     if (options.dumpFile == "-") {
@@ -47,7 +57,8 @@ int main(int argc, char** argv) {
     SaveReporter saveReporter(
         [](const std::string& text) { std::cerr << "pebblor-sim: " << text << '\n'; });
     InstallSaveReporter(&saveReporter);
-    const int status = RunSimulation(options, std::move(events), dump, error);
+    const int status =
+        RunSimulation(options, std::move(events), replay ? &*replay : nullptr, dump, error);
     InstallSaveReporter(nullptr);
     if (status != 0) std::cerr << "pebblor-sim: " << error << '\n';
     return status;

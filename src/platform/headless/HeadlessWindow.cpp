@@ -46,6 +46,11 @@ std::string HeadlessWindow::MenuItemText(int command) const {
     return found == menuTexts_.end() ? std::string() : found->second;
 }
 
+std::vector<MenuItem> HeadlessWindow::MenuItems(int menu) const {
+    auto found = menuItems_.find(menu);
+    return found == menuItems_.end() ? std::vector<MenuItem>() : found->second;
+}
+
 void HeadlessWindow::ShowMessageBox(const std::string& caption, const std::string& text) {
     boxes_.push_back(Box{caption, text});
 }

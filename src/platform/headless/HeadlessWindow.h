@@ -35,7 +35,12 @@ public:
         menuTexts_.erase(command);
         removed_.insert(command);
     }
+    void SetMenuItems(int menu, const std::vector<MenuItem>& items) override {
+        menuItems_[menu] = items;
+    }
     std::string MenuItemText(int command) const;
+    // The items last set for the menu at this position; none when none were.
+    std::vector<MenuItem> MenuItems(int menu) const;
     bool IsMenuItemRemoved(int command) const { return removed_.count(command) != 0; }
 
     // Sizes are recorded; presets up to LargestFittingPreset fit the screen.
@@ -74,6 +79,7 @@ private:
     int largestFittingPreset_ = kMaxPresetScale;
     std::optional<WindowPlacement> placement_;  // none: nothing to remember
     std::map<int, std::string> menuTexts_;
+    std::map<int, std::vector<MenuItem>> menuItems_;
     std::set<int> removed_;
     std::vector<Box> boxes_;
     std::function<void(uint32_t)> waitHook_;

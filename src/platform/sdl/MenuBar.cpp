@@ -136,6 +136,15 @@ void MenuBar::RemoveItem(int command) {
     Relayout();
 }
 
+void MenuBar::SetItems(int menu, const std::vector<MenuItem>& items) {
+    if (menu < 0 || menu >= MenuCount()) return;
+    std::vector<Entry>& entries = menus_[size_t(menu)].items;
+    entries.clear();
+    for (const MenuItem& item : items)
+        entries.push_back(Entry{ParseMenuLabel(item.text), item.command});
+    Relayout();
+}
+
 Rect MenuBar::TitleRect(int menu) const {
     if (menu < 0 || menu >= MenuCount()) return Rect{};
     return menus_[size_t(menu)].rect;

@@ -36,6 +36,8 @@ public:
     bool SetItemText(int command, const std::string& text);
     // Removes every item with this command.
     void RemoveItem(int command);
+    // Replaces the items of one menu; nothing for a menu that is not there.
+    void SetItems(int menu, const std::vector<MenuItem>& items);
 
     // Geometry in window pixels (the bar's top-left corner is the window's).
     Rect TitleRect(int menu) const;

@@ -325,6 +325,10 @@ void SdlWindow::SetMenuItemText(int command, const std::string& text) {
 
 void SdlWindow::RemoveMenuItem(int command) { menuBar_.RemoveItem(command); }
 
+void SdlWindow::SetMenuItems(int menu, const std::vector<MenuItem>& items) {
+    menuBar_.SetItems(menu, items);
+}
+
 void SdlWindow::ShowBox(const std::string& caption, const std::string& text) {
     const std::string title = Utf8FromWindows1252(caption);
     const std::string message = Utf8FromWindows1252(WrapLines(text, kBoxColumns));

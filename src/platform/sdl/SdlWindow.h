@@ -43,6 +43,7 @@ public:
 
     void SetMenuItemText(int command, const std::string& text) override;
     void RemoveMenuItem(int command) override;
+    void SetMenuItems(int menu, const std::vector<MenuItem>& items) override;
 
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
     void ShowAboutBox(const std::string& caption, const std::string& heading,
