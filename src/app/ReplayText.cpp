@@ -259,6 +259,7 @@ bool ReadSparkPools(LineReader& lines, Reader& read, Line& line, ReplayStart& st
             if (!sparks.sparks.empty() && live.slot <= sparks.sparks.back().slot) {
                 return read.Fail(line, "spark slots must rise within a pool");
             }
+            s.Aim();
             sparks.sparks.push_back(live);
         }
     }

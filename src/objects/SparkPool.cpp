@@ -43,6 +43,12 @@ int32_t SparkPool::FindFreeSlot() const {
     return -1;
 }
 
+void Spark::Aim() {
+    const SineCosine direction = SinCos(double(heading));
+    stepRight = direction.sine * speed;
+    stepUp = direction.cosine * speed;
+}
+
 void SparkPool::Emit(int count, int x, int y) {
     for (int n = 0; n < count; ++n) {
         const int32_t slot = FindFreeSlot();
@@ -52,9 +58,7 @@ void SparkPool::Emit(int count, int x, int y) {
         spark.y = float(y);
         spark.heading = Spread(Random() % kRangeSteps, angleMin, angleMax);
         spark.speed = Spread(Random() % kRangeSteps, speedMin, speedMax);
-        const SineCosine direction = SinCos(double(spark.heading));
-        spark.stepRight = direction.sine * spark.speed;
-        spark.stepUp = direction.cosine * spark.speed;
+        spark.Aim();
         // Wide product: no overflow for any range; the same value as int arithmetic.
         const int r = Random() % kRangeSteps;
         const float lifeSpan = float(int64_t(r) * (int64_t(lifeMax) - lifeMin));

@@ -17,6 +17,9 @@ struct Spark {
     // grows by the first and y shrinks by the second.
     double stepRight = 0;
     double stepUp = 0;
+
+    // Works out the two steps from speed and heading.
+    void Aim();
 };
 
 class SparkPool {
