@@ -16,11 +16,7 @@ constexpr long kLongestUnshotGame = 3000;
 // Ten entries scoring 0, as the high score file holds them.
 std::string ZeroScoreFile() {
     std::string text;
-    for (int i = 0; i < 10; ++i) {
-        text += 'Z';
-        text += std::to_string(i);
-        text += "\r\n0\r\n0\r\n";
-    }
+    for (int i = 0; i < 10; ++i) text += "Z" + std::to_string(i) + "\r\n0\r\n0\r\n";
     return text;
 }
 

@@ -54,8 +54,7 @@ std::string HighScoreFile(const std::vector<Entry>& entries) {
 
 std::vector<Entry> ZeroScores() {
     std::vector<Entry> entries;
-    for (int i = 0; i < 10; ++i)
-        entries.push_back({std::string(1, 'Z').append(std::to_string(i)), 0, 0});
+    for (int i = 0; i < 10; ++i) entries.push_back({"Z" + std::to_string(i), 0, 0});
     return entries;
 }
 

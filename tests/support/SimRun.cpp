@@ -50,19 +50,9 @@ std::string ShellQuote(const std::string& text) {
 
 std::string SimCommand(const std::string& folder, const std::string& options,
                        const std::vector<std::string>& arguments, const std::string& launcher) {
-    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about a literal
-    // put before a temporary string.
-    std::string command = "cd ";
-    command += ShellQuote(folder);
-    command += " && ";
-    command += launcher;
-    command += ' ';
-    command += ShellQuote(PEBBLOR_SIM_PATH);
-    command += options;
-    for (const std::string& argument : arguments) {
-        command += ' ';
-        command += ShellQuote(argument);
-    }
+    std::string command = "cd " + ShellQuote(folder) + " && " + launcher + ' ' +
+                          ShellQuote(PEBBLOR_SIM_PATH) + options;
+    for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
     return command + " 2> stderr.txt";
 }
 
