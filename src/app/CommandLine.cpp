@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/PlayerFolders.h"
+
 namespace {
 
 enum class Value { None, ReplayFile };
@@ -91,9 +93,7 @@ std::string UsageText() {
         names.resize(std::max<size_t>(names.size() + 2, 18), ' ');
         text += "  " + names + option.description + "\n";
     }
-    text +=
-        "\nThe high score table and the replays are kept in $XDG_DATA_HOME/pebblor\n"
-        "(~/.local/share/pebblor), the settings in $XDG_CONFIG_HOME/pebblor (~/.config/pebblor).\n";
+    text += "\n" + PlayerFilesDescription();
     return text;
 }
 

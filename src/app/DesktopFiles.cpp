@@ -5,6 +5,7 @@
 
 #include "platform/ExecutableFolder.h"
 #include "platform/PlayerFolders.h"
+#include "platform/Utf8Path.h"
 
 namespace fs = std::filesystem;
 
@@ -13,27 +14,28 @@ const char* const kInstalledArtFromProgram = PEBBLOR_ART_FROM_PROGRAM;
 std::string ArtFolderBeside(const std::string& programFolder) {
     if (programFolder.empty()) return std::string();
     const fs::path installed =
-        (fs::path(programFolder) / kInstalledArtFromProgram).lexically_normal();
+        (PathFromUtf8(programFolder) / kInstalledArtFromProgram).lexically_normal();
     std::error_code failure;
-    return fs::is_directory(installed, failure) ? installed.string() : programFolder;
+    return fs::is_directory(installed, failure) ? Utf8FromPath(installed) : programFolder;
 }
 
 GameFiles DesktopGameFiles() {
     GameFiles files;
     files.artFolder = ArtFolderBeside(ExecutableFolder());
     const std::string dataFolder = PlayerDataFolder();
-    files.highScoreFile =
-        dataFolder.empty() ? std::string() : dataFolder + "/" + kHighScoreFileName;
+    files.highScoreFile = dataFolder.empty()
+                              ? std::string()
+                              : Utf8FromPath(PathFromUtf8(dataFolder) / kHighScoreFileName);
     return files;
 }
 
 std::string DesktopReplayFolder() {
     const std::string dataFolder = PlayerDataFolder();
-    return dataFolder.empty() ? std::string() : dataFolder + "/replays";
+    return dataFolder.empty() ? std::string() : Utf8FromPath(PathFromUtf8(dataFolder) / "replays");
 }
 
 void CreateHighScoreFolder(const GameFiles& files) {
-    const fs::path folder = fs::path(files.highScoreFile).parent_path();
+    const fs::path folder = PathFromUtf8(files.highScoreFile).parent_path();
     std::error_code failure;
     if (!folder.empty()) fs::create_directories(folder, failure);
 }

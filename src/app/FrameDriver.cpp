@@ -3,17 +3,17 @@
 
 #include <new>
 
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "platform/Clock.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 
 ObjectStack modeStack;
 GameMode* currentMode = nullptr;
 GameMode* nextMode = nullptr;
 FrameDriver* frameDriver = nullptr;
-int paused = 0;
-int stepFrames = 0;
 int windowInactive = 0;
 
 namespace {
@@ -26,7 +26,11 @@ void ShowFailure(Window& window, const char* text) {
 }  // namespace
 
 FrameDriver::FrameDriver(Window& window, const std::string& highScoreFile)
-    : window_(window), backBuffer_(kScreenWidth, kScreenHeight), backBufferDC_(backBuffer_) {
+    : window_(window),
+      backBuffer_(kFieldWidth, kFieldHeight),
+      recorder_(backBuffer_),
+      backBufferDC_(backBuffer_) {
+    backBufferDC_.SetRecorder(&recorder_);
     gemSeed = timeGetTime();
     randomGenerator.Seed(gemSeed);
     gemSeed = uint32_t(Random());
@@ -41,6 +45,7 @@ FrameDriver::FrameDriver(Window& window, const std::string& highScoreFile)
 }
 
 FrameDriver::~FrameDriver() {
+    window_.ForgetSurface(backBuffer_);
     currentMode = static_cast<GameMode*>(modeStack.Top());
     if (currentMode != nullptr) currentMode->Deactivate();
     while (currentMode != nullptr) {
@@ -55,6 +60,7 @@ void FrameDriver::RunFrame() {
     backBufferDC_.SetClip(DirtyRectSet::fullScreenRegion);
     dirtyRects.BeginFrame();
     currentMode->Draw(backBufferDC_);
+    recorder_.Finish();
     dirtyRects.EndFrame();
     presentedCount_ = 0;
     for (const Rect* r = dirtyRects.FirstDirtyRect(dirtyRects.present, nullptr); r != nullptr;
@@ -94,6 +100,6 @@ void ApplyModeTransition(Window& window) {
     if (currentMode != nullptr) {
         currentMode->Activate();
         currentMode->transition = kTransitionNone;
-        dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+        dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
     }
 }

@@ -1,15 +1,16 @@
 // The frame driver: owns the back buffer, runs one frame of the current mode and presents
-// what changed; the mode stack and its transitions; the globals that freeze play.
+// what changed; the mode stack and its transitions; whether the window is inactive.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "app/GameMode.h"
+#include "core/GameMode.h"
 #include "core/ObjectList.h"
 #include "gfx/DirtyRectSet.h"
 #include "platform/DrawContext.h"
+#include "platform/FrameRecorder.h"
 #include "platform/Surface.h"
 #include "platform/Window.h"
 
@@ -33,6 +34,8 @@ public:
 private:
     Window& window_;
     Surface backBuffer_;
+    // The back buffer is drawn through it: a frame redraws only the tiles that change.
+    FrameRecorder recorder_;
     DrawContext backBufferDC_;
     std::array<Rect, kTileCount> presented_{};
     size_t presentedCount_ = 0;
@@ -45,6 +48,4 @@ extern ObjectStack modeStack;
 extern GameMode* currentMode;
 extern GameMode* nextMode;
 extern FrameDriver* frameDriver;
-extern int paused;
-extern int stepFrames;
 extern int windowInactive;

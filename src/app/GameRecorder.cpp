@@ -17,11 +17,11 @@ int32_t Coordinate(uint16_t word) { return int16_t(word); }
 
 void GameRecorder::Dispatch(Window& window, const Message& message) {
     const PlayMode* before = CurrentPlayMode();
-    const bool onTitle = before != nullptr && before->screen == kScreenTitle;
+    const bool onTitle = before != nullptr && before->screen == PlayScreen::Title;
     window.Dispatch(message);
     const PlayMode* play = CurrentPlayMode();
     if (message.message == WM_LBUTTONDOWN && onTitle && play == before &&
-        play->screen == kScreenPlaying) {
+        play->screen == PlayScreen::Playing) {
         Begin(*play, message);
     } else if (recording_) {
         Note(message);
@@ -37,7 +37,7 @@ void GameRecorder::FrameRan() {
         recording_ = false;
         return;
     }
-    if (play->screen != kScreenPlaying && play->screen != kScreenGameOver) Finish(*play);
+    if (play->screen != PlayScreen::Playing && play->screen != PlayScreen::GameOver) Finish(*play);
 }
 
 std::optional<Replay> GameRecorder::TakeFinished() {

@@ -1,7 +1,9 @@
 // How to play, told from what the rules do.
 #include "app/HowToPlay.h"
 
-const char* const kHowToPlayText =
+namespace {
+
+constexpr const char* kRulesText =
     "Gems fall towards your slingshot: break them before one reaches the slingshot line.\n"
     "\n"
     "Press the left button anywhere, drag down and let go: the bands fling the ball up the "
@@ -32,12 +34,24 @@ const char* const kHowToPlayText =
     "From your tenth shot on, your accuracy (hits less misses per shot; a bounce off a "
     "wall or a ball lost off the top is a miss) multiplies each gem's points: 2X from 25%, "
     "3X from 50%, 4X from 75% and 5X from 100%.\n"
-    "\n"
+    "\n";
+
+constexpr const char* kKeysText =
     "P, Esc or Pause: pause and resume (P is a letter while you type your initials).\n"
-    "F6: play three frames, then pause.\n"
-    "Alt+Enter or F11: full screen and back.\n"
+    "F6: play three frames, then pause.";
+
+constexpr const char* kMenuBarText =
+    "\nAlt+Enter or F11: full screen and back.\n"
     "F10: open the menu.\n"
     "Ctrl+Q: quit.\n"
     "\n"
     "Replays shows your last game, and the game of every high score that kept one: Space "
     "pauses it, F6 steps a frame, the right arrow held plays it fast, Esc or a click ends it.";
+
+}  // namespace
+
+std::string HowToPlayText(bool hasMenuBar) {
+    std::string text = std::string(kRulesText) + kKeysText;
+    if (hasMenuBar) text += kMenuBarText;
+    return text;
+}

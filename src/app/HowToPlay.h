@@ -2,4 +2,8 @@
 // the accuracy multiplier and the keys.
 #pragma once
 
-extern const char* const kHowToPlayText;
+#include <string>
+
+// The keys of the menu bar, full screen, quitting and the Replays menu are told only where
+// the window has a menu bar.
+std::string HowToPlayText(bool hasMenuBar);

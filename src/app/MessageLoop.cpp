@@ -19,6 +19,13 @@ void LoopHooks::RunFrame(Window& window) {
     ApplyModeTransition(window);
 }
 
+bool RunDueFrame(Window& window, uint32_t now, uint32_t& lastFrame, LoopHooks& hooks) {
+    if (!FrameDue(lastFrame, now) || windowInactive != 0) return false;
+    lastFrame = timeGetTime();
+    hooks.RunFrame(window);
+    return true;
+}
+
 int RunMessageLoop(Window& window) {
     LoopHooks plain;
     return RunMessageLoop(window, plain);
@@ -34,10 +41,8 @@ int RunMessageLoop(Window& window, LoopHooks& hooks) {
             continue;
         }
         const uint32_t now = timeGetTime();
-        if (FrameDue(lastFrame, now) && windowInactive == 0) {
-            lastFrame = timeGetTime();
-            hooks.RunFrame(window);
-        } else if (windowInactive != 0) {
+        if (RunDueFrame(window, now, lastFrame, hooks)) continue;
+        if (windowInactive != 0) {
             window.WaitMessage(kInactiveWaitMs);
         } else {
             // The next frame is due once the clock passes lastFrame + 33.

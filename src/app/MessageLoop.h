@@ -20,6 +20,10 @@ public:
     virtual void RunFrame(Window& window);
 };
 
+// Runs a frame of the current mode and its transition when one is due at `now` by the rule
+// above and the window is active; true when one ran. `lastFrame` is when the last began.
+bool RunDueFrame(Window& window, uint32_t now, uint32_t& lastFrame, LoopHooks& hooks);
+
 // Runs until WM_QUIT; returns its exit code.
 int RunMessageLoop(Window& window);
 int RunMessageLoop(Window& window, LoopHooks& hooks);

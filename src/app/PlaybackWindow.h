@@ -16,6 +16,7 @@ public:
     void Present(const Surface& backBuffer, std::span<const Rect> rects) override {
         window_.Present(backBuffer, rects);
     }
+    void ForgetSurface(const Surface& surface) override { window_.ForgetSurface(surface); }
     const Surface& ClientPixels() const override { return window_.ClientPixels(); }
     void SetCapture() override {}
     void ReleaseCapture() override {}
@@ -34,6 +35,7 @@ public:
     void ShowMessageBox(const std::string& caption, const std::string& text) override {
         window_.ShowMessageBox(caption, text);
     }
+    bool HasMenuBar() const override { return window_.HasMenuBar(); }
     void ShowAboutBox(const std::string& caption, const std::string& heading,
                       const std::string& text) override {
         window_.ShowAboutBox(caption, heading, text);

@@ -6,8 +6,10 @@
 #include "app/CurrentPlayMode.h"
 #include "app/FrameDriver.h"
 #include "app/ReplayState.h"
+#include "core/PauseState.h"
 #include "gfx/DirtyRectSet.h"
 #include "gfx/GameFonts.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
 
 namespace {
@@ -35,7 +37,7 @@ Rect MarkArea() {
 std::unique_ptr<ReplayPlayback> ReplayPlayback::Start(Window& window, Replay replay,
                                                       std::string& error) {
     const PlayMode* play = CurrentPlayMode();
-    if (play == nullptr || play->screen != kScreenTitle || frameDriver == nullptr) {
+    if (play == nullptr || play->screen != PlayScreen::Title || frameDriver == nullptr) {
         error = "A replay can be watched from the title screen.";
         return nullptr;
     }
@@ -54,20 +56,21 @@ ReplayPlayback::ReplayPlayback(Window& window, Replay replay)
     : replay_(std::move(replay)),
       events_(window),
       player_(replay_, false),
-      mark_(kClientWidth, kClientHeight) {}
+      mark_(kFieldWidth, kFieldHeight) {}
 
 ReplayPlayback::~ReplayPlayback() {
+    events_.ForgetSurface(mark_);
     PlayMode* play = CurrentPlayMode();
     if (!started_ || play == nullptr) return;
     play->ClearField();
     play->ball = nullptr;
     play->dragAnchorX = kNoDrag;
     ApplyReplayStart(*play, before_, false);
-    play->screen = kScreenTitle;
+    play->screen = PlayScreen::Title;
     play->screenTime = screenTimeBefore_;
     paused = pausedBefore_;
     stepFrames = stepFramesBefore_;
-    dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+    dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
 }
 
 bool ReplayPlayback::Handle(Window& window, const Message& message) {

@@ -15,7 +15,7 @@ ReplayPlayer::ReplayPlayer(const Replay& replay, bool withSoundSwitch)
 
 bool ReplayPlayer::Start(Window& window, std::string& error) {
     PlayMode* play = CurrentPlayMode();
-    if (play == nullptr || play->screen != kScreenTitle) {
+    if (play == nullptr || play->screen != PlayScreen::Title) {
         error = "a replay starts from the title screen";
         return false;
     }

@@ -8,6 +8,7 @@
 #include "app/ReplayFileNames.h"
 #include "app/ReplayText.h"
 #include "platform/FileReplacement.h"
+#include "platform/Utf8Path.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ ReplayShelf::ReplayShelf(std::string folder, Report report, FileSystem& files)
     : folder_(std::move(folder)), report_(std::move(report)), files_(files) {}
 
 std::string ReplayShelf::PathOf(const std::string& name) const {
-    return (std::filesystem::path(folder_) / name).string();
+    return Utf8FromPath(PathFromUtf8(folder_) / PathFromUtf8(name));
 }
 
 std::string ReplayShelf::LastGamePath() const {
@@ -78,7 +79,7 @@ void ReplayShelf::RemoveKilledSaves(const std::vector<std::string>& names) {
 
 bool ReplayShelf::Save(const std::string& name, const Replay& replay) {
     std::error_code result;
-    std::filesystem::create_directories(folder_, result);
+    std::filesystem::create_directories(PathFromUtf8(folder_), result);
     if (!result) result = ReplaceFile(PathOf(name), FormatReplay(replay), files_);
     if (result && report_) {
         report_("could not keep the replay " + PathOf(name) + ": " + result.message());

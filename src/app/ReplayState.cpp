@@ -3,10 +3,10 @@
 
 #include <cstring>
 
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "platform/Clock.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 ReplayStart CaptureReplayStart(const PlayMode& play) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "core/FloatText.h"
+
 namespace {
 
 constexpr std::string_view kMagic = "pebblor-replay";
@@ -60,11 +62,7 @@ std::string Quoted(const char* text, size_t size) {
     return out + "\"";
 }
 
-std::string FloatText(float value) {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
-}
+std::string FloatText(float value) { return ShortestFloatText(value); }
 
 void AppendSparkPools(std::string& text, const ReplayStart& start) {
     for (size_t pool = 0; pool < start.sparkPools.size(); ++pool) {
@@ -181,8 +179,7 @@ public:
 
     bool Float(const Line& line, size_t index, float& out) {
         const std::string_view word = line.words[index];
-        const auto [end, result] = std::from_chars(word.data(), word.data() + word.size(), out);
-        if (result != std::errc() || end != word.data() + word.size() || !std::isfinite(out)) {
+        if (!ParseFloatText(word, out) || !std::isfinite(out)) {
             return Fail(line, "'" + std::string(word) + "' is not a finite number");
         }
         return true;

@@ -82,7 +82,7 @@ intptr_t HandleShellCommand(Window& window, uint32_t message, uintptr_t wParam, 
             ShowAbout(window);
             return 0;
         case IDM_HOW_TO_PLAY:
-            window.ShowAboutBox("How to Play", "Pebblor", kHowToPlayText);
+            window.ShowAboutBox("How to Play", "Pebblor", HowToPlayText(window.HasMenuBar()));
             return 0;
         case IDM_EXIT:
             window.Destroy();

@@ -4,7 +4,9 @@
 #include "app/FrameDriver.h"
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
+#include "core/PauseState.h"
 #include "gfx/DirtyRectSet.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ intptr_t GameWindowProcedure(Window& window, uint32_t message, uintptr_t wParam,
             return 0;
         case WM_PAINT:
             // Nothing is drawn here: the next frame presents the whole field.
-            dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+            dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
             return 0;
         case WM_KEYUP:
             HandleKeyUp(wParam);

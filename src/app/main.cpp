@@ -3,22 +3,18 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/DesktopFiles.h"
-#include "app/DesktopReplays.h"
-#include "app/GameSession.h"
+#include "app/DesktopGame.h"
 #include "app/IconResources.h"
-#include "app/MessageLoop.h"
 #include "app/ReplayText.h"
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
-#include "platform/Clock.h"
-#include "platform/Cp1252.h"
 #include "platform/FileSettingStore.h"
-#include "platform/SaveReport.h"
+#include "platform/ProgramArguments.h"
 #include "platform/sdl/DesktopPlatform.h"
+#include "sound/WaveResources.h"
 
 namespace {
 
@@ -38,6 +34,7 @@ int Play(const std::optional<Replay>& firstReplay) {
     options.smallIcon = LoadIconResource(108);
     options.placement = StoredWindowPlacement(settings);
     options.scale = StoredDisplayScale(settings);
+    options.clips = &FindWaveResource;
 
     std::string error;
     std::unique_ptr<DesktopPlatform> desktop = DesktopPlatform::Create(options, error);
@@ -46,33 +43,14 @@ int Play(const std::optional<Replay>& firstReplay) {
         std::fprintf(stderr, "pebblor: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
-    InstallClock(&desktop->SystemTime());
-    // A save that fails is told in a box over the game, which goes on with what it holds.
-    SaveReporter saveReporter([&desktop](const std::string& text) {
-        desktop->MainWindow().ShowMessageBox("Pebblor", Windows1252FromUtf8(text));
-    });
-    InstallSaveReporter(&saveReporter);
-    int exitCode = 0;
-    {
-        Window& window = desktop->MainWindow();
-        GameSession session(window, desktop->Audio(), settings, files);
-        // A replay that cannot be kept is skipped, with a line: the game goes on.
-        DesktopReplays replays(window, DesktopReplayFolder(), [](const std::string& text) {
-            std::fprintf(stderr, "pebblor: %s\n", text.c_str());
-        });
-        if (firstReplay) replays.Watch(window, *firstReplay);
-        exitCode = RunMessageLoop(window, replays);
-    }
-    InstallSaveReporter(nullptr);
-    InstallClock(nullptr);
-    return exitCode;
+    return RunDesktopGame(desktop->MainWindow(), desktop->SystemTime(), desktop->Audio(), settings,
+                          files, firstReplay);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine =
-        CommandLine::Parse(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    const CommandLine commandLine = CommandLine::Parse(ProgramArguments(argc, argv));
     switch (commandLine.WhatToDo()) {
         case CommandLine::Action::ShowHelp:
             return Print(stdout, UsageText()) ? 0 : 1;

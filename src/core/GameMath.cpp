@@ -8,9 +8,7 @@
 
 namespace {
 
-// Single-precision turn constants: headings step by exactly these.
-constexpr double kTwoPi = 6.2831855f;
-constexpr double kPi = 3.1415927f;
+// Headings step by exactly the single-precision turn (kTwoPi).
 constexpr double kOneSixtieth = 0.016666668f;
 
 // Larger references would take thousands of whole-turn steps; they carry no heading.

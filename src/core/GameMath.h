@@ -3,6 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <numbers>
+
+// Pi as the rules compute with it: rounded to single precision, in floats and doubles alike.
+constexpr float kPi = std::numbers::pi_v<float>;
+constexpr float kTwoPi = 2 * kPi;
 
 // Truncates toward zero; NaN gives 0 and values beyond the int32 range saturate.
 int32_t TruncateToInt(double value);

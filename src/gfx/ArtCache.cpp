@@ -62,22 +62,30 @@ ArtImage* ArtCache::GetArt(const char* name) {
         if (image->nameKey == key) return image;
     }
 
+    const auto refused = std::find_if(refused_.begin(), refused_.end(),
+                                      [key](const Refusal& r) { return r.nameKey == key; });
+    if (refused != refused_.end() && frame_ - refused->lookedAtFrame < kFramesAMissStands) {
+        return nullptr;
+    }
+
     std::vector<std::string> paths = SplitNames(name);
     if (!folder_.empty()) {
         for (std::string& path : paths) path = folder_ + '/' + path;
     }
     std::vector<FileIdentity> identities;
     for (const std::string& path : paths) identities.push_back(files_.Identify(path));
-    const auto refused = std::find_if(refused_.begin(), refused_.end(),
-                                      [key](const Refusal& r) { return r.nameKey == key; });
-    if (refused != refused_.end() && refused->files == identities) return nullptr;
+    if (refused != refused_.end() && refused->files == identities) {
+        refused->lookedAtFrame = frame_;
+        return nullptr;
+    }
 
     std::vector<DibFrame> loaded = LoadFrames(paths, files_);
     if (loaded.empty()) {
         if (refused == refused_.end()) {
-            refused_.push_back(Refusal{key, std::move(identities)});
+            refused_.push_back(Refusal{key, std::move(identities), frame_});
         } else {
             refused->files = std::move(identities);
+            refused->lookedAtFrame = frame_;
         }
         return nullptr;
     }

@@ -41,16 +41,24 @@ void ArtImage::Draw(DrawContext& dc, int left, int top, int frame, int mirrored,
 void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int /*ignoredFlag*/,
                              const char* captionText) {
     Rect dest;
-    DibFrame* picture = FrameAt(frame, left, top, dest);
-    if (picture == nullptr) return;
+    if (FrameAt(frame, left, top, dest) == nullptr) return;
     const int map = dirtyRects.previous;
     for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
          changed = dirtyRects.NextDirtyRect(map, &dest)) {
-        dc.SetClip(*changed);
-        picture->DrawTransparent(dc, &dest, 0);
-        DrawCaption(dc, dest, captionText);
-        dc.SetClip(DirtyRectSet::fullScreenRegion);
+        DrawInside(dc, left, top, frame, *changed, captionText);
     }
+}
+
+void ArtImage::DrawInside(DrawContext& dc, int left, int top, int frame, const Rect& area,
+                          const char* captionText) {
+    Rect dest;
+    DibFrame* picture = FrameAt(frame, left, top, dest);
+    // Nothing of the picture or its caption lies outside dest.
+    if (picture == nullptr || Intersect(area, dest).IsEmpty()) return;
+    dc.SetClip(area);
+    picture->DrawTransparent(dc, &dest, 0);
+    DrawCaption(dc, dest, captionText);
+    dc.SetClip(DirtyRectSet::fullScreenRegion);
 }
 
 DibFrame* ArtImage::FrameAt(int frame, int left, int top, Rect& dest) {

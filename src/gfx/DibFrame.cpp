@@ -64,7 +64,12 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
     const Surface& picture = Variant(variant);
     const int64_t width = std::clamp<int64_t>(int64_t(to.right) - to.left, 0, picture.Width());
     const int64_t height = std::clamp<int64_t>(int64_t(to.bottom) - to.top, 0, picture.Height());
-    dc.CopyTransparent(picture, 0, 0, int(width), int(height), to.left, to.top);
+    // A picture without pure black covers what is under it: a plain copy draws the same.
+    if (hasBlack_) {
+        dc.CopyTransparent(picture, 0, 0, int(width), int(height), to.left, to.top);
+    } else {
+        dc.Copy(picture, 0, 0, int(width), int(height), to.left, to.top);
+    }
     // The masked copy leaves black as the text colour.
     dc.SetTextColour(0);
     return true;
@@ -77,6 +82,9 @@ const Surface& DibFrame::Variant(int variant) {
             surface = Variant(0).Mirrored();
         } else if (std::optional<Surface> picture = DecodeDib(dib_)) {
             surface = std::move(*picture);
+            // Iterators, not ranges: the browser build's C++ library has no ranges::find.
+            const auto pixels = surface.Pixels();
+            hasBlack_ = std::find(pixels.begin(), pixels.end(), Pixel{0}) != pixels.end();
         }
     }
     return surface;

@@ -54,4 +54,6 @@ private:
     std::vector<uint8_t> dib_;
     DibLayout layout_;
     std::array<Surface, 2> variants_;
+    // Whether the picture has pure black, which its transparent copies leave out.
+    bool hasBlack_ = true;
 };

@@ -7,6 +7,7 @@
 
 #include "core/GameMath.h"
 #include "gfx/ArtCache.h"
+#include "platform/FieldGeometry.h"
 
 DirtyRectSet dirtyRects;
 
@@ -74,6 +75,7 @@ void DirtyRectSet::BeginFrame() {
     rotate(previous);
     rotate(present);
     tiles[current].fill(TileRect{});
+    artCache_->BeginFrame();
 }
 
 void DirtyRectSet::EndFrame() {
@@ -142,7 +144,7 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
     }
 }
 
-void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kScreenWidth, kScreenHeight}; }
+void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }
 
 ArtImage* DirtyRectSet::GetArt(const char* name) { return artCache_->GetArt(name); }
 

@@ -1,4 +1,4 @@
-// The screen object: which parts of the 288 x 576 field changed, kept per 32 x 32 tile
+// The screen object: which parts of the field changed, kept per 32 x 32 tile
 // over three rotating frames, the sprite clip, and the art cache.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/DrawContext.h"
+#include "platform/FieldGeometry.h"
 #include "platform/Rect.h"
 
 class ArtCache;
@@ -23,8 +24,6 @@ struct TileRect {
     bool operator==(const TileRect&) const = default;
 };
 
-constexpr int kScreenWidth = 288;
-constexpr int kScreenHeight = 576;
 constexpr int kTileSize = 32;
 constexpr int kTileColumns = 9;
 constexpr int kTileRows = 18;
@@ -43,6 +42,7 @@ public:
     void MarkDirtyRect(Rect rect);
     void MarkDirtyLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
+    // BeginFrame also counts the frame towards the art cache looking again for a miss.
     void BeginFrame();
     void EndFrame();
 
@@ -67,9 +67,9 @@ public:
     int present = 2;
     std::array<TileMap, 3> tiles{};
     std::array<int32_t, 3> mapCursor{};
-    Rect clip{0, 0, kScreenWidth, kScreenHeight};
+    Rect clip{0, 0, kFieldWidth, kFieldHeight};
     // The clip that drawing returns to after every clipped sprite draw.
-    static constexpr Rect fullScreenRegion{0, 0, kScreenWidth, kScreenHeight};
+    static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
 
 private:
     std::unique_ptr<ArtCache> artCache_;

@@ -6,21 +6,20 @@
 #include <new>
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/PortableMath.h"
 #include "gfx/ArtImage.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/SparkPools.h"
 #include "platform/DrawContext.h"
-#include "play/PlayRecord.h"
+#include "platform/FieldGeometry.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
 
-constexpr float kPi = 3.1415927f;
-
 constexpr float kLeftAnchorX = 0.0f;
-constexpr float kRightAnchorX = 288.0f;
+constexpr float kRightAnchorX = float(kFieldWidth);
 constexpr float kBandStiffness = 0.01f;
 constexpr float kHeavyBandStiffness = 0.005f;
 constexpr float kRestSpeed = 0.01f;
@@ -35,7 +34,7 @@ constexpr int kBoxHalfSize = 5;
 constexpr int kSmallBoxHalfSize = 2;
 constexpr int kDirtyHalfSize = 10;
 // The bands are drawn from the anchors at the slingshot line, truncated.
-constexpr int kBandLineY = 460;
+constexpr int kBandLineY = int(kSlingshotLineY);
 
 constexpr float kLeadFollowerShare = 0.6666667f;
 constexpr float kLastFollowerShare = 0.33333334f;

@@ -11,10 +11,6 @@ class Gem;
 class PowerUp;
 class SlideOut;
 
-// The slingshot's rest point; its y is the slingshot line.
-constexpr float kSlingshotRestX = 144.0f;
-constexpr float kSlingshotLineY = 0.8f * 576.0f;
-
 class Ball : public GameObject {
 public:
     // A ball of the given shot kind resting in the slingshot.

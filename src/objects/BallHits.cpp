@@ -3,6 +3,7 @@
 #include <new>
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/PortableMath.h"
 #include "objects/Ball.h"
 #include "objects/BigGem.h"
@@ -11,12 +12,9 @@
 #include "objects/PowerUp.h"
 #include "objects/SlideOut.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
-
-constexpr float kPi = 3.1415927f;
 
 constexpr int kHitSparks = 40;
 constexpr int kBigGemHitSparks = 30;

@@ -2,6 +2,7 @@
 #include "objects/DeathRing.h"
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/PortableMath.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
@@ -9,13 +10,11 @@
 #include "objects/Pens.h"
 #include "objects/Ship.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
 
 namespace {
 
 constexpr int kStrikeSparks = 10;
 constexpr int kRimSparks = 40;
-constexpr float kTwoPi = 6.2831855f;
 constexpr float kPerRandomStep = 1.0f / 32767.0f;
 constexpr int32_t kGrowth = 5;
 constexpr int32_t kInnerStep = 3;

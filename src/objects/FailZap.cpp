@@ -13,7 +13,7 @@ constexpr int32_t kLargestSize = 180;
 constexpr int kSquares = 4;
 constexpr int kSquareGap = 2;
 constexpr int kMarkMargin = 8;
-constexpr double kSixthPi = double{3.1415927f} / 6;
+constexpr double kSixthPi = double(kPi) / 6;
 
 // The point at `angle` on the circle of radius k around (cx, cy), truncated.
 void PointOnCircle(int cx, int cy, int k, double angle, int& px, int& py) {

@@ -2,10 +2,10 @@
 #include "objects/Gem.h"
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 // One art row a line.

@@ -2,10 +2,10 @@
 #include "objects/Mine.h"
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/Ship.h"
-#include "play/PlayRecord.h"
 
 namespace {
 

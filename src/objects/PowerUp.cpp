@@ -7,6 +7,7 @@
 #include "gfx/GameFonts.h"
 #include "objects/Pens.h"
 #include "platform/DrawContext.h"
+#include "platform/FieldGeometry.h"
 #include "platform/Font.h"
 
 const char ShotKindNames[kShotKindNameCount][kShotKindNameSize] = {
@@ -16,7 +17,7 @@ const char ShotKindNames[kShotKindNameCount][kShotKindNameSize] = {
 namespace {
 
 constexpr int32_t kLifetime = 400;
-constexpr float kCentreX = 144.0f;
+constexpr float kCentreX = float(kFieldWidth) / 2;
 constexpr float kLeftExit = -20.0f;
 constexpr float kRightExit = 308.0f;
 constexpr int kDriftSteps = 1000;

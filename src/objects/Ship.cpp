@@ -3,10 +3,10 @@
 #include "objects/Ship.h"
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "gfx/ArtImage.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
 
 namespace {
 

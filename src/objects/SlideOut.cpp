@@ -5,10 +5,11 @@
 #include <cmath>
 
 #include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/PortableMath.h"
 #include "objects/Ball.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
+#include "platform/FieldGeometry.h"
 #include "sound/SoundPlayer.h"
 
 const char SlideOutNames[SlideKind::OfferCount][kSlideOutNameSize] = {
@@ -18,8 +19,7 @@ const char SlideOutNames[SlideKind::OfferCount][kSlideOutNameSize] = {
 namespace {
 
 constexpr float kOffFieldX = -100.0f;
-constexpr float kFieldWidth = 288.0f;
-constexpr float kFieldCentreX = 144.0f;
+constexpr float kFieldCentreX = float(kFieldWidth) / 2;
 constexpr float kParkFraction = 0.42f;  // of the field width from the centre
 constexpr float kOutFraction = 0.55f;
 constexpr float kSlideStep = 0.02f;  // of the way between park and out, per frame
@@ -111,7 +111,7 @@ void SlideOut::Update(float) {
 void SlideOut::Slide() {
     ++animCounter;
     const int32_t c = animCounter;
-    const float sideWidth = static_cast<float>(side) * kFieldWidth;
+    const float sideWidth = static_cast<float>(side) * float(kFieldWidth);
     const float park = sideWidth * kParkFraction + kFieldCentreX;
     const float out = sideWidth * kOutFraction + kFieldCentreX;
     if (c > kLifeFrames) {

@@ -8,17 +8,16 @@
 #include "objects/ChordCircle.h"
 #include "objects/Pens.h"
 #include "objects/SlideOut.h"
+#include "platform/FieldGeometry.h"
 #include "platform/Font.h"
 
 namespace {
 
-constexpr double kPi = 3.1415927f;
-
 constexpr double kArcRadius = 15.0;
 constexpr int kDashesPerArc = 4;
-constexpr double kDashLength = kPi / 12;
-constexpr double kDashGap = kPi / 24;
-constexpr double kCreepStep = kPi / 24;  // the dashes move on every third frame
+constexpr double kDashLength = double(kPi) / 12;
+constexpr double kDashGap = double(kPi) / 24;
+constexpr double kCreepStep = double(kPi) / 24;  // the dashes move on every third frame
 constexpr int kCreepPhases = 3;
 
 constexpr ColorRef kLabelColour = MakeColorRef(255, 255, 0);
@@ -27,7 +26,6 @@ constexpr int kLabelAbove = 4;
 constexpr int kLabelBelow = 7;
 
 constexpr int32_t kFadeStart = 450;  // the barrier dims while the panel leaves
-constexpr int kFieldWidth = 288;
 
 constexpr int kRingPeriod = 40;
 
@@ -121,7 +119,7 @@ void SlideOut::DrawRing(DrawContext& dc, const Pen* pen) {
 void SlideOut::DrawBlackHole(DrawContext& dc) {
     const Pen* previous = dc.SelectPen(penBlue);
     for (int arm = 0; arm < kSpiralArms; ++arm) {
-        const double a = animCounter * kSpiralTurnPerFrame + arm * kPi / 3;
+        const double a = animCounter * kSpiralTurnPerFrame + arm * double(kPi) / 3;
         dc.MoveTo(TruncateToInt(x), TruncateToInt(y));
         for (int joint = 1; joint <= kSpiralJoints; ++joint) {
             const double reach = joint * kSpiralReachStep;

@@ -2,6 +2,8 @@
 #include <cmath>
 #include <new>
 
+#include "core/GameMath.h"
+#include "core/PlayRecord.h"
 #include "core/PortableMath.h"
 #include "core/Random.h"
 #include "objects/Ball.h"
@@ -10,12 +12,9 @@
 #include "objects/ShotKind.h"
 #include "objects/SlideOut.h"
 #include "objects/Smoke.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
-
-constexpr double kPi = 3.1415927f;
 
 constexpr int kBlastRingRadius = 500;
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/GameMath.h"
+
 SparkPool* sparksRedBurst = nullptr;
 SparkPool* sparksRedPuff = nullptr;
 SparkPool* sparksGreenBurst = nullptr;
@@ -17,8 +19,6 @@ SparkPool* sparksBlueFirework = nullptr;
 
 namespace {
 
-constexpr float kTwoPi = 6.2831855f;
-constexpr float kPi = 3.1415927f;
 // Trails drift up and to the right, between about 58 and 60 degrees.
 constexpr float kTrailAngleMin = kPi / 3.1f;
 constexpr float kTrailAngleMax = kPi / 3.0f;

@@ -1,6 +1,12 @@
 // The one sound channel: a new clip replaces the one playing.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
+// The WAVE file of a clip id; empty when there is none.
+using WaveSource = std::span<const uint8_t> (*)(int id);
+
 class AudioDevice {
 public:
     virtual ~AudioDevice() = default;

@@ -1,7 +1,7 @@
 // Clipped drawing on a surface.
 #include "platform/DrawContext.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 DrawContext::DrawContext(Surface& target) : target_(&target), clip_(target.Bounds()) {}
 
@@ -22,39 +22,52 @@ void DrawContext::MoveTo(int x, int y) {
 
 void DrawContext::Plot(int x, int y, Pixel colour) {
     if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
-        target_->Set(x, y, colour);
+        Draw(DrawOp{.kind = DrawOpKind::Fill, .colour = colour, .area = Rect{x, y, x + 1, y + 1}});
     }
 }
 
 void DrawContext::LineTo(int x, int y) {
     if (pen_ != nullptr) {
-        // Wide arithmetic: far-off end points must not overflow.
-        int64_t cx = penX_, cy = penY_;
-        const int64_t dx = std::llabs(int64_t(x) - cx), dy = -std::llabs(int64_t(y) - cy);
-        const int sx = cx < x ? 1 : -1, sy = cy < y ? 1 : -1;
-        int64_t error = dx + dy;
-        // Stepping stops once the line has left the clip for good.
-        while (!(cx == x && cy == y)) {
-            if (cx >= clip_.left && cx < clip_.right && cy >= clip_.top && cy < clip_.bottom) {
-                target_->Set(int(cx), int(cy), pen_->colour);
-            } else if ((sx > 0 ? cx >= clip_.right : cx < clip_.left) && dx != 0) {
-                break;
-            } else if ((sy > 0 ? cy >= clip_.bottom : cy < clip_.top) && dy != 0) {
-                break;
-            }
-            const int64_t doubled = 2 * error;
-            if (doubled >= dy) {
-                error += dy;
-                cx += sx;
-            }
-            if (doubled <= dx) {
-                error += dx;
-                cy += sy;
-            }
-        }
+        // Every pixel of the line lies in its end points' box. Wide arithmetic: far-off end
+        // points must not overflow.
+        const Rect box{int32_t(std::max<int64_t>(std::min(penX_, x), clip_.left)),
+                       int32_t(std::max<int64_t>(std::min(penY_, y), clip_.top)),
+                       int32_t(std::min<int64_t>(int64_t(std::max(penX_, x)) + 1, clip_.right)),
+                       int32_t(std::min<int64_t>(int64_t(std::max(penY_, y)) + 1, clip_.bottom))};
+        Draw(DrawOp{.kind = DrawOpKind::Line,
+                    .colour = pen_->colour,
+                    .area = box,
+                    .x0 = penX_,
+                    .y0 = penY_,
+                    .x1 = x,
+                    .y1 = y});
     }
     penX_ = x;
     penY_ = y;
+}
+
+void DrawContext::BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
+                                const Rect& area, Pixel colour) {
+    Draw(DrawOp{.kind = DrawOpKind::Blend,
+                .colour = colour,
+                .area = area,
+                .source = coverage,
+                .sourceX = sourceX,
+                .sourceY = sourceY,
+                .stride = stride});
+}
+
+void DrawContext::Draw(DrawOp op) {
+    const Rect inside = Intersect(op.area, clip_);
+    if (inside.IsEmpty()) return;
+    op.sourceX += inside.left - op.area.left;
+    op.sourceY += inside.top - op.area.top;
+    op.area = inside;
+    if (recorder_ != nullptr) {
+        recorder_->Record(op);
+    } else {
+        ApplyDrawOp(*target_, op, op.area);
+    }
 }
 
 namespace {
@@ -95,21 +108,20 @@ void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int
                        int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    for (int row = 0; row < s.height; ++row) {
-        const Pixel* from = source.Row(s.srcY + row) + s.srcX;
-        Pixel* to = target_->Row(s.dstY + row) + s.dstX;
-        std::copy(from, from + s.width, to);
-    }
+    Draw(DrawOp{.kind = DrawOpKind::Copy,
+                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                .source = &source,
+                .sourceX = s.srcX,
+                .sourceY = s.srcY});
 }
 
 void DrawContext::CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
                                   int dstX, int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    for (int row = 0; row < s.height; ++row) {
-        // Source and target never overlap here; branch-free, so several pixels go at once.
-        const Pixel* __restrict from = source.Row(s.srcY + row) + s.srcX;
-        Pixel* __restrict to = target_->Row(s.dstY + row) + s.dstX;
-        for (int col = 0; col < s.width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
-    }
+    Draw(DrawOp{.kind = DrawOpKind::CopyTransparent,
+                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                .source = &source,
+                .sourceX = s.srcX,
+                .sourceY = s.srcY});
 }

@@ -1,7 +1,10 @@
 // The drawing context on a surface: a clip rectangle, a selected pen with a current
-// position, a text colour, and the copies that sprites and presentation need.
+// position, a text colour, and the copies that sprites and presentation need. It draws at
+// once, or hands each operation to a recorder that draws it later.
 #pragma once
 
+#include "platform/DrawOp.h"
+#include "platform/FrameRecorder.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 
@@ -14,8 +17,10 @@ class DrawContext {
 public:
     explicit DrawContext(Surface& target);
 
-    Surface& Target() { return *target_; }
     const Surface& Target() const { return *target_; }
+    // From now on the operations go to the recorder (not owned, recording this surface)
+    // instead of the surface; null draws at once again.
+    void SetRecorder(FrameRecorder* recorder) { recorder_ = recorder; }
 
     // Every operation below draws only inside the clip, which never leaves the surface.
     void SetClip(const Rect& clip);
@@ -40,9 +45,17 @@ public:
                          int dstY);
     // Sets one pixel if it lies inside the clip.
     void Plot(int x, int y, Pixel colour);
+    // Lays the colour over `area` in proportion to 8-bit coverage, `stride` bytes a row,
+    // whose (sourceX, sourceY) falls on the area's top-left corner.
+    void BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
+                       const Rect& area, Pixel colour);
 
 private:
+    // Draws the operation now, inside the clip, or hands it to the recorder.
+    void Draw(DrawOp op);
+
     Surface* target_;
+    FrameRecorder* recorder_ = nullptr;
     Rect clip_;
     const Pen* pen_ = nullptr;
     int penX_ = 0;

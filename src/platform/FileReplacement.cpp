@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/Utf8Path.h"
+
 namespace {
 
 constexpr std::string_view kTemporaryMark = ".tmp-";
@@ -19,13 +21,13 @@ struct Place {
     std::string name;
 
     std::string PathOf(const std::string& entry) const {
-        return folder.empty() ? entry : (std::filesystem::path(folder) / entry).string();
+        return folder.empty() ? entry : Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(entry));
     }
 };
 
 Place PlaceOf(const std::string& path) {
-    const std::filesystem::path whole(path);
-    return Place{whole.parent_path().string(), whole.filename().string()};
+    const std::filesystem::path whole = PathFromUtf8(path);
+    return Place{Utf8FromPath(whole.parent_path()), Utf8FromPath(whole.filename())};
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/FileReplacement.h"
 #include "platform/PlayerFolders.h"
 #include "platform/SaveReport.h"
+#include "platform/Utf8Path.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ bool IsValidName(const std::string& name) {
 
 // The folder is made when missing; the file is always either the old one or the whole new one.
 std::error_code Store(const std::string& path, const std::string& contents, FileSystem& files) {
-    const std::filesystem::path target(path);
+    const std::filesystem::path target = PathFromUtf8(path);
     if (target.has_parent_path()) {
         std::error_code error;
         std::filesystem::create_directories(target.parent_path(), error);

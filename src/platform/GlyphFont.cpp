@@ -9,16 +9,6 @@
 
 namespace {
 
-// The text colour laid over what is there, in proportion to the glyph's coverage.
-Pixel Blend(Pixel under, Pixel colour, uint32_t coverage) {
-    Pixel blended = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t below = (under >> shift) & 0xFF, above = (colour >> shift) & 0xFF;
-        blended |= ((above * coverage + below * (255 - coverage) + 127) / 255) << shift;
-    }
-    return blended;
-}
-
 bool BitmapFits(const Glyph& glyph, size_t coverageSize) {
     if (glyph.width < 0 || glyph.height < 0 || glyph.advance < 0) return false;
     return uint64_t(glyph.offset) + uint64_t(glyph.width) * uint64_t(glyph.height) <= coverageSize;
@@ -77,7 +67,7 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
         } else if ((format & DT_RIGHT) != 0) {
             penX = int64_t(rect.right) - LineWidth(line);
         }
-        DrawLine(dc.Target(), line, penX, cellTop, clip, colour);
+        DrawLine(dc, line, penX, cellTop, clip, colour);
 
         if (end == text.size()) break;
         // "\r\n" is one break; a lone "\r" or "\n" is one too.
@@ -87,16 +77,16 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
     }
 }
 
-void GlyphFont::DrawLine(Surface& target, std::string_view line, int64_t penX, int64_t cellTop,
+void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                          const Rect& clip, Pixel colour) const {
     for (char c : line) {
         const Glyph& glyph = glyphs_[uint8_t(c)];
-        DrawGlyph(target, glyph, penX, cellTop, clip, colour);
+        DrawGlyph(dc, glyph, penX, cellTop, clip, colour);
         penX += glyph.advance;
     }
 }
 
-void GlyphFont::DrawGlyph(Surface& target, const Glyph& glyph, int64_t penX, int64_t cellTop,
+void GlyphFont::DrawGlyph(DrawContext& dc, const Glyph& glyph, int64_t penX, int64_t cellTop,
                           const Rect& clip, Pixel colour) const {
     const int64_t glyphLeft = penX + glyph.left, glyphTop = cellTop + glyph.top;
     const int64_t left = std::max<int64_t>(glyphLeft, clip.left);
@@ -104,19 +94,7 @@ void GlyphFont::DrawGlyph(Surface& target, const Glyph& glyph, int64_t penX, int
     const int64_t top = std::max<int64_t>(glyphTop, clip.top);
     const int64_t bottom = std::min<int64_t>(glyphTop + glyph.height, clip.bottom);
     if (left >= right || top >= bottom) return;
-
-    for (int64_t y = top; y < bottom; ++y) {
-        const uint8_t* source = coverage_.data() + glyph.offset +
-                                size_t(y - glyphTop) * size_t(glyph.width) +
-                                size_t(left - glyphLeft);
-        Pixel* destination = target.Row(int(y)) + left;
-        for (int64_t x = 0; x < right - left; ++x) {
-            const uint8_t coverage = source[x];
-            if (coverage == 255) {
-                destination[x] = colour;
-            } else if (coverage != 0) {
-                destination[x] = Blend(destination[x], colour, coverage);
-            }
-        }
-    }
+    dc.BlendCoverage(coverage_.data() + glyph.offset, glyph.width, int(left - glyphLeft),
+                     int(top - glyphTop), Rect{int(left), int(top), int(right), int(bottom)},
+                     colour);
 }

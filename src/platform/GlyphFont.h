@@ -33,9 +33,9 @@ public:
 
 private:
     int64_t LineWidth(std::string_view line) const;
-    void DrawLine(Surface& target, std::string_view line, int64_t penX, int64_t cellTop,
+    void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                   const Rect& clip, Pixel colour) const;
-    void DrawGlyph(Surface& target, const Glyph& glyph, int64_t penX, int64_t cellTop,
+    void DrawGlyph(DrawContext& dc, const Glyph& glyph, int64_t penX, int64_t cellTop,
                    const Rect& clip, Pixel colour) const;
 
     int ascent_;

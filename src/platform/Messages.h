@@ -101,6 +101,14 @@ constexpr uint32_t VK_OEM_6 = 0xDD;       // ]}
 constexpr uint32_t VK_OEM_7 = 0xDE;       // '"
 constexpr uint32_t VK_OEM_102 = 0xE2;     // the extra key beside left Shift on ISO keyboards
 
+// A key message's lParam as every backend gives it: a repeat count of 1, bit 29 while Alt is
+// held, bit 30 when the key was down before (a repeat or a release), bit 31 on release. The
+// system's scan code bits are left out.
+constexpr intptr_t MakeKeyLParam(bool down, bool repeat, bool alt) {
+    return intptr_t(1) | (alt ? intptr_t(1) << 29 : 0) | (!down || repeat ? intptr_t(1) << 30 : 0) |
+           (!down ? intptr_t(1) << 31 : 0);
+}
+
 // Mouse positions travel in lParam as two 16-bit words, x low, y high.
 constexpr intptr_t MakeMouseLParam(int x, int y) {
     return intptr_t((uint32_t(uint16_t(x))) | (uint32_t(uint16_t(y)) << 16));

@@ -35,3 +35,9 @@ std::string GameFolderIn(const char* variable, const char* underHome) {
 std::string PlayerConfigFolder() { return GameFolderIn("XDG_CONFIG_HOME", "/.config"); }
 
 std::string PlayerDataFolder() { return GameFolderIn("XDG_DATA_HOME", "/.local/share"); }
+
+std::string PlayerFilesDescription() {
+    return "The high score table and the replays are kept in $XDG_DATA_HOME/pebblor\n"
+           "(~/.local/share/pebblor), the settings in $XDG_CONFIG_HOME/pebblor "
+           "(~/.config/pebblor).\n";
+}

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <vector>
+
+#include "platform/Utf8Path.h"
 
 namespace {
 
@@ -121,11 +123,8 @@ bool WritePng(const Surface& surface, const std::string& path) {
     if (file.empty()) {
         return false;
     }
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    const bool closed = std::fclose(out) == 0;
-    return written && closed;
+    std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    out.close();
+    return bool(out);
 }

@@ -1,6 +1,7 @@
 // Rectangles in screen pixels: right and bottom are exclusive.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 struct Rect {
@@ -15,5 +16,16 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-// The overlap of two rectangles; empty (all zero) when they do not overlap.
-Rect Intersect(const Rect& a, const Rect& b);
+// The overlap of two rectangles; empty (all zero) when they do not overlap. Inline: every
+// drawing operation clips with it.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+    const Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                 std::min(a.bottom, b.bottom)};
+    return r.IsEmpty() ? Rect{} : r;
+}
+
+// Whether every pixel of `inner` lies in `outer`; an empty `inner` lies anywhere.
+inline bool Contains(const Rect& outer, const Rect& inner) {
+    return inner.IsEmpty() || (inner.left >= outer.left && inner.top >= outer.top &&
+                               inner.right <= outer.right && inner.bottom <= outer.bottom);
+}

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/Utf8Path.h"
+
 namespace {
 
 SaveReporter* installedReporter = nullptr;
@@ -11,8 +13,8 @@ SaveReporter* installedReporter = nullptr;
 // The player is told where the file is, whatever folder the game was started from.
 std::string AbsolutePath(const std::string& path) {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    const std::filesystem::path absolute = std::filesystem::absolute(PathFromUtf8(path), error);
+    return error ? path : Utf8FromPath(absolute.lexically_normal());
 }
 
 }  // namespace

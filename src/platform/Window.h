@@ -18,8 +18,6 @@ class Window;
 using WindowProcedure = intptr_t (*)(Window& window, uint32_t message, uintptr_t wParam,
                                      intptr_t lParam);
 
-constexpr int kClientWidth = 288;
-constexpr int kClientHeight = 576;
 // The window size presets show the field at 1, 2 or 3 screen pixels per field pixel.
 constexpr int kMaxPresetScale = 3;
 
@@ -61,8 +59,13 @@ public:
     virtual void Destroy() = 0;
     virtual bool IsDestroyed() const = 0;
 
-    // Copies these rectangles of the back buffer into the client area and shows them.
+    // Shows these rectangles of the back buffer in the client area. A window may copy them
+    // only when its pixels are read, so until then the back buffer lives and changes only
+    // in rectangles presented again (as a frame's drawing does), unless it is forgotten.
     virtual void Present(const Surface& backBuffer, std::span<const Rect> rects) = 0;
+    // The surface, presented before, is about to change elsewhere or go away: a window still
+    // to copy from it does so now.
+    virtual void ForgetSurface(const Surface& /*surface*/) {}
     // What the client area shows now, in game pixels (288 x 576).
     virtual const Surface& ClientPixels() const = 0;
 
@@ -83,6 +86,10 @@ public:
     virtual bool WindowSizeFits(int presetScale) const = 0;
     // The window's placement, to be restored next time; nothing when it has none to give.
     virtual std::optional<WindowPlacement> Placement() const = 0;
+
+    // Whether the window has a menu bar, and with it the desktop's keys (F10 opens it, full
+    // screen, quit) and the Replays menu; a web page offers its few choices as controls.
+    virtual bool HasMenuBar() const = 0;
 
     // Modal boxes with an OK button; they return when closed. The About box's kind (a
     // heading over a text) also shows How to Play.

@@ -2,7 +2,8 @@
 // screen state, the pause banner and the sparks on top. It also refreshes `accuracy`.
 #include <cstdio>
 
-#include "app/FrameDriver.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "gfx/ArtImage.h"
 #include "gfx/DirtyRectSet.h"
@@ -13,8 +14,8 @@
 #include "objects/Ship.h"
 #include "objects/ShotKind.h"
 #include "objects/SparkPools.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 
 namespace {
 
@@ -29,14 +30,21 @@ void Text(DrawContext& dc, Font* font, const char* text, Rect rect, ColorRef col
     dirtyRects.DrawText(dc, font, text, rect, colour, format);
 }
 
-// Tiles the image over the screen, repainting only where the last frame changed. An image
-// that is missing or has no size is skipped: tiling it would never end.
+// Tiles the image over the areas the last frame changed: one walk of them, each drawing the
+// copies of the image it overlaps. An image that is missing or has no size is skipped:
+// tiling it would never end.
 void TileOverDirty(DrawContext& dc, ArtImage* image) {
     if (image == nullptr || image->frameCount < 1) return;
     const int w = image->frames[0].FrameWidth(), h = image->frames[0].FrameHeight();
     if (w <= 0 || h <= 0) return;
-    for (int x = 0; x < kScreenWidth; x += w) {
-        for (int y = 0; y < kScreenHeight; y += h) image->DrawOverDirty(dc, x, y, 0, 0, nullptr);
+    const int map = dirtyRects.previous;
+    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
+         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
+        for (int x = changed->left / w * w; x < changed->right; x += w) {
+            for (int y = changed->top / h * h; y < changed->bottom; y += h) {
+                image->DrawInside(dc, x, y, 0, *changed, nullptr);
+            }
+        }
     }
 }
 
@@ -89,22 +97,22 @@ void PlayMode::Draw(DrawContext& dc) {
     DrawTargets(dc);
     DrawShots(dc);
     switch (screen) {
-        case kScreenTitle:
+        case PlayScreen::Title:
             DrawTitle(dc);
             break;
-        case kScreenPlaying:
+        case PlayScreen::Playing:
             DrawHud(dc);
             break;
-        case kScreenGameOver:
-            Text(dc, FontLarge, "GAME OVER", Rect{0, 340, 288, 407}, kPaleBlue, DT_CENTER);
+        case PlayScreen::GameOver:
+            Text(dc, FontLarge, "GAME OVER", Rect{0, 340, kFieldWidth, 407}, kPaleBlue, DT_CENTER);
             break;
-        case kScreenEntry:
+        case PlayScreen::Entry:
             DrawEntry(dc);
             break;
         default:
             break;
     }
-    if (paused) Text(dc, FontLarge, "PAUSED", Rect{0, 240, 288, 307}, kPaleBlue, DT_CENTER);
+    if (paused) Text(dc, FontLarge, "PAUSED", Rect{0, 240, kFieldWidth, 307}, kPaleBlue, DT_CENTER);
     for (const NamedSparkPool& named : AllSparkPools()) {
         if (named.pool != nullptr) named.pool->Draw(dc);
     }
@@ -114,33 +122,33 @@ void PlayMode::DrawTitle(DrawContext& dc) {
     ArtImage* title = dirtyRects.GetArt("absTitle.bmp");
     if (title != nullptr) title->DrawOverDirty(dc, 0, 20, 0, 0, nullptr);
     LaunchFirework();
-    Text(dc, FontMedium, "High Scores", Rect{0, 220, 288, 240}, kPaleGreen, DT_CENTER);
+    Text(dc, FontMedium, "High Scores", Rect{0, 220, kFieldWidth, 240}, kPaleGreen, DT_CENTER);
     Text(dc, FontMedium, "INITIALS", Rect{0, 250, 76, 270}, kPaleBlue, DT_RIGHT);
-    Text(dc, FontMedium, "SCORE", Rect{124, 250, 288, 270}, kPaleBlue, DT_LEFT);
+    Text(dc, FontMedium, "SCORE", Rect{124, 250, kFieldWidth, 270}, kPaleBlue, DT_LEFT);
     Text(dc, FontMedium, "LEVEL", Rect{164, 250, 258, 270}, kPaleBlue, DT_RIGHT);
     char text[64];
     for (int i = 0; i < 10; ++i) {
         const HighScoreEntry& entry = highScores[size_t(i)];
-        const int top = 268 + 20 * i, bottom = 288 + 20 * i;
+        const int top = 268 + 20 * i, bottom = top + 20;
         std::snprintf(text, sizeof text, "%s", entry.initials);
         Text(dc, FontMedium, text, Rect{0, top, 76, bottom}, kGrey, DT_RIGHT);
         std::snprintf(text, sizeof text, "%06ld0", long(entry.score));
-        Text(dc, FontMedium, text, Rect{124, top, 288, bottom}, kGrey, DT_LEFT);
+        Text(dc, FontMedium, text, Rect{124, top, kFieldWidth, bottom}, kGrey, DT_LEFT);
         std::snprintf(text, sizeof text, "%ld", long(entry.level));
         Text(dc, FontMedium, text, Rect{164, top, 258, bottom}, kGrey, DT_RIGHT);
     }
-    Text(dc, FontMedium, "Click mouse to start playing", Rect{0, 540, 288, 607}, kPaleGreen,
+    Text(dc, FontMedium, "Click mouse to start playing", Rect{0, 540, kFieldWidth, 607}, kPaleGreen,
          DT_CENTER);
 }
 
 void PlayMode::DrawHud(DrawContext& dc) {
     char text[96];
     std::snprintf(text, sizeof text, "Score: %06ld0", long(score));
-    Text(dc, FontMedium, text, Rect{30, 546, 288, 573}, kPaleGreen, DT_LEFT);
+    Text(dc, FontMedium, text, Rect{30, 546, kFieldWidth, 573}, kPaleGreen, DT_LEFT);
     std::snprintf(text, sizeof text, "Level: %ld", long(level) + 1);
     Text(dc, FontMedium, text, Rect{0, 546, 258, 573}, kPaleGreen, DT_RIGHT);
 
-    const Rect hintRect{0, 340, 288, 407};
+    const Rect hintRect{0, 340, kFieldWidth, 407};
     if (screenTime < 400) {
         Text(dc, FontMedium, "Click, drag, and release to\nfire the ball like a slingshot.",
              hintRect, kPaleBlue, DT_CENTER);
@@ -153,7 +161,7 @@ void PlayMode::DrawHud(DrawContext& dc) {
         (ball == nullptr || ShotKindFromCode(ball->GetKind()) != ShotKind::Normal)) {
         std::snprintf(text, sizeof text, "%s: %d", ShotKindName(pendingShotKind),
                       pendingShotCount + 1);
-        Text(dc, FontLarge, text, Rect{0, 496, 288, 544}, kPaleCyan, DT_CENTER);
+        Text(dc, FontLarge, text, Rect{0, 496, kFieldWidth, 544}, kPaleCyan, DT_CENTER);
     }
 
     if (shotsFired >= 10) {
@@ -163,15 +171,14 @@ void PlayMode::DrawHud(DrawContext& dc) {
         if (multiplier > 1 && length > 0 && size_t(length) < sizeof text) {
             std::snprintf(text + length, sizeof text - size_t(length), "   %dX MULT", multiplier);
         }
-        Text(dc, FontMedium, text, Rect{0, 476, 288, 496}, kPaleCyan, DT_CENTER);
+        Text(dc, FontMedium, text, Rect{0, 476, kFieldWidth, 496}, kPaleCyan, DT_CENTER);
     }
 }
 
 void PlayMode::DrawEntry(DrawContext& dc) {
-    Text(dc, FontMedium,
-         "You made a high score!\nType in your initials and\npress ENTER:", Rect{0, 340, 288, 407},
-         kPaleGreen, DT_CENTER);
+    Text(dc, FontMedium, "You made a high score!\nType in your initials and\npress ENTER:",
+         Rect{0, 340, kFieldWidth, 407}, kPaleGreen, DT_CENTER);
     char text[16];
     std::snprintf(text, sizeof text, (screenTime / 5) % 2 == 1 ? "%s_" : "%s", initials);
-    Text(dc, FontMedium, text, Rect{100, 410, 288, 430}, kPaleGreen, DT_LEFT);
+    Text(dc, FontMedium, text, Rect{100, 410, kFieldWidth, 430}, kPaleGreen, DT_LEFT);
 }

@@ -4,6 +4,7 @@
 
 #include "gfx/DirtyRectSet.h"
 #include "objects/Ball.h"
+#include "platform/FieldGeometry.h"
 #include "platform/KeyCharacters.h"
 #include "play/PlayMode.h"
 #include "sound/SoundPlayer.h"
@@ -38,10 +39,10 @@ intptr_t PlayMode::HandleMessage(Window& window, uint32_t message, uintptr_t wPa
     switch (message) {
         case WM_LBUTTONDOWN:
             window.SetCapture();
-            if (screen == kScreenTitle) {
-                dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+            if (screen == PlayScreen::Title) {
+                dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
                 StartGame();
-            } else if (screen == kScreenPlaying) {
+            } else if (screen == PlayScreen::Playing) {
                 dragAnchorX = LowWord(uintptr_t(lParam));
                 dragAnchorY = HighWord(uintptr_t(lParam));
             }
@@ -66,7 +67,7 @@ intptr_t PlayMode::HandleMessage(Window& window, uint32_t message, uintptr_t wPa
             window.ReleaseCapture();
             break;
         case WM_KEYUP:
-            if (screen == kScreenEntry) TypeInitial(wParam);
+            if (screen == PlayScreen::Entry) TypeInitial(wParam);
             break;
         default:
             break;
@@ -82,9 +83,9 @@ void PlayMode::TypeInitial(uintptr_t key) {
         if (length == 0) std::strcpy(initials, "-");
         InsertHighScore(highScores, initials, score, level);
         if (!highScoreFile_.empty()) SaveHighScores(highScores, highScoreFile_.c_str());
-        screen = kScreenTitle;
+        screen = PlayScreen::Title;
         screenTime = 0;
-        dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+        dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
         soundPlayer.Play(kTitleTuneSound);
     } else if (length < 3) {
         // Keys that type nothing visible are left out: a line break among the initials

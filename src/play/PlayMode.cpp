@@ -3,12 +3,13 @@
 
 #include <utility>
 
-#include "app/FrameDriver.h"
 #include "core/GameMath.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/SparkPools.h"
-#include "play/PlayRecord.h"
+#include "platform/FieldGeometry.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
@@ -58,13 +59,13 @@ PlayMode::~PlayMode() {
     for (Pen*& pen : rainbowPens) DeletePen(pen);
 }
 
-void PlayMode::Activate() { dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight); }
+void PlayMode::Activate() { dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight); }
 
 void PlayMode::StartGame() {
     ball = nullptr;
     dragAnchorX = kNoDrag;
     gemsSpawned = playClock = reloadDelay = level = score = 0;
-    screen = kScreenPlaying;
+    screen = PlayScreen::Playing;
     pendingShotCount = 0;
     paused = 0;
     stepFrames = 0;

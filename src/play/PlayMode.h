@@ -5,17 +5,14 @@
 #include <cstdint>
 #include <string>
 
-#include "app/GameMode.h"
+#include "core/GameMode.h"
 #include "play/HighScores.h"
 
 class ArtImage;
 class Ball;
 
-// Values of PlayMode::screen.
-constexpr int kScreenTitle = 0;
-constexpr int kScreenPlaying = 1;
-constexpr int kScreenGameOver = 2;
-constexpr int kScreenEntry = 4;
+// What the play mode shows; the numbers are those the state dump prints.
+enum class PlayScreen : int { Title = 0, Playing = 1, GameOver = 2, Entry = 4 };
 
 // dragAnchorX while no drag is in progress.
 constexpr int kNoDrag = -10000;
@@ -34,7 +31,7 @@ public:
     void Draw(DrawContext& dc) override;  // the play screen (PlayDraw.cpp)
     intptr_t HandleMessage(Window& window, uint32_t message, uintptr_t wParam,
                            intptr_t lParam) override;  // the player's input (PlayInput.cpp)
-    bool IsTypingText() const override { return screen == kScreenEntry; }
+    bool IsTypingText() const override { return screen == PlayScreen::Entry; }
 
     void StartGame();
     void ClearField();
@@ -55,7 +52,7 @@ public:
     int reloadDelay = 0;
     int playClock = 0;
     int gemsSpawned = 0;
-    int screen = kScreenTitle;
+    PlayScreen screen = PlayScreen::Title;
     int screenTime = 0;
     int madeHighScore = 0;
     int bigGemCount = 0;

@@ -2,8 +2,9 @@
 // slingshot line, the slingshot reloads, and new objects come on fixed schedules.
 #include <new>
 
-#include "app/FrameDriver.h"
 #include "core/GameObject.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Ball.h"
@@ -14,15 +15,45 @@
 #include "objects/ShotKind.h"
 #include "objects/SlideOut.h"
 #include "objects/SparkPools.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
 
 constexpr int kGameOverPause = 100;
+
+// A gem comes every kGemInterval frames of play; its level is the gems made so far (plus
+// a little chance) per kGemsPerLevel, kHighestGemLevel at most.
 constexpr int kGemInterval = 75;
+constexpr int kGemLevelChance = 5;
+constexpr int kGemsPerLevel = 20;
 constexpr int kHighestGemLevel = 120;
+constexpr float kGemEntryY = -15.0f;
+
+// The other arrivals come when the play clock, just advanced, is `offset` past a multiple
+// of `period`.
+struct Schedule {
+    int period;
+    int offset;
+    bool IsDue(int clock) const { return clock % period == offset; }
+};
+constexpr Schedule kCapsuleSchedule{1800, 500};
+constexpr Schedule kBigGemSchedule{2000, 1000};
+constexpr Schedule kSlideOutSchedule{2200, 1200};
+
+// A capsule drifts in from just beyond either side, granting one of the first seven kinds.
+constexpr int kCapsuleShotKinds = int(ShotKind::Multi) + 1;
+constexpr float kCapsuleEntryMargin = 20.0f;
+constexpr float kCapsuleEntryY = 200.0f;
+
+// Big gems take the ten variants in turn.
+constexpr int kBigGemVariants = 10;
+constexpr float kBigGemEntryY = -25.0f;
+
+// A slide-out parks at a random height from kSlideOutTop, over kSlideOutHeights rows.
+constexpr int kSlideOutTop = 100;
+constexpr int kSlideOutHeights = 200;
 
 // Gems and big gems enter at a random x across the field.
 float RandomEntryX() { return float((Random() % 10000) * 0.0268 + 10.0); }
@@ -38,16 +69,16 @@ int PlayMode::Update() {
     if (stepFrames > 0 && --stepFrames == 0) paused = 1;
     ++screenTime;
 
-    if (screen == kScreenGameOver && screenTime > kGameOverPause) {
+    if (screen == PlayScreen::GameOver && screenTime > kGameOverPause) {
         ClearField();
         screenTime = 0;
         if (madeHighScore) {
-            screen = kScreenEntry;
+            screen = PlayScreen::Entry;
             initials[0] = initials[1] = initials[2] = initials[3] = '\0';
             soundPlayer.Play(kHighScoreSound);
         } else {
-            screen = kScreenTitle;
-            dirtyRects.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+            screen = PlayScreen::Title;
+            dirtyRects.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
             soundPlayer.Play(kTitleTuneSound);
         }
     }
@@ -60,8 +91,8 @@ int PlayMode::Update() {
     for (auto* object = static_cast<GameObject*>(targetList.First()); object != nullptr;
          object = static_cast<GameObject*>(targetList.Next())) {
         object->Update(1.0f);
-        if (IsTarget(*object) && object->y >= kSlingshotLineY && screen == kScreenPlaying) {
-            screen = kScreenGameOver;
+        if (IsTarget(*object) && object->y >= kSlingshotLineY && screen == PlayScreen::Playing) {
+            screen = PlayScreen::GameOver;
             screenTime = 0;
             soundPlayer.Play(kGameOverSound);
             madeHighScore = 0;
@@ -92,7 +123,7 @@ int PlayMode::Update() {
         }
     }
 
-    if (screen != kScreenPlaying) return 1;
+    if (screen != PlayScreen::Playing) return 1;
 
     if (ball == nullptr) {
         if (--reloadDelay <= 0) {
@@ -109,38 +140,38 @@ int PlayMode::Update() {
 
     const int clockBefore = playClock++;
     if (clockBefore % kGemInterval == 0 && timeStopCount == 0) {
-        int gemLevel = (Random() % 5 + gemsSpawned) / 20;
+        int gemLevel = (Random() % kGemLevelChance + gemsSpawned) / kGemsPerLevel;
         if (gemLevel > level) level = gemLevel;
         if (gemLevel > kHighestGemLevel) gemLevel = kHighestGemLevel;
         // A gem that cannot be made is not counted.
         if (Gem* gem = new (std::nothrow) Gem(gemLevel)) {
-            gem->y = -15.0f;
+            gem->y = kGemEntryY;
             gem->x = RandomEntryX();
             if (AddMade(targetList, gem) != nullptr) ++gemsSpawned;
         }
     }
 
-    if (playClock % 1800 == 500) {
-        const int shotKind = Random() % 7;
+    if (kCapsuleSchedule.IsDue(playClock)) {
+        const int shotKind = Random() % kCapsuleShotKinds;
         const int side = Random() % 2;
-        AddMade(targetList,
-                new (std::nothrow) PowerUp(side == 0 ? 308.0f : -20.0f, 200.0f, shotKind));
+        const float x = side == 0 ? float(kFieldWidth) + kCapsuleEntryMargin : -kCapsuleEntryMargin;
+        AddMade(targetList, new (std::nothrow) PowerUp(x, kCapsuleEntryY, shotKind));
         soundPlayer.Play(kCapsuleEntersSound);
     }
 
-    if (playClock % 2000 == 1000 && timeStopCount == 0) {
+    if (kBigGemSchedule.IsDue(playClock) && timeStopCount == 0) {
         // Only a big gem that was made moves the variant on.
-        if (BigGem* bigGem = new (std::nothrow) BigGem(bigGemCount % 10)) {
+        if (BigGem* bigGem = new (std::nothrow) BigGem(bigGemCount % kBigGemVariants)) {
             ++bigGemCount;
-            bigGem->y = -25.0f;
+            bigGem->y = kBigGemEntryY;
             bigGem->x = RandomEntryX();
             AddMade(targetList, bigGem);
         }
     }
 
-    if (playClock % 2200 == 1200) {
-        const int slideKind = Random() % 9;
-        const float y = float(Random() % 200 + 100);
+    if (kSlideOutSchedule.IsDue(playClock)) {
+        const int slideKind = Random() % SlideKind::OfferCount;
+        const float y = float(Random() % kSlideOutHeights + kSlideOutTop);
         const int side = Random() % 2;
         AddMade(targetList, new (std::nothrow) SlideOut(2 * side - 1, y, slideKind));
         soundPlayer.Play(kSlideOutEntersSound);

@@ -14,9 +14,9 @@
 #include "app/ReplayState.h"
 #include "app/ReplayText.h"
 #include "app/Shell.h"
+#include "core/PlayRecord.h"
 #include "gfx/TempDir.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "support/HeadlessGame.h"
 #include "support/SaveFaults.h"
 
@@ -64,7 +64,7 @@ protected:
     void PlayUntilTheInitials() {
         Mouse(WM_LBUTTONDOWN, 144, 300);
         Mouse(WM_LBUTTONUP, 144, 300);
-        ASSERT_EQ(Play().screen, kScreenPlaying);
+        ASSERT_EQ(Play().screen, PlayScreen::Playing);
         for (int i = 0; i < 30; ++i) Frame();
         Mouse(WM_LBUTTONDOWN, 144, 300);
         Mouse(WM_MOUSEMOVE, 150, 390);
@@ -75,8 +75,8 @@ protected:
         Send(WM_KEYUP, VK_F6);
         for (int i = 0; i < 5; ++i) Frame();
         Send(WM_KEYUP, 'P');
-        for (int i = 0; i < kLongestUnshotGame && Play().screen != kScreenEntry; ++i) Frame();
-        ASSERT_EQ(Play().screen, kScreenEntry);
+        for (int i = 0; i < kLongestUnshotGame && Play().screen != PlayScreen::Entry; ++i) Frame();
+        ASSERT_EQ(Play().screen, PlayScreen::Entry);
     }
     std::vector<MenuItem> ReplaysMenu() { return game->window.MenuItems(kReplaysMenuIndex); }
 
@@ -141,7 +141,7 @@ TEST_F(DesktopReplaysTest, AGameIsKeptListedWithItsEntryAndWatchedWithoutChangin
 
     for (int i = 0; i < kLongestUnshotGame && replays->IsWatching(); ++i) Frame();
     EXPECT_FALSE(replays->IsWatching());
-    EXPECT_EQ(Play().screen, kScreenTitle);
+    EXPECT_EQ(Play().screen, PlayScreen::Title);
     EXPECT_TRUE(
         std::equal(rowsBefore.begin(), rowsBefore.end(), Play().highScores.begin(), SameEntry));
     EXPECT_EQ(Contents(table), tableBefore);
@@ -160,13 +160,13 @@ TEST_F(DesktopReplaysTest, EscOrAClickEndsWatchingAndAGameInProgressIsNotInterru
         ASSERT_TRUE(replays->IsWatching());
         Send(end.message, end.wParam, end.lParam);
         EXPECT_FALSE(replays->IsWatching());
-        EXPECT_EQ(Play().screen, kScreenTitle);
+        EXPECT_EQ(Play().screen, PlayScreen::Title);
         EXPECT_EQ(targetList.First(), nullptr);
     }
     Mouse(WM_LBUTTONDOWN, 144, 300);
     Send(WM_COMMAND, IDM_WATCH_LAST_GAME);
     EXPECT_FALSE(replays->IsWatching());
-    EXPECT_EQ(Play().screen, kScreenPlaying);
+    EXPECT_EQ(Play().screen, PlayScreen::Playing);
     ASSERT_FALSE(game->window.Boxes().empty());
     EXPECT_NE(game->window.Boxes().back().text.find("title screen"), std::string::npos);
 }

@@ -15,10 +15,11 @@
 
 #include "StateDump.h"
 #include "core/ObjectList.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
+#include "platform/FieldGeometry.h"
 #include "platform/display/WindowCanvas.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "support/AutoplayedGame.h"
 
 namespace {
@@ -177,7 +178,8 @@ size_t SpawnedObjects() {
 // What a frame leaves behind, to tell whether two runs went the same way.
 struct Fingerprint {
     uint32_t randomState;
-    int screen, screenTime, score;
+    PlayScreen screen;
+    int screenTime, score;
     size_t targets, shots;
     bool operator==(const Fingerprint&) const = default;
 };
@@ -200,7 +202,7 @@ Fingerprint TakeFingerprint() {
 
 std::string Describe(const Fingerprint& f) {
     std::ostringstream text;
-    text << "random state " << f.randomState << ", screen " << f.screen << ", screenTime "
+    text << "random state " << f.randomState << ", screen " << int(f.screen) << ", screenTime "
          << f.screenTime << ", score " << f.score << ", " << f.targets << " targets, " << f.shots
          << " shots";
     return text.str();
@@ -212,7 +214,7 @@ TEST(FrameAllocation, TitleFramesAllocateNothing) {
     for (long frame = 0; frame < kWarmUpFrames; ++frame) game.Frame();
     for (long frame = 1; frame <= kTitleFrames; ++frame) {
         const size_t allocations = CountedFrame(game);
-        ASSERT_EQ(CurrentPlayMode()->screen, kScreenTitle);
+        ASSERT_EQ(CurrentPlayMode()->screen, PlayScreen::Title);
         ASSERT_EQ(allocations, 0u) << "title frame " << frame << ": " << DescribeAllocations();
     }
 }
@@ -252,7 +254,7 @@ TEST(FrameAllocation, PlayFramesAllocateOnlyTheObjectsTheySpawn) {
             ++framesThatSpawned;
         } else {
             ASSERT_EQ(allocations, 0u)
-                << "frame " << frame << " (screen " << now.screen << ", screenTime "
+                << "frame " << frame << " (screen " << int(now.screen) << ", screenTime "
                 << now.screenTime << ") spawned nothing but made " << DescribeAllocations();
         }
         ASSERT_TRUE(game.Pump());
@@ -260,10 +262,10 @@ TEST(FrameAllocation, PlayFramesAllocateOnlyTheObjectsTheySpawn) {
     }
     // The run spawned plenty and went through every screen.
     EXPECT_GT(framesThatSpawned, 100);
-    EXPECT_GT(framesOfScreen[kScreenTitle], 0);
-    EXPECT_GT(framesOfScreen[kScreenPlaying], 0);
-    EXPECT_GT(framesOfScreen[kScreenGameOver], 0);
-    EXPECT_GT(framesOfScreen[kScreenEntry], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Title)], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Playing)], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::GameOver)], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Entry)], 0);
     EXPECT_TRUE(recorder.TakeFinished().has_value());
 }
 
@@ -273,10 +275,11 @@ TEST(FrameAllocation, PresentingAtAnySizeAllocatesNothing) {
         WindowCanvas canvas;
         canvas.SetLayout(layout);
         Surface window(layout.window.width, layout.window.height);
-        Surface backBuffer(288, 576);
+        Surface backBuffer(kFieldWidth, kFieldHeight);
         std::vector<Rect> changed;
         changed.reserve(8);
-        const Rect rects[] = {Rect{0, 0, 288, 576}, Rect{3, 7, 40, 41}, Rect{280, 570, 300, 600}};
+        const Rect rects[] = {Rect{0, 0, kFieldWidth, kFieldHeight}, Rect{3, 7, 40, 41},
+                              Rect{280, 570, 300, 600}};
         allocationLog.count = 0;
         allocationLog.counting = true;
         for (int frame = 0; frame < 3; ++frame) {

@@ -37,7 +37,7 @@ class GameFilesTest : public ::testing::Test {
 protected:
     void EnterInitialsAfterAGameOf(int score) {
         auto* play = static_cast<PlayMode*>(currentMode);
-        play->screen = kScreenEntry;
+        play->screen = PlayScreen::Entry;
         play->score = score;
         ASSERT_TRUE(game->Send(WM_KEYUP, 'Q'));
         ASSERT_TRUE(game->Send(WM_KEYUP, VK_RETURN));
@@ -61,7 +61,7 @@ TEST_F(GameFilesTest, PicturesAndTheTableComeFromTheFilesGiven) {
     EXPECT_STREQ(Play().highScores[0].initials, "XYZ");
     ASSERT_NO_FATAL_FAILURE(EnterInitialsAfterAGameOf(5));
     HighScoreTable saved{};
-    LoadHighScores(saved, table.c_str());
+    LoadHighScores(saved, table.string().c_str());
     EXPECT_STREQ(saved[0].initials, "Q");
     EXPECT_EQ(saved[0].score, 5);
     EXPECT_TRUE(fs::is_empty(current.Path()));

@@ -3,6 +3,7 @@
 
 #include "app/FrameDriver.h"
 #include "app/WindowProcedure.h"
+#include "core/PauseState.h"
 #include "support/HeadlessGame.h"
 
 namespace {
@@ -121,39 +122,6 @@ TEST_F(ModeStackTest, PauseKeysToggleOnReleaseOnly) {
     const int before = paused;
     game.Send(WM_KEYUP, 'Q');
     EXPECT_EQ(paused, before);
-}
-
-TEST_F(ModeStackTest, F6RunsThreeFramesThenPauses) {
-    for (int startPaused : {0, 1}) {
-        paused = startPaused;
-        game.Send(WM_KEYUP, VK_F6);
-        EXPECT_EQ(stepFrames, 3);
-        EXPECT_EQ(paused, 0);
-        game.Frame();
-        game.Frame();
-        EXPECT_EQ(paused, 0);
-        game.Frame();
-        EXPECT_EQ(paused, 1);
-        EXPECT_EQ(stepFrames, 0);
-    }
-}
-
-TEST_F(ModeStackTest, ActivationAndPaintMessages) {
-    game.Send(WM_ACTIVATE, WA_INACTIVE);
-    EXPECT_EQ(windowInactive, 1);
-    game.Send(WM_ACTIVATE, WA_ACTIVE);
-    EXPECT_EQ(windowInactive, 0);
-    dirtyRects.BeginFrame();
-    game.Send(WM_PAINT);
-    int whole = 0;
-    for (const TileRect& t : dirtyRects.tiles[dirtyRects.current])
-        whole += t == TileRect{0, 0, 32, 32};
-    EXPECT_EQ(whole, kTileCount);
-}
-
-TEST_F(ModeStackTest, ClosingTheWindowQuits) {
-    EXPECT_FALSE(game.Send(WM_CLOSE));
-    EXPECT_TRUE(game.window.IsDestroyed());
 }
 
 }  // namespace

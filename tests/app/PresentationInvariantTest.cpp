@@ -12,8 +12,9 @@
 
 #include "StateDump.h"
 #include "core/GameObject.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "support/AutoplayedGame.h"
 
 namespace {
@@ -79,8 +80,8 @@ std::string Describe(long frame, const Mismatch& m, const HeadlessWindow& window
     text << "frame " << frame << ": the window differs from the back buffer first at (" << m.x
          << ", " << m.y << "): drawn " << Hex(m.drawn) << ", shown " << Hex(m.shown);
     if (const PlayMode* play = CurrentPlayMode()) {
-        text << "\nscreen " << play->screen << ", screenTime " << play->screenTime << ", paused "
-             << paused;
+        text << "\nscreen " << int(play->screen) << ", screenTime " << play->screenTime
+             << ", paused " << paused;
     }
     text << "\nobjects there:" << ObjectsNear(m.x, m.y) << "\npresented:";
     for (const Rect& r : window.LastPresented()) {
@@ -128,16 +129,16 @@ TEST_F(PresentationInvariant, TheWindowShowsWhatWasDrawnAfterEveryFrame) {
 
         const PlayMode* play = CurrentPlayMode();
         ASSERT_NE(play, nullptr);
-        if (play->screen == kScreenGameOver && play->screenTime == 0) ++gamesOver;
+        if (play->screen == PlayScreen::GameOver && play->screenTime == 0) ++gamesOver;
         ++framesOfScreen.at(size_t(play->screen));
         pausedFrames += paused;
         ASSERT_TRUE(autoplay.Act());
     }
     // The run went through every screen and every disturbance.
-    EXPECT_GT(framesOfScreen[kScreenTitle], 0);
-    EXPECT_GT(framesOfScreen[kScreenPlaying], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Title)], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Playing)], 0);
     EXPECT_GT(gamesOver, 1);
-    EXPECT_GT(framesOfScreen[kScreenEntry], 0);
+    EXPECT_GT(framesOfScreen[size_t(PlayScreen::Entry)], 0);
     EXPECT_GT(pausedFrames, 0);
     EXPECT_EQ(game.window.PresentCount(), kFrames);
 }

@@ -82,6 +82,8 @@ struct Damage {
     const char* says;  // a part of the message
 };
 
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
+
 class DamagedReplay : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(DamagedReplay, IsRefusedWithAMessage) {

@@ -32,34 +32,25 @@ protected:
     std::unique_ptr<HeadlessGame> game;
 };
 
-TEST_F(ShellTest, FirstRunTurnsSoundOnAndStoresIt) {
-    Start(nullptr);
-    EXPECT_TRUE(soundPlayer.enabled);
-    EXPECT_EQ(SoundItem(), "Turn Sound Off");
-    EXPECT_EQ(Stored(kSoundSettingName), "Y");
-}
-
-TEST_F(ShellTest, OnlyAValueBeginningWithCapitalYMeansSoundOn) {
-    for (const char* value : {"N", "", "y", "yes", "0"}) {
-        Start(value);
-        EXPECT_FALSE(soundPlayer.enabled) << value;
-        EXPECT_EQ(SoundItem(), "Turn Sound On") << value;
-        EXPECT_EQ(Stored(kSoundSettingName), "N") << value;
+// Only a value beginning with a capital Y means sound on, and so do none (a first run) and one
+// too long for the 1024-byte read buffer, its terminating zero included; Y or N is stored back.
+TEST_F(ShellTest, TheStoredSoundSettingIsReadAndStoredBack) {
+    const std::string longest(1023, 'N'), tooLong(1024, 'N');
+    const std::pair<const char*, bool> cases[] = {{nullptr, true},
+                                                  {"Yes", true},
+                                                  {"N", false},
+                                                  {"", false},
+                                                  {"y", false},
+                                                  {"0", false},
+                                                  {longest.c_str(), false},
+                                                  {tooLong.c_str(), true}};
+    for (const auto& [stored, on] : cases) {
+        Start(stored);
+        const std::string value = stored ? std::string(stored).substr(0, 8) : "(none)";
+        EXPECT_EQ(soundPlayer.enabled, on) << value;
+        EXPECT_EQ(SoundItem(), on ? "Turn Sound Off" : "Turn Sound On") << value;
+        EXPECT_EQ(Stored(kSoundSettingName), on ? "Y" : "N") << value;
     }
-    Start("Yes");
-    EXPECT_TRUE(soundPlayer.enabled);
-}
-
-TEST_F(ShellTest, AValueTooLongForTheReadBufferCannotBeReadAndMeansSoundOn) {
-    // The value is read into 1024 bytes, its terminating zero included.
-    const std::string longest(1023, 'N');
-    Start(longest.c_str());
-    EXPECT_FALSE(soundPlayer.enabled);
-    const std::string tooLong(1024, 'N');
-    Start(tooLong.c_str());
-    EXPECT_TRUE(soundPlayer.enabled);
-    EXPECT_EQ(SoundItem(), "Turn Sound Off");
-    EXPECT_EQ(Stored(kSoundSettingName), "Y");
 }
 
 TEST_F(ShellTest, TheSoundItemTogglesAndStoresEveryTime) {
@@ -162,7 +153,7 @@ TEST_F(ShellTest, HowToPlayIsOfferedInTheHelpMenuAndExplainsEveryShotAndPanel) {
     game->Send(WM_COMMAND, IDM_HOW_TO_PLAY);
     ASSERT_EQ(game->window.Boxes().size(), 1u);
     EXPECT_EQ(game->window.Boxes()[0].caption, "How to Play");
-    const std::string& text = game->window.Boxes()[0].text;
+    const std::string text = game->window.Boxes()[0].text;
     // A line of its own for each capsule's shot and each panel's effect.
     std::map<std::string, int> lines;
     for (int kind = 0; kind <= 6; ++kind) ++lines[ShotKindNames[kind]];
@@ -176,8 +167,18 @@ TEST_F(ShellTest, HowToPlayIsOfferedInTheHelpMenuAndExplainsEveryShotAndPanel) {
         EXPECT_EQ(found, count) << label;
     }
     for (const char* words : {"slingshot", "accuracy", "5X from 100%", "P, Esc or Pause", "F6",
-                              "Alt+Enter or F11", "Ctrl+Q"}) {
+                              "Alt+Enter or F11", "Ctrl+Q", "F10", "Replays"}) {
         EXPECT_NE(text.find(words), std::string::npos) << words;
+    }
+
+    // A web page has no menu bar: its box keeps the rules and the playing keys only.
+    game->window.SetHasMenuBar(false);
+    game->Send(WM_COMMAND, IDM_HOW_TO_PLAY);
+    ASSERT_EQ(game->window.Boxes().size(), 2u);
+    const std::string& pageText = game->window.Boxes()[1].text;
+    EXPECT_EQ(pageText.substr(0, pageText.find("F6")), text.substr(0, text.find("F6")));
+    for (const char* words : {"Alt+Enter", "F10", "Ctrl+Q", "Replays"}) {
+        EXPECT_EQ(pageText.find(words), std::string::npos) << words;
     }
 }
 

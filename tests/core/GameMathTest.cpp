@@ -3,12 +3,12 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "core/GameMath.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const float kInfinity = std::numeric_limits<float>::infinity();
 
@@ -41,18 +41,18 @@ TEST(Distance, IsEuclidean) {
 
 TEST(AngleTo, HeadingsFromStraightUpClockwise) {
     EXPECT_NEAR(AngleTo(0, 0, 0, -1, 0, 0), 0.0, 1e-12);
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 0, 0), kPi / 2, 1e-12);
-    EXPECT_NEAR(AngleTo(0, 0, 0, 1, 0, 0), kPi, 1e-12);
+    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 0, 0), std::numbers::pi / 2, 1e-12);
+    EXPECT_NEAR(AngleTo(0, 0, 0, 1, 0, 0), std::numbers::pi, 1e-12);
     // Up and to the left comes out negative: within half a turn of the reference 0.
-    EXPECT_NEAR(AngleTo(0, 0, -1, -1, 0, 0), -kPi / 4, 1e-12);
-    EXPECT_NEAR(AngleTo(5, 5, 4, 5, 0, 0), -kPi / 2, 1e-12);
+    EXPECT_NEAR(AngleTo(0, 0, -1, -1, 0, 0), -std::numbers::pi / 4, 1e-12);
+    EXPECT_NEAR(AngleTo(5, 5, 4, 5, 0, 0), -std::numbers::pi / 2, 1e-12);
 }
 
 TEST(AngleTo, BringsTheHeadingNearTheReference) {
     // Right is pi/2; a reference of 10 lifts it by a whole turn of the single-precision 2 pi.
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 10, 0), kPi / 2 + double(6.2831855f), 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, -0.5f, 0), kPi / 2, 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, -1, 0, -20, 0), -kPi / 2 - 3 * double(6.2831855f), 1e-9);
+    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 10, 0), std::numbers::pi / 2 + double(kTwoPi), 1e-9);
+    EXPECT_NEAR(AngleTo(0, 0, 1, 0, -0.5f, 0), std::numbers::pi / 2, 1e-9);
+    EXPECT_NEAR(AngleTo(0, 0, -1, 0, -20, 0), -std::numbers::pi / 2 - 3 * double(kTwoPi), 1e-9);
 }
 
 TEST(AngleTo, LimitsTheTurnToMaxTurn) {
@@ -60,8 +60,8 @@ TEST(AngleTo, LimitsTheTurnToMaxTurn) {
     EXPECT_NEAR(AngleTo(0, 0, -0.001f, 1, 0, 0.1f), -0.1f, 1e-9);
     EXPECT_NEAR(AngleTo(0, 0, 1, 0, 0, 0.1f), 0.1f, 1e-9);
     // A small turn is returned as it is, signed.
-    EXPECT_NEAR(AngleTo(0, 0, 1, -1, kPi / 4 - 0.05, 0.1f), 0.05, 1e-6);
-    EXPECT_NEAR(AngleTo(0, 0, 1, -1, kPi / 4 + 0.05, 0.1f), -0.05, 1e-6);
+    EXPECT_NEAR(AngleTo(0, 0, 1, -1, std::numbers::pi / 4 - 0.05, 0.1f), 0.05, 1e-6);
+    EXPECT_NEAR(AngleTo(0, 0, 1, -1, std::numbers::pi / 4 + 0.05, 0.1f), -0.05, 1e-6);
 }
 
 TEST(AngleTo, NonFiniteOrHugeInputsReturnAtOnce) {
@@ -71,7 +71,7 @@ TEST(AngleTo, NonFiniteOrHugeInputsReturnAtOnce) {
     EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, -kInfinity, 0.1f)));
     EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, 1e30f, 0)));
     // An infinite point still has a direction.
-    EXPECT_NEAR(AngleTo(0, 0, kInfinity, 0, 0, 0), kPi / 2, 1e-12);
+    EXPECT_NEAR(AngleTo(0, 0, kInfinity, 0, 0, 0), std::numbers::pi / 2, 1e-12);
 }
 
 namespace {

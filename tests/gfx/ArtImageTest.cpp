@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "gfx/ArtImage.h"
 #include "gfx/DirtyRectSet.h"
+#include "platform/FieldGeometry.h"
 #include "platform/Font.h"
 
 namespace {
@@ -49,8 +50,8 @@ protected:
         WriteBytes(dir_ / "first.bmp",
                    BuildBmpFile(TrueColourRecipe(2, 2, {kRed, 0, kGreen, kBlue})));
         WriteBytes(dir_ / "second.bmp", BuildBmpFile(TrueColourRecipe(1, 1, {kBlue})));
-        EXPECT_TRUE(frames[0].LoadFromFile((dir_ / "first.bmp").c_str()));
-        EXPECT_TRUE(frames[1].LoadFromFile((dir_ / "second.bmp").c_str()));
+        EXPECT_TRUE(frames[0].LoadFromFile((dir_ / "first.bmp").string().c_str()));
+        EXPECT_TRUE(frames[1].LoadFromFile((dir_ / "second.bmp").string().c_str()));
         return std::make_unique<ArtImage>(0x1234u, name, std::move(frames));
     }
 
@@ -64,7 +65,7 @@ protected:
     }
 
     TempDir dir_;
-    Surface screen_{kScreenWidth, kScreenHeight};
+    Surface screen_{kFieldWidth, kFieldHeight};
     DrawContext dc_{screen_};
 };
 
@@ -95,8 +96,8 @@ TEST_F(ArtImageTest, DrawPlacesTheFrameTransparentAndMirrored) {
 
 TEST_F(ArtImageTest, DrawIsCutAtTheScreenEdge) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    image->Draw(dc_, kScreenWidth - 1, kScreenHeight - 1, 0, 0, nullptr);
-    EXPECT_EQ(At(kScreenWidth - 1, kScreenHeight - 1), kRed);
+    image->Draw(dc_, kFieldWidth - 1, kFieldHeight - 1, 0, 0, nullptr);
+    EXPECT_EQ(At(kFieldWidth - 1, kFieldHeight - 1), kRed);
     image->Draw(dc_, -1, -1, 0, 0, nullptr);
     EXPECT_EQ(At(0, 0), kBlue);
     EXPECT_EQ(At(1, 0), kGrey);
@@ -105,7 +106,7 @@ TEST_F(ArtImageTest, DrawIsCutAtTheScreenEdge) {
 
 TEST_F(ArtImageTest, DrawKeepsToTheScreenClipAndRestoresTheFullScreen) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    dirtyRects.clip = Rect{0, 0, 11, kScreenHeight};
+    dirtyRects.clip = Rect{0, 0, 11, kFieldHeight};
     dc_.SetClip(Rect{0, 0, 1, 1});
     image->Draw(dc_, 10, 20, 0, 0, nullptr);
     EXPECT_EQ(Block(10, 20, 2, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kGrey}));
@@ -117,14 +118,14 @@ TEST_F(ArtImageTest, FramesThatDoNotExistDrawNothing) {
     image->Draw(dc_, 0, 0, 2, 0, nullptr);
     image->Draw(dc_, 0, 0, -1, 0, nullptr);
     image->DrawOverDirty(dc_, 0, 0, 2, 0, nullptr);
-    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kScreenWidth) * kScreenHeight, kGrey));
+    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
 }
 
 TEST_F(ArtImageTest, DrawOverDirtyWithNoChangesDrawsNothing) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
     dirtyRects.tiles[dirtyRects.current][0] = TileRect{0, 0, 32, 32};
     image->DrawOverDirty(dc_, 0, 0, 0, 0, nullptr);
-    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kScreenWidth) * kScreenHeight, kGrey));
+    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
 }
 
 TEST_F(ArtImageTest, DrawOverDirtyDrawsOnlyInsideThePreviousChangesAndNeverMirrors) {

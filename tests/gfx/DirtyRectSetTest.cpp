@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gfx/DirtyRectSet.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_F(DirtyRectSetTest, MarksGrowAPartTileButNotAWholeOne) {
 }
 
 TEST_F(DirtyRectSetTest, FullFieldGivesOneRectanglePerRow) {
-    set.MarkDirty(0, 0, kScreenWidth, kScreenHeight);
+    set.MarkDirty(0, 0, kFieldWidth, kFieldHeight);
     const std::vector<Rect> rects = Walk(set.current);
     ASSERT_EQ(rects.size(), 18u);
     for (int r = 0; r < 18; ++r) EXPECT_EQ(rects[r], (Rect{0, 32 * r, 288, 32 * r + 32}));

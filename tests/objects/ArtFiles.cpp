@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "gfx/BmpBuilder.h"
+#include "gfx/DirtyRectSet.h"
 
 void WriteArtRow(const TempDir& folder, const std::string& artRow, int width, int height,
                  const std::vector<Pixel>& colours) {
@@ -13,6 +14,8 @@ void WriteArtRow(const TempDir& folder, const std::string& artRow, int width, in
         const std::vector<Pixel> pixels(size_t(width) * size_t(height), colours.at(frame));
         WriteBytes(folder / name.c_str(), BuildBmpFile(TrueColourRecipe(width, height, pixels)));
     }
+    // The tests read it from the current folder, where an earlier test may have missed it.
+    dirtyRects.SetArtFolder("");
 }
 
 std::vector<Pixel> FrameColours() {

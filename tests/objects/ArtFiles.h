@@ -9,7 +9,8 @@
 #include "platform/Surface.h"
 
 // A picture of one flat colour per frame file named in artRow (space-separated), all of the
-// given size, written into `folder`. Frame i gets colours[i].
+// given size, written into `folder`. Frame i gets colours[i]. The screen object's art cache
+// looks for it at the next request, even where it missed it before.
 void WriteArtRow(const TempDir& folder, const std::string& artRow, int width, int height,
                  const std::vector<Pixel>& colours);
 

@@ -56,15 +56,4 @@ protected:
         }
         return balls;
     }
-
-    bool Played(int clip) const {
-        const auto& played = audio.Played();
-        return std::find(played.begin(), played.end(), clip) != played.end();
-    }
-
-    // Whether one of the three shared hit sounds played.
-    bool PlayedHitSound() const { return Played(173) || Played(174) || Played(175); }
-
-    // Lets every sound played so far run out, so the next one of any priority is heard.
-    void LetSoundsEnd() { clock.Advance(10000); }
 };

@@ -5,6 +5,7 @@
 #include "BallFixture.h"
 #include "gfx/BmpBuilder.h"
 #include "gfx/TempDir.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
 
@@ -46,33 +47,23 @@ TEST_F(BallFlightTest, FliesInAStraightLine) {
     EXPECT_EQ(missCount, 0);
 }
 
-TEST_F(BallFlightTest, RightWallBounceCountsAMissPerKind) {
-    for (const WallCase& c : kWallCases) {
-        missCount = 0;
-        audio.ClearPlayed();
-        LetSoundsEnd();
-        Ball* ball = AddFlyingBall(c.kind, 277, 200, 3, -1);
-        ball->Update(1.0f);
-        EXPECT_EQ(ball->vx, -3.0f) << int(c.kind);
-        EXPECT_EQ(ball->x, 280.0f) << "the position is not corrected";
-        EXPECT_EQ(missCount, c.misses) << int(c.kind);
-        EXPECT_EQ(ball->dead, c.diesThere) << int(c.kind);
-        EXPECT_EQ(audio.Played(), std::vector<int>{156}) << int(c.kind);
-    }
-}
-
-TEST_F(BallFlightTest, LeftWallBounceCountsAMissPerKind) {
-    for (const WallCase& c : kWallCases) {
-        missCount = 0;
-        audio.ClearPlayed();
-        LetSoundsEnd();
-        Ball* ball = AddFlyingBall(c.kind, 11, 200, -2, -1);
-        ball->Update(1.0f);
-        EXPECT_EQ(ball->vx, 2.0f) << int(c.kind);
-        EXPECT_EQ(ball->x, 9.0f);
-        EXPECT_EQ(missCount, c.misses) << int(c.kind);
-        EXPECT_EQ(ball->dead, c.diesThere) << int(c.kind);
-        EXPECT_EQ(audio.Played(), std::vector<int>{156}) << int(c.kind);
+TEST_F(BallFlightTest, AWallBounceCountsAMissPerKind) {
+    struct Wall {
+        float x, vx, xAfter;
+    };
+    for (const Wall& wall : {Wall{277, 3, 280}, Wall{11, -2, 9}}) {
+        for (const WallCase& c : kWallCases) {
+            missCount = 0;
+            audio.ClearPlayed();
+            LetSoundsEnd();
+            Ball* ball = AddFlyingBall(c.kind, wall.x, 200, wall.vx, -1);
+            ball->Update(1.0f);
+            EXPECT_EQ(ball->vx, -wall.vx) << int(c.kind);
+            EXPECT_EQ(ball->x, wall.xAfter) << "the position is not corrected";
+            EXPECT_EQ(missCount, c.misses) << int(c.kind);
+            EXPECT_EQ(ball->dead, c.diesThere) << int(c.kind);
+            EXPECT_EQ(audio.Played(), std::vector<int>{156}) << int(c.kind);
+        }
     }
 }
 
@@ -115,7 +106,7 @@ TEST_F(BallFlightTest, LeavingTheTopCostsAMissForMostKinds) {
 }
 
 TEST_F(BallFlightTest, FallingBelowTheLineEndsInARedPuff) {
-    Ball* ball = AddFlyingBall(ShotKind::Normal, 100.7f, 0.8f * 576.0f + 50.0f, 0, 0);
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 100.7f, kSlingshotLineY + 50.0f, 0, 0);
     ball->Update(1.0f);  // on the exit line: not yet below it
     EXPECT_FALSE(ball->dead);
     ball->vy = 4.5f;
@@ -146,22 +137,6 @@ TEST_F(BallFlightTest, HorizontalSpeedIsClampedAfterTheMove) {
     left->Update(1.0f);
     EXPECT_EQ(left->vx, 144.0f);  // clamped to -144, then turned by the left wall
     EXPECT_EQ(missCount, 1);
-}
-
-TEST_F(BallFlightTest, BoxIsSmallerForFragmentsAndPellets) {
-    Rect box;
-    Ball normal(ShotKind::Normal);
-    normal.x = 10.7f;
-    normal.y = -3.5f;
-    EXPECT_EQ(normal.GetBounds(box), (Rect{5, -8, 15, 1}));
-    Ball fragment(ShotKind::XFrag);
-    fragment.x = 10.7f;
-    fragment.y = -3.5f;
-    EXPECT_EQ(fragment.GetBounds(box), (Rect{8, -5, 12, -1}));
-    EXPECT_TRUE(fragment.ContainsPoint(12, -1));
-    EXPECT_FALSE(fragment.ContainsPoint(13, -1));
-    EXPECT_TRUE(fragment.Intersects(12, -1, 20, 20));
-    EXPECT_EQ(fragment.Reserved(), 0);
 }
 
 TEST_F(BallFlightTest, SlingshotBallDrawsItsYellowBands) {

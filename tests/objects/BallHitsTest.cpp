@@ -55,7 +55,7 @@ TEST_F(BallHitsTest, SingleHitKindsBreakTheGemAndAreSpent) {
         EXPECT_TRUE(gem->dead) << int(kind);
         EXPECT_TRUE(ball->dead) << int(kind);
         EXPECT_EQ(hitCount, 1) << int(kind);
-        EXPECT_TRUE(PlayedHitSound()) << int(kind);
+        EXPECT_EQ(HitSounds(), 1) << int(kind);
         targetList.Remove(gem);
         delete gem;
     }
@@ -138,7 +138,7 @@ TEST_F(BallHitsTest, BreakUpSplitsIntoEightFragmentsThatBreakTheGem) {
     EXPECT_TRUE(ball->dead);
     EXPECT_FALSE(gem->dead);
     EXPECT_EQ(hitCount, 1);
-    EXPECT_TRUE(PlayedHitSound());
+    EXPECT_EQ(HitSounds(), 1);
 
     const std::vector<Ball*> balls = Balls();
     ASSERT_EQ(balls.size(), 9u);
@@ -175,7 +175,7 @@ TEST_F(BallHitsTest, NormalBallTakesOneHitPointFromABigGem) {
     EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 30);
     EXPECT_EQ(sparksOrangeRing->LiveSparkCount(), 0);
     EXPECT_EQ(sparksGreenBurst->LiveSparkCount(), 0);
-    EXPECT_TRUE(PlayedHitSound());
+    EXPECT_EQ(HitSounds(), 1);
 }
 
 TEST_F(BallHitsTest, BigGemsTakeTheirHitPointsInBallHits) {

@@ -3,11 +3,9 @@
 #include <cmath>
 
 #include "BallFixture.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
-
-constexpr float kRestX = 144.0f;
-constexpr float kLine = 0.8f * 576.0f;
 
 // Updates a released slingshot ball until it is launched; the number of updates it took,
 // or 0 when it was not launched within `limit`.
@@ -23,18 +21,6 @@ int UpdateUntilLaunched(Ball& ball, int limit = 100) {
 
 class BallLaunchTest : public BallFixture {};
 
-TEST_F(BallLaunchTest, NewBallRestsInTheSlingshot) {
-    Ball ball(-1);
-    EXPECT_EQ(ball.x, kRestX);
-    EXPECT_EQ(ball.y, kLine);
-    EXPECT_EQ(ball.loaded, 1);
-    EXPECT_EQ(ball.released, 0);
-    EXPECT_EQ(ball.category, ObjectCategory::Shot);
-    EXPECT_STREQ(ball.typeName, "GO_BALL");
-    EXPECT_EQ(ball.GetShotKind(), ShotKind::Normal);
-    EXPECT_EQ(Ball(ShotKind::XShot).GetKind(), 8u);
-}
-
 TEST_F(BallLaunchTest, RestingBallIgnoresUpdates) {
     Ball* ball = AddReleasedBall(ShotKind::Normal, 150, 520);
     ball->released = 0;
@@ -44,45 +30,25 @@ TEST_F(BallLaunchTest, RestingBallIgnoresUpdates) {
     EXPECT_EQ(ball->vy, 0.0f);
 }
 
-TEST_F(BallLaunchTest, HundredPixelPullLaunchesOnTheEleventhUpdate) {
-    Ball* ball = AddReleasedBall(ShotKind::Normal, kRestX, kLine + 100.0f);
-    for (int n = 1; n <= 10; ++n) {
-        ball->Update(1.0f);
-        ASSERT_EQ(ball->loaded, 1) << "update " << n;
-    }
-    EXPECT_EQ(shotsFired, 0);
-    EXPECT_FALSE(Played(161));
-
-    ball->Update(1.0f);
-    EXPECT_EQ(ball->loaded, 0);
-    EXPECT_EQ(ball->released, 1);
-    EXPECT_NEAR(ball->vy, -14.18f, 0.005f);
-    EXPECT_NEAR(ball->vx, 0.0f, 1e-4f);
-    EXPECT_NEAR(ball->x, kRestX, 1e-3f);
-    EXPECT_LE(ball->y, kLine);
-    EXPECT_EQ(shotsFired, 1);
-    EXPECT_TRUE(Played(161));
-}
-
 TEST_F(BallLaunchTest, LaunchSpeedGrowsWithThePullAndFallsForHeavyBalls) {
-    Ball* half = AddReleasedBall(ShotKind::Normal, kRestX, kLine + 50.0f);
+    Ball* half = AddReleasedBall(ShotKind::Normal, kSlingshotRestX, kSlingshotLineY + 50.0f);
     EXPECT_EQ(UpdateUntilLaunched(*half), 11);
     EXPECT_NEAR(half->vy, -7.09f, 0.005f);
 
-    Ball* heavy = AddReleasedBall(ShotKind::Heavy, kRestX, kLine + 100.0f);
+    Ball* heavy = AddReleasedBall(ShotKind::Heavy, kSlingshotRestX, kSlingshotLineY + 100.0f);
     EXPECT_EQ(UpdateUntilLaunched(*heavy), 16);
     EXPECT_NEAR(heavy->vy, -10.01f, 0.005f);
     EXPECT_EQ(shotsFired, 2);
 }
 
 TEST_F(BallLaunchTest, KindConvertedWhileRestingPullsWithTheNewStiffness) {
-    Ball* ball = AddReleasedBall(ShotKind::Normal, kRestX, kLine + 100.0f);
+    Ball* ball = AddReleasedBall(ShotKind::Normal, kSlingshotRestX, kSlingshotLineY + 100.0f);
     ball->kind = uint32_t(ShotKind::Heavy);
     EXPECT_EQ(UpdateUntilLaunched(*ball), 16);
 }
 
 TEST_F(BallLaunchTest, BandsStopActingOnceLaunched) {
-    Ball* ball = AddReleasedBall(ShotKind::Normal, kRestX, kLine + 100.0f);
+    Ball* ball = AddReleasedBall(ShotKind::Normal, kSlingshotRestX, kSlingshotLineY + 100.0f);
     ASSERT_EQ(UpdateUntilLaunched(*ball), 11);
     const float launchVy = ball->vy;
     for (int n = 0; n < 5; ++n) ball->Update(1.0f);
@@ -90,34 +56,8 @@ TEST_F(BallLaunchTest, BandsStopActingOnceLaunched) {
     EXPECT_EQ(shotsFired, 1);
 }
 
-TEST_F(BallLaunchTest, SidewaysPullIsCalledOffToTheRestPoint) {
-    Ball* ball = AddReleasedBall(ShotKind::Normal, kRestX + 50.0f, kLine);
-    ball->Update(1.0f);
-    EXPECT_EQ(ball->released, 0);
-    EXPECT_EQ(ball->loaded, 1);
-    // Snapped back, then moved once by the pull: 0.02 of the pull to the left.
-    EXPECT_NEAR(ball->x, kRestX - 1.0f, 1e-4f);
-    EXPECT_NEAR(ball->y, kLine, 1e-4f);
-    EXPECT_EQ(shotsFired, 0);
-    EXPECT_TRUE(audio.Played().empty());
-
-    const float restX = ball->x;
-    ball->Update(1.0f);
-    EXPECT_EQ(ball->x, restX);
-}
-
-TEST_F(BallLaunchTest, ReleaseWithoutPullIsCalledOffInPlace) {
-    Ball* ball = AddReleasedBall(ShotKind::Heavy, kRestX, kLine);
-    ball->Update(1.0f);
-    EXPECT_EQ(ball->released, 0);
-    EXPECT_EQ(ball->loaded, 1);
-    EXPECT_EQ(ball->x, kRestX);
-    EXPECT_EQ(ball->y, kLine);
-    EXPECT_EQ(shotsFired, 0);
-}
-
 TEST_F(BallLaunchTest, ReleaseAboveTheLineLaunchesDownwardsAtOnce) {
-    Ball* ball = AddReleasedBall(ShotKind::Normal, kRestX, 300.0f);
+    Ball* ball = AddReleasedBall(ShotKind::Normal, kSlingshotRestX, 300.0f);
     ball->Update(1.0f);
     EXPECT_EQ(ball->loaded, 0);
     EXPECT_GT(ball->vy, 0.0f);
@@ -126,13 +66,14 @@ TEST_F(BallLaunchTest, ReleaseAboveTheLineLaunchesDownwardsAtOnce) {
     // It flies down out of the field without counting a miss.
     for (int n = 0; n < 100 && !ball->dead; ++n) ball->Update(1.0f);
     EXPECT_TRUE(ball->dead);
-    EXPECT_GT(ball->y, kLine + 50.0f);
+    EXPECT_GT(ball->y, kSlingshotLineY + 50.0f);
     EXPECT_EQ(missCount, 0);
     EXPECT_EQ(sparksRedPuff->LiveSparkCount(), 40);
 }
 
 TEST_F(BallLaunchTest, EchoLeavesTwoNormalFollowersInFrontOfItself) {
-    Ball* leader = AddReleasedBall(ShotKind::Echo, kRestX - 40.0f, kLine + 100.0f);
+    Ball* leader =
+        AddReleasedBall(ShotKind::Echo, kSlingshotRestX - 40.0f, kSlingshotLineY + 100.0f);
     ASSERT_EQ(UpdateUntilLaunched(*leader), 11);
     EXPECT_EQ(shotsFired, 1);
 
@@ -164,7 +105,8 @@ TEST_F(BallLaunchTest, EchoLeavesTwoNormalFollowersInFrontOfItself) {
 }
 
 TEST_F(BallLaunchTest, MultiFansOutSevenPelletsAndVanishes) {
-    Ball* ball = AddReleasedBall(ShotKind::Multi, kRestX - 40.0f, kLine + 100.0f);
+    Ball* ball =
+        AddReleasedBall(ShotKind::Multi, kSlingshotRestX - 40.0f, kSlingshotLineY + 100.0f);
     ASSERT_EQ(UpdateUntilLaunched(*ball), 11);
     EXPECT_TRUE(ball->dead);
     EXPECT_EQ(shotsFired, 1);
@@ -188,7 +130,7 @@ TEST_F(BallLaunchTest, MultiFansOutSevenPelletsAndVanishes) {
 }
 
 TEST_F(BallLaunchTest, MultiPelletsNeverGoDownwards) {
-    Ball* ball = AddReleasedBall(ShotKind::Multi, kRestX - 20.0f, 300.0f);
+    Ball* ball = AddReleasedBall(ShotKind::Multi, kSlingshotRestX - 20.0f, 300.0f);
     ball->Update(1.0f);
     ASSERT_TRUE(ball->dead);
     ASSERT_GT(ball->vy, 0.0f);
@@ -202,8 +144,8 @@ TEST_F(BallLaunchTest, MultiPelletsNeverGoDownwards) {
 }
 
 TEST_F(BallLaunchTest, AppendedBallsMoveInTheLaunchWalkAndInsertedOnesDoNot) {
-    Ball* echo = AddReleasedBall(ShotKind::Echo, kRestX, kLine + 100.0f);
-    Ball* multi = AddReleasedBall(ShotKind::Multi, kRestX, kLine + 100.0f);
+    Ball* echo = AddReleasedBall(ShotKind::Echo, kSlingshotRestX, kSlingshotLineY + 100.0f);
+    Ball* multi = AddReleasedBall(ShotKind::Multi, kSlingshotRestX, kSlingshotLineY + 100.0f);
     for (int n = 0; n < 10; ++n) RunShotWalk();
     ASSERT_EQ(echo->loaded, 1);
     ASSERT_EQ(multi->loaded, 1);

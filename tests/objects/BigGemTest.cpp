@@ -21,10 +21,6 @@ protected:
         dirtyRects.BeginFrame();
     }
 
-    int Plays(int id) const {
-        return int(std::count(audio.Played().begin(), audio.Played().end(), id));
-    }
-
     Pen outline{0x123456};
     Pen colour{0x654321};
 };
@@ -47,33 +43,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(BigGemTest, ConstructionGivesKindTimesTwoPlusFiveHitPoints) {
-    const BigGem first(0);
-    EXPECT_STREQ(first.typeName, "GO_SHIP");
-    EXPECT_EQ(first.category, ObjectCategory::BigGem);
-    EXPECT_EQ(first.radius, 20);
-    EXPECT_EQ(first.speed, 0.2f);
-    EXPECT_EQ(first.frameCounter, 0);
-    EXPECT_EQ(first.hitPoints, 5);
-    EXPECT_EQ(first.maxHitPoints, 5);
-    const BigGem last(9);
-    EXPECT_EQ(last.GetKind(), 9u);
-    EXPECT_EQ(last.hitPoints, 23);
-    EXPECT_EQ(last.maxHitPoints, 23);
-}
-
-TEST_F(BigGemTest, ConstructionReseedsFromGemSeedAsAGemDoes) {
-    gemSeed = 123456789u;
-    randomGenerator.Seed(5);
-    Random();
-    RandomGenerator expected;
-    expected.Seed(123456789u);
-    const auto storedSeed = uint32_t(expected.Next());
-    BigGem bigGem(2);
-    EXPECT_EQ(gemSeed, storedSeed);
-    EXPECT_EQ(Random(), expected.Next());
-}
 
 TEST_F(BigGemTest, FallsHoldsAndRisesLikeAGem) {
     BigGem bigGem(0);
@@ -158,16 +127,6 @@ TEST_F(BigGemTest, ADamagedDeadBigGemStillSparklesForItsMissingPoints) {
     ASSERT_EQ(bigGem.hitPoints, -5);
     bigGem.Update(1.0f);
     EXPECT_EQ(sparksWhiteTrail->LiveSparkCount(), 10);
-}
-
-TEST_F(BigGemTest, CollisionBoxIsSixtyPixelsWide) {
-    BigGem bigGem(0);
-    bigGem.x = 100.5f;
-    bigGem.y = 40.5f;
-    Rect box;
-    EXPECT_EQ(bigGem.GetBounds(box), (Rect{70, 10, 130, 70}));
-    EXPECT_TRUE(bigGem.Intersects(130, 70, 140, 80));
-    EXPECT_FALSE(bigGem.Intersects(131, 70, 140, 80));
 }
 
 TEST_F(BigGemTest, WithoutPicturesDrawFrameCountsAndMarksItsBox) {

@@ -1,5 +1,5 @@
 // Death rings: growth and end, gems broken and big gems worn down inside the radius, the
-// glittering rim, the box and the three circles.
+// glittering rim and the three circles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,29 +20,9 @@ protected:
         PlayfieldFixture::SetUp();
         dirtyRects.BeginFrame();
     }
-
-    int HitSounds() const {
-        return int(std::count_if(audio.Played().begin(), audio.Played().end(),
-                                 [](int id) { return id >= 173 && id <= 175; }));
-    }
-    int Plays(int id) const {
-        return int(std::count(audio.Played().begin(), audio.Played().end(), id));
-    }
 };
 
 }  // namespace
-
-TEST_F(DeathRingTest, ConstructionStartsFromAPoint) {
-    const DeathRing ring(10.5f, 20.5f, 100);
-    EXPECT_STREQ(ring.typeName, "GO_DEATH_RING");
-    EXPECT_EQ(ring.GetKind(), 0u);
-    EXPECT_EQ(ring.category, ObjectCategory::Effect);
-    EXPECT_EQ(ring.x, 10.5f);
-    EXPECT_EQ(ring.y, 20.5f);
-    EXPECT_EQ(ring.radius, 0);
-    EXPECT_EQ(ring.maxRadius, 100);
-    EXPECT_FALSE(ring.dead);
-}
 
 TEST_F(DeathRingTest, GrowsByFiveAndActsOnTwentyOneFramesForARadiusOfOneHundred) {
     DeathRing ring(144, 300, 100);
@@ -150,17 +130,6 @@ TEST_F(DeathRingTest, RimGlittersWithFortyStillSparksOnTheRadius) {
         for (int i = 0; i < 3; ++i) expected.Next();
     }
     EXPECT_EQ(randomGenerator.State(), expected.State());
-}
-
-TEST_F(DeathRingTest, BoxIsTheRadiusAroundTheCentreAndNoPointIsInside) {
-    DeathRing ring(10.5f, 20.5f, 100);
-    ring.radius = 5;
-    Rect box;
-    EXPECT_EQ(ring.GetBounds(box), (Rect{5, 15, 15, 25}));
-    EXPECT_FALSE(ring.ContainsPoint(10, 20));
-    EXPECT_TRUE(ring.Intersects(15, 25, 30, 30));
-    EXPECT_FALSE(ring.Intersects(16, 25, 30, 30));
-    EXPECT_EQ(ring.Reserved(), 0);
 }
 
 TEST_F(DeathRingTest, DrawsAWhiteRimAndTwoRedCirclesInsideAndMarksThem) {

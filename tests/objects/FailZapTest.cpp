@@ -1,4 +1,4 @@
-// The fail zap: growth and end, box, and its blue and red broken squares.
+// The fail zap: growth and end, and its blue and red broken squares.
 #include <gtest/gtest.h>
 
 #include "FrameChecks.h"
@@ -17,16 +17,6 @@ protected:
 
 }  // namespace
 
-TEST_F(FailZapTest, ConstructionStartsAtSizeZero) {
-    const FailZap zap(144.5f, 460.9f);
-    EXPECT_STREQ(zap.typeName, "GO_FAIL_ZAP");
-    EXPECT_EQ(zap.GetKind(), 0u);
-    EXPECT_EQ(zap.category, ObjectCategory::Effect);
-    EXPECT_EQ(zap.x, 144.5f);
-    EXPECT_EQ(zap.y, 460.9f);
-    EXPECT_EQ(zap.size, 0);
-}
-
 TEST_F(FailZapTest, LivesThroughSize180AndEndsOnTheNinetyFirstUpdate) {
     FailZap zap(100, 100);
     for (int update = 1; update <= 90; ++update) {
@@ -37,16 +27,6 @@ TEST_F(FailZapTest, LivesThroughSize180AndEndsOnTheNinetyFirstUpdate) {
     zap.Update(1.0f);
     EXPECT_EQ(zap.size, 182);
     EXPECT_TRUE(zap.dead);
-}
-
-TEST_F(FailZapTest, BoxIsTheSizeAroundTheCentreAndNoPointIsInside) {
-    FailZap zap(100.5f, 50.5f);
-    zap.size = 10;
-    Rect box;
-    EXPECT_EQ(zap.GetBounds(box), (Rect{90, 40, 110, 60}));
-    EXPECT_FALSE(zap.ContainsPoint(100, 50));
-    EXPECT_TRUE(zap.Intersects(110, 60, 120, 70));
-    EXPECT_EQ(zap.Reserved(), 0);
 }
 
 TEST_F(FailZapTest, InnermostSquareIsBlueAndTheOuterThreeRed) {

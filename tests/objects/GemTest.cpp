@@ -1,5 +1,4 @@
-// Gems and their ship base: construction and reseeding, fall under time stop and warp, the
-// frozen sparkle, the animation, the collision box and drawing.
+// Gems: speed, fall under time stop and warp, the frozen sparkle, the animation and drawing.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,7 +7,6 @@
 #include "ArtFiles.h"
 #include "FrameChecks.h"
 #include "gfx/ArtImage.h"
-#include "objects/BigGem.h"
 #include "objects/Gem.h"
 #include "support/PlayfieldFixture.h"
 
@@ -48,18 +46,6 @@ protected:
 
 }  // namespace
 
-TEST_F(GemTest, ConstructionSetsTheFieldsOfALevel) {
-    const Gem gem(7);
-    EXPECT_STREQ(gem.typeName, "GO_SHIP");
-    EXPECT_EQ(gem.GetKind(), 7u);
-    EXPECT_EQ(gem.category, ObjectCategory::Gem);
-    EXPECT_EQ(gem.radius, 12);
-    EXPECT_EQ(gem.frameCounter, 0);
-    EXPECT_FALSE(gem.dead);
-    EXPECT_EQ(gem.x, 0.0f);
-    EXPECT_EQ(gem.y, 0.0f);
-}
-
 TEST_F(GemTest, SpeedGrowsWithTheLevelUpToTheCap) {
     EXPECT_FLOAT_EQ(Gem(0).speed, 0.2f);
     EXPECT_FLOAT_EQ(Gem(10).speed, 1.6f);
@@ -67,60 +53,20 @@ TEST_F(GemTest, SpeedGrowsWithTheLevelUpToTheCap) {
     EXPECT_EQ(Gem(120).speed, 17.0f);
 }
 
-TEST_F(GemTest, ConstructionReseedsFromGemSeedAndStoresTheNextNumber) {
-    for (int drawnBefore : {0, 3, 17}) {
-        gemSeed = 4242;
-        randomGenerator.Seed(99);
-        for (int i = 0; i < drawnBefore; ++i) Random();
-
-        RandomGenerator expected;
-        expected.Seed(4242);
-        const auto storedSeed = uint32_t(expected.Next());
-
-        Gem gem(3);
-        EXPECT_EQ(gemSeed, storedSeed);
-        // Whatever was drawn before, the shared sequence now continues from the old seed.
-        EXPECT_EQ(randomGenerator.State(), expected.State());
-        EXPECT_EQ(Random(), expected.Next());
+// A level-10 gem (speed 1.6) at y = 100 after one update, by the time panels standing.
+TEST_F(GemTest, FallsByItsSpeedHeldByTimeStopAndRaisedThreefoldByTimeWarp) {
+    const struct {
+        int stops, warps;
+        float y;
+    } cases[] = {{0, 0, 101.6f}, {1, 0, 100.0f}, {1, 2, 100.0f}, {0, 1, 95.2f}};
+    for (const auto& c : cases) {
+        timeStopCount = c.stops;
+        timeWarpCount = c.warps;
+        Gem gem(10);
+        gem.y = 100;
+        gem.Update(1.0f);
+        EXPECT_FLOAT_EQ(gem.y, c.y) << c.stops << " stops, " << c.warps << " warps";
     }
-}
-
-TEST_F(GemTest, ArtTableRowsCycleColoursAndSpreadShapes) {
-    const char* shapes = "ABCBCDCEFDABEFAFDE";
-    const char* colours[] = {"", "Gr", "Bl"};
-    for (int row = 0; row < kGemArtRows; ++row) {
-        const std::string stem = std::string("gem") + colours[row % 3] + shapes[row];
-        EXPECT_EQ(std::string(GemArt[row]), stem + "0.bmp " + stem + "1.bmp " + stem + "2.bmp");
-    }
-}
-
-TEST_F(GemTest, FallsByItsSpeedEachUpdate) {
-    Gem gem(10);
-    gem.y = 100;
-    gem.Update(1.0f);
-    EXPECT_FLOAT_EQ(gem.y, 101.6f);
-    gem.Update(1.0f);
-    EXPECT_FLOAT_EQ(gem.y, 103.2f);
-}
-
-TEST_F(GemTest, TimeStopHoldsAndWinsOverTimeWarp) {
-    Gem gem(10);
-    gem.y = 100;
-    timeStopCount = 1;
-    gem.Update(1.0f);
-    EXPECT_EQ(gem.y, 100.0f);
-    timeWarpCount = 2;
-    gem.Update(1.0f);
-    EXPECT_EQ(gem.y, 100.0f);
-}
-
-TEST_F(GemTest, TimeWarpRaisesAtThreeTimesTheSpeed) {
-    Gem gem(10);
-    gem.y = 100;
-    timeWarpCount = 1;
-    gem.Update(1.0f);
-    EXPECT_EQ(gem.y, 100.0f - 3.0f * gem.speed);
-    EXPECT_FLOAT_EQ(gem.y, 95.2f);
 }
 
 TEST_F(GemTest, AFallingGemDrawsNoRandomNumbersAndShedsNoSparkle) {
@@ -194,43 +140,6 @@ TEST_F(GemTest, AnimationCountsDrawnFramesUnlessFrozen) {
     gem.speed = 0;
     gem.DrawFrame(dc, &outline, &colour);
     EXPECT_EQ(gem.frameCounter, 5);
-}
-
-TEST_F(GemTest, CollisionBoxIsOneAndAHalfRadiiTruncatedPerCoordinate) {
-    Gem gem(0);
-    gem.x = 10.7f;
-    gem.y = -3.5f;
-    Rect box;
-    EXPECT_EQ(gem.GetBounds(box), (Rect{-7, -21, 28, 14}));
-    EXPECT_EQ(box.Width(), 35);
-
-    gem.x = 100;
-    gem.y = 100;
-    EXPECT_EQ(gem.GetBounds(box), (Rect{82, 82, 118, 118}));
-    EXPECT_TRUE(gem.Intersects(118, 50, 130, 90));  // edges touch
-    EXPECT_FALSE(gem.Intersects(119, 50, 130, 90));
-    EXPECT_TRUE(gem.Intersects(0, 0, 82, 82));  // corner touches
-    EXPECT_FALSE(gem.Intersects(0, 0, 81, 82));
-    EXPECT_TRUE(gem.ContainsPoint(118, 118));
-    EXPECT_FALSE(gem.ContainsPoint(119, 100));
-    EXPECT_EQ(gem.Reserved(), 0);
-}
-
-TEST_F(GemTest, AGemAndABigGemOfOneKindAreTheSameNamedObject) {
-    Gem gem(5);
-    BigGem bigGem(5);
-    EXPECT_EQ(gem.IsSame(bigGem), 1);
-    EXPECT_NE(gem.IsSame(BigGem(6)), 1);
-}
-
-TEST_F(GemTest, DrawIsANoOp) {
-    Gem gem(0);
-    gem.x = 100;
-    gem.y = 100;
-    gem.Draw(dc);
-    EXPECT_EQ(CountLitPixels(frame), 0);
-    EXPECT_TRUE(NothingMarked());
-    EXPECT_EQ(gem.frameCounter, 0);
 }
 
 TEST_F(GemTest, WithoutPicturesDrawFrameDrawsNothingButMarksItsBox) {

@@ -2,10 +2,10 @@
 // appended to its list, as the play mode or another object would add it.
 #pragma once
 
+#include "core/PlayRecord.h"
 #include "objects/Ball.h"
 #include "objects/BigGem.h"
 #include "objects/Gem.h"
-#include "play/PlayRecord.h"
 
 inline Gem* AddGem(float x, float y, int level = 0) {
     auto* gem = new Gem(level);

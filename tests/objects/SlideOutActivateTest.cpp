@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "SlideOutFixture.h"
@@ -14,8 +15,6 @@
 namespace {
 
 using SlideOutActivate = SlideOutFixture;
-
-constexpr double kPi = 3.14159265358979;
 
 template <typename T>
 std::vector<T*> ShotsOfType() {
@@ -122,7 +121,7 @@ TEST_F(SlideOutActivate, BreakUpFansElevenFragmentsTowardTheMiddle) {
         ASSERT_EQ(fragments.size(), 11u);
         for (size_t i = 0; i < fragments.size(); ++i) {
             const Ball& fragment = *fragments[i];
-            const double a = (0.25 + 0.05 * double(i)) * kPi;
+            const double a = (0.25 + 0.05 * double(i)) * std::numbers::pi;
             EXPECT_EQ(fragment.GetShotKind(), ShotKind::XFrag);
             EXPECT_EQ(fragment.loaded, 0);
             EXPECT_EQ(fragment.released, 1);
@@ -155,7 +154,7 @@ TEST_F(SlideOutActivate, SmokeThrowsSixPuffsWithOneRandomNumberEach) {
     const auto puffs = ShotsOfType<Smoke>();
     ASSERT_EQ(puffs.size(), 6u);
     for (size_t i = 0; i < puffs.size(); ++i) {
-        const double a = (0.5 + 0.05 * double(i)) * kPi;
+        const double a = (0.5 + 0.05 * double(i)) * std::numbers::pi;
         EXPECT_EQ(puffs[i]->x, panel->x);
         EXPECT_EQ(puffs[i]->y, 260.0f);
         EXPECT_FLOAT_EQ(puffs[i]->vx, -(1.0f + float(numbers[i]) * 0.00015259255f)) << i;
@@ -176,7 +175,7 @@ TEST_F(SlideOutActivate, MinesFanElevenThrowsFromALeftPanel) {
     const auto mines = ShotsOfType<Mine>();
     ASSERT_EQ(mines.size(), 11u);
     for (size_t i = 0; i < mines.size(); ++i) {
-        const double a = (0.25 + 0.05 * double(i)) * kPi;
+        const double a = (0.25 + 0.05 * double(i)) * std::numbers::pi;
         EXPECT_EQ(mines[i]->x, panel->x);
         EXPECT_EQ(mines[i]->y, 140.0f);
         EXPECT_EQ(mines[i]->age, 0);

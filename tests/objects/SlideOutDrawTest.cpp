@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SlideOutFixture.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
 
@@ -95,12 +96,12 @@ TEST_F(SlideOutDraw, BarrierFlickersGreenAndFadesWhileLeaving) {
         panel->Draw(dc);
         EXPECT_NE(randomGenerator.State(), before) << "one number drawn every frame";
         if (c.colour == 0) {
-            EXPECT_EQ(CountPixels(0), kScreenWidth * kScreenHeight) << c.age << " r " << c.r;
+            EXPECT_EQ(CountPixels(0), kFieldWidth * kFieldHeight) << c.age << " r " << c.r;
             EXPECT_EQ(DirtyBounds(), Rect{});
         } else {
             EXPECT_EQ(frame.At(0, 200), c.colour) << c.age << " r " << c.r;
             EXPECT_EQ(frame.At(287, 200), c.colour);
-            EXPECT_EQ(CountPixels(c.colour), kScreenWidth);
+            EXPECT_EQ(CountPixels(c.colour), kFieldWidth);
             EXPECT_EQ(DirtyBounds(), (Rect{0, 200, 288, 201}));
         }
         EXPECT_EQ(dc.SelectedPen(), &callerPen);
@@ -113,8 +114,8 @@ TEST_F(SlideOutDraw, TimeRingsGrowEachFrameAndRestartEveryForty) {
     EXPECT_EQ(frame.At(100, 205), kBlue);  // the start at (x, y + r)
     EXPECT_EQ(frame.At(100, 195), kBlue);  // the top of the circle
     EXPECT_EQ(frame.At(100, 200), 0u);     // hollow
-    for (int y = 0; y < kScreenHeight; ++y) {
-        for (int x = 0; x < kScreenWidth; ++x) {
+    for (int y = 0; y < kFieldHeight; ++y) {
+        for (int x = 0; x < kFieldWidth; ++x) {
             if (frame.At(x, y) != 0) {
                 ASSERT_LE(std::hypot(x - 100, y - 200), 6.5) << x << "," << y;
             }
@@ -163,6 +164,6 @@ TEST_F(SlideOutDraw, UnknownStatesDrawNothing) {
         panel->Draw(dc);
         panel->slideKind = SlideKind::Blast;
     }
-    EXPECT_EQ(CountPixels(0), kScreenWidth * kScreenHeight);
+    EXPECT_EQ(CountPixels(0), kFieldWidth * kFieldHeight);
     EXPECT_EQ(DirtyBounds(), Rect{});
 }

@@ -1,4 +1,4 @@
-// Smoke puffs: drift, the capped rise, the end above the field, the box and the picture.
+// Smoke puffs: drift, the capped rise, the end above the field and the picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,17 +21,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(SmokeTest, ConstructionKeepsPlaceAndVelocity) {
-    const Smoke puff(23.04f, 150, 3.5f, -0.5f);
-    EXPECT_STREQ(puff.typeName, "GO_SMOKE");
-    EXPECT_EQ(puff.GetKind(), 0u);
-    EXPECT_EQ(puff.category, ObjectCategory::Effect);
-    EXPECT_EQ(puff.x, 23.04f);
-    EXPECT_EQ(puff.y, 150.0f);
-    EXPECT_EQ(puff.vx, 3.5f);
-    EXPECT_EQ(puff.vy, -0.5f);
-}
 
 TEST_F(SmokeTest, SlowsSidewaysAndTurnsUpwardWithTheNewVelocity) {
     Smoke puff(100, 100, 2, 1);
@@ -78,16 +67,6 @@ TEST_F(SmokeTest, AtMinusFortyStillAliveAboveItDead) {
     EXPECT_FALSE(puff.dead);
     puff.Update(1.0f);
     EXPECT_TRUE(puff.dead);
-}
-
-TEST_F(SmokeTest, BoxIsTheFixedThirtyByThirty) {
-    Smoke puff(100.9f, -5.5f, 0, 0);
-    Rect box;
-    EXPECT_EQ(puff.GetBounds(box), (Rect{85, -20, 115, 9}));
-    EXPECT_TRUE(puff.ContainsPoint(115, 9));
-    EXPECT_FALSE(puff.ContainsPoint(116, 9));
-    EXPECT_FALSE(puff.Intersects(0, 10, 300, 20));
-    EXPECT_EQ(puff.Reserved(), 0);
 }
 
 // The art cache keeps "smoke.bmp" once loaded, for the rest of the process: the case of the

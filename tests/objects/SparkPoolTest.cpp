@@ -7,6 +7,7 @@
 #include "gfx/DirtyRectSet.h"
 #include "objects/SparkPool.h"
 #include "platform/DrawContext.h"
+#include "platform/FieldGeometry.h"
 
 namespace {
 
@@ -25,17 +26,6 @@ public:
 };
 
 }  // namespace
-
-TEST(SparkPool, StartsWithEverySlotFree) {
-    const Pen pen{0xFF0000};
-    SparkPool pool(100, &pen, 4);
-    EXPECT_EQ(pool.capacity, 100);
-    EXPECT_EQ(pool.sparks.size(), 100u);
-    EXPECT_EQ(pool.lastSlot, 0);
-    EXPECT_EQ(pool.dashLength, 4);
-    EXPECT_EQ(pool.pen, &pen);
-    EXPECT_EQ(pool.LiveSparkCount(), 0);
-}
 
 TEST(SparkPool, CapacityOneOrLessNeverEmits) {
     for (int capacity : {1, 0, -3}) {
@@ -163,7 +153,7 @@ protected:
         return dirtyRects.tiles[size_t(dirtyRects.current)][size_t(row * kTileColumns + column)];
     }
 
-    Surface surface{kScreenWidth, kScreenHeight};
+    Surface surface{kFieldWidth, kFieldHeight};
     DrawContext dc{surface};
     const Pen sparkPen{0x00FF8000};
     const Pen otherPen{0x000000FF};

@@ -3,6 +3,7 @@
 // as a full repaint would draw them, and only what changed drawn.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/display/FieldScaler.h"
@@ -42,6 +43,9 @@ struct SizeCase {
     uint64_t hash;
 };
 
+std::string CaseName(const SizeCase& c) { return "Height" + std::to_string(c.height); }
+void PrintTo(const SizeCase& c, std::ostream* out) { *out << CaseName(c); }
+
 class FieldScalerSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 }  // namespace
@@ -52,12 +56,13 @@ TEST_P(FieldScalerSizeTest, KnownPictureScalesToKnownPixels) {
 
 INSTANTIATE_TEST_SUITE_P(
     Heights, FieldScalerSizeTest,
-    ::testing::Values(SizeCase{288, 12224287759678478027u},     // 0.5x
-                      SizeCase{576, 11865329779184324680u},     // 1x
-                      SizeCase{864, 14184718107676121199u},     // 1.5x
-                      SizeCase{1012, 738641183386779833u},      // the first window at 1080
-                      SizeCase{1080, 15927364082759521611u},    // full screen at 1080, 1.875x
-                      SizeCase{1728, 13881000757233497712u}));  // 3x
+    ::testing::Values(SizeCase{288, 12224287759678478027u},    // 0.5x
+                      SizeCase{576, 11865329779184324680u},    // 1x
+                      SizeCase{864, 14184718107676121199u},    // 1.5x
+                      SizeCase{1012, 738641183386779833u},     // the first window at 1080
+                      SizeCase{1080, 15927364082759521611u},   // full screen at 1080, 1.875x
+                      SizeCase{1728, 13881000757233497712u}),  // 3x
+    [](const auto& info) { return CaseName(info.param); });
 
 TEST(FieldScalerTest, WholeNumberScalesCopyTheNearestPixel) {
     const Surface picture = TestPicture();

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <tuple>
 
 #include "platform/FileSettingStore.h"
 #include "platform/PlayerFolders.h"
@@ -218,35 +217,6 @@ TEST_F(FileSettingStoreTest, AFailureIsToldAgainOnlyAfterASaveSucceeded) {
     EXPECT_FALSE(elsewhere.Write(kKey, kName, "N"));
     EXPECT_EQ(reports.texts.size(), 3u) << "each file is told of on its own";
 }
-
-// Saves whose steps fail keep the old file (or the new one, once renamed), leave nothing
-// behind and are told once.
-class SettingSaveFaultTest : public FileSettingStoreTest,
-                             public testing::WithParamInterface<std::tuple<SaveStep, SaveError>> {};
-
-TEST_P(SettingSaveFaultTest, KeepsTheOldOrNewFileAndIsToldOnce) {
-    const auto [step, error] = GetParam();
-    ASSERT_TRUE(FileSettingStore(path.string()).Write(kKey, kName, "Y"));
-    const std::string old = ReadFile(path);
-    RecordedReports reports;
-    FaultyFileSystem files(step, error.code);
-    FileSettingStore store(path.string(), files);
-    EXPECT_FALSE(store.Write(kKey, kName, "N"));
-    EXPECT_FALSE(store.Write(kKey, kName, "N"));
-    EXPECT_EQ(ReadFile(path),
-              step == SaveStep::SyncFolder ? "[Software\\Zorvane]\nPebblorSoundSetting=N\n" : old);
-    EXPECT_EQ(Leftovers(), 0);
-    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the settings to " +
-                                                      path.string() + ": " + error.words});
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryStepAndError, SettingSaveFaultTest,
-                         testing::Combine(testing::ValuesIn(kSaveSteps),
-                                          testing::ValuesIn(kSaveErrors)),
-                         [](const auto& info) {
-                             return StepName(std::get<0>(info.param)) +
-                                    std::to_string(info.index % kSaveErrors.size());
-                         });
 
 // A save killed before each of its steps leaves a whole file; the next start removes the
 // temporary it left.

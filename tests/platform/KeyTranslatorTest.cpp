@@ -1,7 +1,7 @@
 // Key events to messages: system keys, accelerators, Alt+Enter, menu mnemonics and F10.
 #include <gtest/gtest.h>
 
-#include "platform/sdl/KeyTranslator.h"
+#include "platform/KeyTranslator.h"
 
 namespace {
 

@@ -23,8 +23,3 @@ inline int CountLit(const Surface& surface, Pixel background) {
     return int(std::count_if(surface.Pixels().begin(), surface.Pixels().end(),
                              [background](Pixel p) { return p != background; }));
 }
-
-inline bool Contains(const Rect& outer, const Rect& inner) {
-    return inner.IsEmpty() || (inner.left >= outer.left && inner.top >= outer.top &&
-                               inner.right <= outer.right && inner.bottom <= outer.bottom);
-}

@@ -1,6 +1,7 @@
 // Menu labels, the menu bar's layout and drawing, and interaction with an open menu.
 #include <gtest/gtest.h>
 
+#include "platform/FieldGeometry.h"
 #include "platform/Messages.h"
 #include "platform/sdl/MenuBar.h"
 #include "platform/sdl/MenuTracker.h"
@@ -61,7 +62,7 @@ TEST(MenuLabelTest, MarkersAreRemovedAndTheFirstMarkedLetterIsTheMnemonic) {
 TEST(MenuBarTest, TitlesLieSideBySideInTheBarAndDropDownsBelowThem) {
     for (int scale : {1, 2, 3}) {
         MenuBar bar(GameMenus());
-        bar.SetLayout(scale, 288 * scale);
+        bar.SetLayout(scale, kFieldWidth * scale);
         EXPECT_EQ(bar.Height(), 20 * scale);
         const Rect options = bar.TitleRect(0);
         const Rect help = bar.TitleRect(1);
@@ -70,7 +71,7 @@ TEST(MenuBarTest, TitlesLieSideBySideInTheBarAndDropDownsBelowThem) {
         EXPECT_EQ(options.bottom, bar.Height());
         EXPECT_GT(options.Width(), 0);
         EXPECT_EQ(help.left, options.right);
-        EXPECT_LE(help.right, 288 * scale);
+        EXPECT_LE(help.right, kFieldWidth * scale);
 
         const Rect drop = bar.DropDownRect(1);
         EXPECT_EQ(drop.top, bar.Height());
@@ -143,17 +144,17 @@ TEST(MenuBarTest, ItemsChangeTheirTextAndGoByCommand) {
 TEST(MenuBarTest, DrawsTitlesUnderlinesAndTheOpenTitle) {
     MenuBar marked({Menu{"&Options", {}}});
     MenuBar plain({Menu{"Options", {}}});
-    Surface withLine(288, marked.Height());
-    Surface withoutLine(288, plain.Height());
+    Surface withLine(kFieldWidth, marked.Height());
+    Surface withoutLine(kFieldWidth, plain.Height());
     marked.DrawBar(withLine, -1);
     plain.DrawBar(withoutLine, -1);
     const int textPixels = CountDark(withoutLine, withoutLine.Bounds());
     if (textPixels == 0) GTEST_SKIP() << "no font for the menu text is installed";
     // The underline under the O adds a run of dark pixels at least a few pixels long.
     EXPECT_GE(CountDark(withLine, withLine.Bounds()) - textPixels, 4);
-    EXPECT_EQ(CountDark(withLine, Rect{marked.TitleRect(0).right, 0, 288, 20}), 0);
+    EXPECT_EQ(CountDark(withLine, Rect{marked.TitleRect(0).right, 0, kFieldWidth, 20}), 0);
 
-    Surface open(288, marked.Height());
+    Surface open(kFieldWidth, marked.Height());
     marked.DrawBar(open, 0);
     const Pixel highlight = open.At(marked.TitleRect(0).left + 1, 10);
     EXPECT_NE(highlight, withLine.At(marked.TitleRect(0).left + 1, 10));

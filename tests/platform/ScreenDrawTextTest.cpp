@@ -6,6 +6,7 @@
 
 #include "gfx/DirtyRectSet.h"
 #include "platform/BakedFont.h"
+#include "platform/FieldGeometry.h"
 #include "platform/LitPixels.h"
 
 namespace {
@@ -24,7 +25,7 @@ protected:
     }
 
     DirtyRectSet screen_;
-    Surface backBuffer_{kScreenWidth, kScreenHeight};
+    Surface backBuffer_{kFieldWidth, kFieldHeight};
     DrawContext dc_;
     const std::unique_ptr<Font> font_ = LoadBakedFont(16, "Tahoma");
 };
@@ -73,7 +74,7 @@ TEST_F(ScreenDrawTextTest, DrawsInTheColourWhichStaysSelected) {
     EXPECT_TRUE(Contains(rect, LitBox(backBuffer_, 0)));
 
     // The same pixels as the font draws by itself in that colour.
-    Surface direct(kScreenWidth, kScreenHeight);
+    Surface direct(kFieldWidth, kFieldHeight);
     DrawContext directDc(direct);
     directDc.SetTextColour(kPaleGreen);
     font_->DrawText(directDc, "High Scores", rect, DT_CENTER);

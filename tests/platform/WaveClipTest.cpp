@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/WaveClip.h"
+#include "platform/WaveClip.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 // the largest window that fits, and the first window of a run.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/Messages.h"
 #include "platform/display/FieldLayout.h"
 #include "platform/display/WindowSizing.h"
@@ -14,6 +16,12 @@ struct LayoutCase {
     Rect field;
     int menuScale;
 };
+
+std::string CaseName(const LayoutCase& c) {
+    return std::string(c.fullscreen ? "FullScreen" : "Window") + std::to_string(c.size.width) +
+           "x" + std::to_string(c.size.height);
+}
+void PrintTo(const LayoutCase& c, std::ostream* out) { *out << CaseName(c); }
 
 class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -78,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{{1920, 1080}, true, {690, 0, 1230, 1080}, 1},
         LayoutCase{{1366, 768}, true, {491, 0, 875, 768}, 1},
         LayoutCase{{3840, 2160}, true, {1380, 0, 2460, 2160}, 3},
-        LayoutCase{{600, 1600}, true, {0, 200, 600, 1400}, 2}));
+        LayoutCase{{600, 1600}, true, {0, 200, 600, 1400}, 2}),
+    [](const auto& info) { return CaseName(info.param); });
 
 TEST(WindowLayoutTest, SmallerThanTheFieldScalesDownInside) {
     EXPECT_EQ(WindowedLayout(PixelSize{100, 101}).field, (Rect{30, 20, 70, 100}));
@@ -107,6 +116,12 @@ struct ScreenCase {
     int largestFittingPreset;  // 0: none fits
     PixelSize largest;         // the largest window that fits
 };
+
+std::string CaseName(const ScreenCase& c) {
+    return "WorkArea" + std::to_string(c.workArea.Width()) + "x" +
+           std::to_string(c.workArea.Height());
+}
+void PrintTo(const ScreenCase& c, std::ostream* out) { *out << CaseName(c); }
 
 class ScreenTest : public ::testing::TestWithParam<ScreenCase> {};
 
@@ -140,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScreenTest,
                                            ScreenCase{{0, 0, 3840, 2160}, 3, {1026, 2112}},
                                            ScreenCase{{0, 0, 2560, 1400}, 2, {656, 1352}},
                                            // A small second screen right of the first.
-                                           ScreenCase{{1920, 30, 2944, 630}, 0, {266, 552}}));
+                                           ScreenCase{{1920, 30, 2944, 630}, 0, {266, 552}}),
+                         [](const auto& info) { return CaseName(info.param); });
 
 TEST(WindowSizingTest, PresetsHoldTheBarAndTheFieldAtTheirScale) {
     EXPECT_EQ(ClientSizeForScale(1), (PixelSize{288, 596}));
@@ -160,7 +176,7 @@ TEST(WindowSizingTest, RememberedSizesThatNoLongerFitShrinkKeepingTheirShape) {
     // Too wide for a smaller screen: the width limits.
     EXPECT_EQ(ShrinkToFit(PixelSize{3000, 600}, hd), (PixelSize{1904, 380}));
     // Never below the smallest window.
-    EXPECT_EQ(ShrinkToFit(PixelSize{10, 10}, hd), kMinimumClientSize);
+    EXPECT_EQ(ShrinkToFit(PixelSize{10, 10}, hd), MinimumClientSize());
 }
 
 TEST(WindowSizingTest, ARememberedPlacementIsKeptOnTheScreenAndShrunkToFit) {

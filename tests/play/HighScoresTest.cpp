@@ -103,11 +103,6 @@ TEST_F(HighScoresTest, MissingFileGivesTheDefaultTableFromRandom) {
     EXPECT_FALSE(fs::exists(path)) << "loading never writes";
 }
 
-TEST_F(HighScoresTest, DefaultLettersFromSeedOne) {
-    randomGenerator.Seed(1);  // 41, 18467, 6334: mod 5 gives 1, 2, 4
-    EXPECT_STREQ(Load()[0].initials, "BCE");
-}
-
 TEST_F(HighScoresTest, SavedTableReloadsTheSame) {
     const HighScoreTable table = SampleTable();
     ASSERT_TRUE(SaveHighScores(table, path.c_str()));

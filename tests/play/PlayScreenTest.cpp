@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "gfx/GameFonts.h"
 #include "objects/Ball.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "support/HeadlessGame.h"
 
 namespace {
@@ -82,7 +84,7 @@ protected:
 
 private:
     std::vector<Font*> saved_;
-    Surface surface_{288, 576};
+    Surface surface_{kFieldWidth, kFieldHeight};
     DrawContext dc_{surface_};
 };
 
@@ -201,7 +203,7 @@ TEST_F(PlayScreenTest, SpecialShotBannerCountsTheShotInTheSlingshot) {
 }
 
 TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdates) {
-    play->screen = kScreenEntry;
+    play->screen = PlayScreen::Entry;
     std::strcpy(play->initials, "AB");
     play->screenTime = 5;
     Draw();
@@ -211,11 +213,11 @@ TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdates) {
     Draw();
     EXPECT_NE(Find("AB"), nullptr);
     EXPECT_EQ(Find("AB_"), nullptr);
-    play->screen = kScreenTitle;
+    play->screen = PlayScreen::Title;
 }
 
 TEST_F(PlayScreenTest, GameOverAndPauseBanners) {
-    play->screen = kScreenGameOver;
+    play->screen = PlayScreen::GameOver;
     paused = 1;
     Draw();
     ASSERT_NE(Find("GAME OVER"), nullptr);
@@ -224,7 +226,7 @@ TEST_F(PlayScreenTest, GameOverAndPauseBanners) {
     EXPECT_EQ(Find("PAUSED")->rect, (Rect{0, 240, 288, 307}));
     EXPECT_EQ(Find("PAUSED")->font, &large_);
     paused = 0;
-    play->screen = kScreenTitle;
+    play->screen = PlayScreen::Title;
 }
 
 }  // namespace

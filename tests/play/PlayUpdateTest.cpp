@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/GameObject.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "objects/Ball.h"
 #include "objects/BigGem.h"
@@ -19,7 +21,6 @@
 #include "objects/PowerUp.h"
 #include "objects/SlideOut.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "support/HeadlessGame.h"
 
 namespace {
@@ -60,7 +61,7 @@ protected:
         play = static_cast<PlayMode*>(currentMode);
         game.Send(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(10, 10));
         game.Send(WM_LBUTTONUP, 0, MakeMouseLParam(10, 10));
-        ASSERT_EQ(play->screen, kScreenPlaying);
+        ASSERT_EQ(play->screen, PlayScreen::Playing);
     }
 
     // A gem placed straight into the target list.
@@ -149,7 +150,7 @@ TEST_F(PlayUpdateTest, TheFirstTargetAtTheLineEndsTheGameOnceEvenWhenItBreaks) {
     breaking->dead = true;
     PlaceGem(0, 200, 470);
     play->Update();
-    EXPECT_EQ(play->screen, kScreenGameOver);
+    EXPECT_EQ(play->screen, PlayScreen::GameOver);
     EXPECT_EQ(play->score, 5);  // the broken gem still scores
     EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 1);
     const std::vector<int>& played = game.audio.Played();
@@ -163,7 +164,7 @@ TEST_F(PlayUpdateTest, AFailZapThatCannotBeMadeStillEndsTheGame) {
     play->Update();
     EXPECT_EQ(failingAllocationSize, 0u) << "the zap was asked for";
     failingAllocationSize = 0;
-    EXPECT_EQ(play->screen, kScreenGameOver);
+    EXPECT_EQ(play->screen, PlayScreen::GameOver);
     EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 0);
     const std::vector<int>& played = game.audio.Played();
     EXPECT_NE(std::find(played.begin(), played.end(), 157), played.end());
@@ -194,7 +195,7 @@ TEST_F(PlayUpdateTest, ACapsuleOrPanelThatCannotBeMadeIsSkippedWithItsSoundAndDr
         replay.Seed(randomBefore);
         for (int i = 0; i < c.draws; ++i) replay.Next();
         EXPECT_EQ(randomGenerator.State(), replay.State()) << c.typeName;
-        EXPECT_EQ(play->screen, kScreenPlaying);
+        EXPECT_EQ(play->screen, PlayScreen::Playing);
     }
 }
 
@@ -233,16 +234,6 @@ TEST_F(PlayUpdateTest, ATimeStopSkipsTheGemsDueAndCapsulesStillCome) {
     EXPECT_EQ(play->gemsSpawned, 1);
     play->Update();  // playClock 525 is the next multiple of 75
     EXPECT_EQ(play->gemsSpawned, 2);
-}
-
-TEST_F(PlayUpdateTest, PausedUpdatesChangeNothing) {
-    play->Update();
-    paused = 1;
-    const int clock = play->playClock, screenTime = play->screenTime;
-    for (int i = 0; i < 10; ++i) play->Update();
-    EXPECT_EQ(play->playClock, clock);
-    EXPECT_EQ(play->screenTime, screenTime);
-    paused = 0;
 }
 
 }  // namespace

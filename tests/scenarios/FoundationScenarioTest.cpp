@@ -95,21 +95,6 @@ TEST(FoundationScenario, DumpEveryKeepsEveryKthStepAndTheLast) {
     EXPECT_EQ(last.dump[0]["step"].Int(), 10);
 }
 
-TEST(FoundationScenario, SameClockAndScriptGiveTheSameRunBitForBit) {
-    const std::string script = "1 down 144 460\n2 move 150 500\n3 up 150 500\n6 key 80\n";
-    const std::string a = MakeTempFolder("determinism-a"), b = MakeTempFolder("determinism-b");
-    const SimResult first = RunSim({"--clock", "777", "--steps", "40"}, script, a);
-    const SimResult second = RunSim({"--clock", "777", "--steps", "40"}, script, b);
-    ASSERT_EQ(first.status, 0) << first.errorText;
-    auto read = [](const std::string& folder) {
-        std::ifstream in(folder + "/dump.jsonl");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_EQ(read(a), read(b));
-    const SimResult other = RunSim({"--clock", "778", "--steps", "40"}, script);
-    EXPECT_NE(first.dump[0]["randomState"].Int(), other.dump[0]["randomState"].Int());
-}
-
 TEST(FoundationScenario, PngShowsWhatWasPresented) {
     const std::string folder = MakeTempFolder("png");
     const SimResult run = RunSim({"--steps", "2", "--png", "2:shot.png"}, "", folder);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gfx/TempDir.h"
+#include "platform/FieldGeometry.h"
 #include "support/DumpQueries.h"
 #include "support/GeneratedArt.h"
 #include "support/GoldenFile.h"
@@ -30,7 +31,6 @@ constexpr int kScreenGameOver = 2;
 constexpr int kScreenEntry = 4;
 constexpr long kLongestUnshotGame = 4000;
 constexpr long kSampleEvery = 50;  // shorter than the game-over pause and the entry screen
-constexpr double kSlingshotLineY = 460.8;
 constexpr int kNoDrag = -10000;
 
 const std::string kStartGame = "1 down 100 100\n1 up 100 100\n";

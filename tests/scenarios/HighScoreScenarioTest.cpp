@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "support/DumpQueries.h"
@@ -100,11 +99,6 @@ Typing TypeOnEntryScreen(SimScenario& game, long entryStep, const std::vector<in
     }
     typing.dump = game.Every(kSpacing, typing.keySteps.back());
     return typing;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TEST(HighScoreScenario, ABrokenGemThenALostGameLeadsToTheEntryScreen) {
@@ -204,6 +198,7 @@ TEST(HighScoreScenario, AnEqualScoreGoesBelowTheEntriesItEquals) {
 // The table goes on a small file system of its own that is then filled up, in a mount
 // namespace of the test's own (root only), so the save meets a real full disk.
 TEST(HighScoreScenario, AFullDiskKeepsTheEntryInPlayAndSaysSo) {
+    if (!SimIsNative()) GTEST_SKIP() << "the runner under test writes outside the namespace";
     if (geteuid() != 0 || std::system("unshare -m true 2>/dev/null") != 0) {
         GTEST_SKIP() << "a file system can be mounted only by root in its own mount namespace; "
                         "the saves under an injected ENOSPC are tested on their own";
@@ -220,8 +215,7 @@ TEST(HighScoreScenario, AFullDiskKeepsTheEntryInPlayAndSaysSo) {
     const std::string run =
         "mount -t tmpfs -o size=64k pebblor-full disk || exit 99; cp hiscores.dat disk/; "
         "cat /dev/zero > disk/filler 2>/dev/null; cd disk && timeout -k 10 120 " +
-        ShellQuote(PEBBLOR_SIM_PATH) + " --script ../script.txt --steps " +
-        std::to_string(enter + 10) +
+        SimProgram() + " --script ../script.txt --steps " + std::to_string(enter + 10) +
         " --dump-every 0 --dump ../dump.jsonl 2> ../stderr.txt; status=$?; "
         "cp hiscores.dat ../after.dat; exit $status";
     const int raw = std::system(

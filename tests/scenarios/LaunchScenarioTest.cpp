@@ -57,14 +57,6 @@ TEST(LaunchScenario, AHundredPixelPullLaunchesOnTheEleventhUpdateAfterTheRelease
     EXPECT_LE(ball["y"].number, 460.8);
 }
 
-TEST(LaunchScenario, HalfThePullGivesHalfTheSpeed) {
-    const JsonValue state = StraightPull(50).At(30);
-    const JsonValue& ball = OnlyBall(state);
-    EXPECT_EQ(ball["loaded"].Int(), 0);
-    EXPECT_EQ(state["shotsFired"].Int(), 1);
-    EXPECT_NEAR(ball["vy"].number, -7.09, 0.01);
-}
-
 TEST(LaunchScenario, APullWithNoVerticalPartIsCalledOff) {
     SimScenario scenario;
     scenario.script = kGameWithBall +

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "StateDump.h"
+#include "core/PlayRecord.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ bool AutoplayedGame::Act() {
     const PlayMode* play = CurrentPlayMode();
     if (play == nullptr) return true;
     // Resting never begins in the middle of a shot.
-    if (play->screen == kScreenPlaying && play->playClock > kShootingFrames &&
+    if (play->screen == PlayScreen::Playing && play->playClock > kShootingFrames &&
         play->dragAnchorX == kNoDrag) {
         return true;
     }

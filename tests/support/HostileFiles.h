@@ -3,6 +3,7 @@
 
 #include <array>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 struct HostileFile {
@@ -11,6 +12,7 @@ struct HostileFile {
     // a read that wrongly gets through shows in the result.
     void (*make)(const std::filesystem::path& path, const std::string& contents);
 };
+inline void PrintTo(const HostileFile& file, std::ostream* out) { *out << file.name; }
 
 // A FIFO, a folder, a link to /dev/zero, a 1 GiB sparse file that begins with the contents,
 // and a file of the contents that nobody may read.

@@ -5,17 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
 #include "core/ObjectList.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/Pens.h"
 #include "objects/SparkPools.h"
+#include "platform/FieldGeometry.h"
 #include "platform/headless/ManualClock.h"
 #include "platform/headless/RecordingAudio.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 // The seven named pen globals, in their creation order.
@@ -70,8 +72,18 @@ protected:
         return count;
     }
 
+    // How often a clip played; the hit sounds are the three shared clips 173 to 175.
+    int Plays(int clip) const {
+        return int(std::count(audio.Played().begin(), audio.Played().end(), clip));
+    }
+    bool Played(int clip) const { return Plays(clip) > 0; }
+    int HitSounds() const { return Plays(173) + Plays(174) + Plays(175); }
+
+    // Lets every sound played so far run out, so the next one of any priority is heard.
+    void LetSoundsEnd() { clock.Advance(10000); }
+
     ManualClock clock{1000};
     RecordingAudio audio;
-    Surface frame{kScreenWidth, kScreenHeight};
+    Surface frame{kFieldWidth, kFieldHeight};
     DrawContext dc{frame};
 };

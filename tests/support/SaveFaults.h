@@ -3,17 +3,19 @@
 #pragma once
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "platform/PosixFileSystem.h"
 #include "platform/SaveReport.h"
+#include "support/SystemFileSystem.h"
 
 enum class SaveStep { Create, Write, Sync, Close, Rename, SyncFolder };
 inline constexpr std::array kSaveSteps = {SaveStep::Create, SaveStep::Write,  SaveStep::Sync,
                                           SaveStep::Close,  SaveStep::Rename, SaveStep::SyncFolder};
 std::string StepName(SaveStep step);
+inline void PrintTo(SaveStep step, std::ostream* out) { *out << StepName(step); }
 
 // An error and the words the system has for it.
 struct SaveError {
@@ -25,8 +27,9 @@ inline constexpr std::array kSaveErrors = {
     SaveError{std::errc::io_error, "Input/output error"},
     SaveError{std::errc::permission_denied, "Permission denied"},
 };
+inline void PrintTo(const SaveError& error, std::ostream* out) { *out << error.words; }
 
-class FaultyFileSystem : public PosixFileSystem {
+class FaultyFileSystem : public SystemFileSystem {
 public:
     // `step` fails with `error` after doing what a real failure would have done first: a
     // write puts half its bytes on the disk, a close still closes.

@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -24,13 +26,6 @@ struct MadeFolders {
 };
 MadeFolders madeFolders;
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 std::string MakeTempFolder(const std::string& name) {
@@ -42,6 +37,21 @@ std::string MakeTempFolder(const std::string& name) {
     return folder.string();
 }
 
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string SimProgram() {
+    return SimIsNative() ? ShellQuote(PEBBLOR_SIM_PATH)
+                         : std::string(std::getenv("PEBBLOR_SIM_COMMAND"));
+}
+
+bool SimIsNative() {
+    const char* other = std::getenv("PEBBLOR_SIM_COMMAND");
+    return other == nullptr || *other == '\0';
+}
+
 std::string ShellQuote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -50,8 +60,8 @@ std::string ShellQuote(const std::string& text) {
 
 std::string SimCommand(const std::string& folder, const std::string& options,
                        const std::vector<std::string>& arguments, const std::string& launcher) {
-    std::string command = "cd " + ShellQuote(folder) + " && " + launcher + ' ' +
-                          ShellQuote(PEBBLOR_SIM_PATH) + options;
+    std::string command =
+        "cd " + ShellQuote(folder) + " && " + launcher + ' ' + SimProgram() + options;
     for (const std::string& argument : arguments) command += ' ' + ShellQuote(argument);
     return command + " 2> stderr.txt";
 }
@@ -68,8 +78,8 @@ SimResult RunSim(const std::vector<std::string>& arguments, const std::string& s
     SimResult result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.errorText = ReadAll(fs::path(folder) / "stderr.txt");
-    std::istringstream lines(ReadAll(fs::path(folder) / "dump.jsonl"));
+    result.errorText = ReadFile(folder + "/stderr.txt");
+    std::istringstream lines(ReadFile(folder + "/dump.jsonl"));
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty()) result.dump.push_back(JsonValue::Parse(line));
     }

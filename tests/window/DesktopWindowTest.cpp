@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "XSession.h"
+#include "platform/FieldGeometry.h"
 #include "platform/display/FieldScaler.h"
 #include "platform/display/WindowSizing.h"
 #include "platform/sdl/DesktopPlatform.h"
+#include "sound/WaveResources.h"
 
 namespace {
 
@@ -46,6 +48,7 @@ DesktopOptions Options(const std::string& title, int scale) {
     options.menus = {Menu{"&Options", {MenuItem{"Turn Sound Off", IDM_SOUND}}},
                      Menu{"&Help", {MenuItem{"&About ...", IDM_ABOUT}}}};
     options.scale = scale;
+    options.clips = &FindWaveResource;
     return options;
 }
 
@@ -153,12 +156,12 @@ TEST_F(DesktopWindowTest, ClientAreaIsTheFieldBelowTheMenuBar) {
     EXPECT_EQ(geometry.width, 288);
     EXPECT_EQ(geometry.height, 576 + kMenuBarHeight);
     EXPECT_EQ(platform->Layout().field, (Rect{0, kMenuBarHeight, 288, 596}));
-    EXPECT_EQ(window().ClientPixels().Width(), 288);
-    EXPECT_EQ(window().ClientPixels().Height(), 576);
+    EXPECT_EQ(window().ClientPixels().Width(), kFieldWidth);
+    EXPECT_EQ(window().ClientPixels().Height(), kFieldHeight);
 }
 
 TEST_F(DesktopWindowTest, PresentShowsExactlyTheGivenRectangles) {
-    Surface backBuffer(288, 576);
+    Surface backBuffer(kFieldWidth, kFieldHeight);
     backBuffer.Fill(kRed);
     for (int y = 100; y < 200; ++y) {
         for (int x = 50; x < 150; ++x) backBuffer.Set(x, y, kGreen);
@@ -192,7 +195,7 @@ TEST_F(DesktopWindowTest, PresentShowsExactlyTheGivenRectangles) {
 }
 
 TEST_F(DesktopWindowTest, ExposedWindowRepaintsItselfAndTellsTheGame) {
-    Surface backBuffer(288, 576);
+    Surface backBuffer(kFieldWidth, kFieldHeight);
     backBuffer.Fill(kGreen);
     const Rect all[] = {backBuffer.Bounds()};
     window().Present(backBuffer, all);
@@ -367,7 +370,7 @@ TEST_F(DesktopWindowTest, CloseRequestsBecomeWmCloseAndDestroyRunsOnce) {
     for (const Message& m : received) destroys += m.message == WM_DESTROY;
     EXPECT_EQ(destroys, 1);
     // Presenting to a closed window keeps the pixels and shows nothing.
-    Surface backBuffer(288, 576);
+    Surface backBuffer(kFieldWidth, kFieldHeight);
     backBuffer.Fill(kRed);
     const Rect all[] = {backBuffer.Bounds()};
     window().Present(backBuffer, all);
@@ -429,9 +432,9 @@ constexpr Pixel kMenuBarColour = MakePixel(240, 240, 240);
 
 // Ramps, a blue checkerboard and a white diagonal: every scaling fault shows in it.
 Surface TestPicture() {
-    Surface picture(288, 576);
-    for (int y = 0; y < 576; ++y) {
-        for (int x = 0; x < 288; ++x) {
+    Surface picture(kFieldWidth, kFieldHeight);
+    for (int y = 0; y < kFieldHeight; ++y) {
+        for (int x = 0; x < kFieldWidth; ++x) {
             picture.Set(x, y,
                         MakePixel(uint8_t(x * 255 / 287), uint8_t(y * 255 / 575),
                                   (x / 8 + y / 8) % 2 != 0 ? 255 : 0));
@@ -444,8 +447,8 @@ Surface TestPicture() {
 // The first window pixel inside a field pixel, as an offset in the client area.
 FieldPoint WindowPixelOf(const WindowLayout& layout, FieldPoint p) {
     const int size = layout.field.Height();
-    return FieldPoint{layout.field.left + (p.x * size + 575) / 576,
-                      layout.field.top + (p.y * size + 575) / 576};
+    return FieldPoint{layout.field.left + (p.x * size + kFieldHeight - 1) / kFieldHeight,
+                      layout.field.top + (p.y * size + kFieldHeight - 1) / kFieldHeight};
 }
 
 // On a screen of the size the run gives, managed by openbox.
@@ -476,7 +479,7 @@ protected:
         const Rect field = platform->Layout().field;
         Surface expected(field.Width(), field.Height());
         FieldScaler scaler;
-        scaler.SetDestination(expected.Bounds(), 288, 576);
+        scaler.SetDestination(expected.Bounds(), kFieldWidth, kFieldHeight);
         scaler.Draw(picture, TargetOf(expected), expected.Bounds());
         const ScreenRect client = Geometry();
         const Surface shot = Screenshot(
@@ -523,9 +526,9 @@ TEST_F(ScreenTest, ARememberedThreeTimesOpensShrunkToFit) {
     ExpectOnTheScreen();
     const Rect field = platform->Layout().field;
     if (FitsWorkArea(ClientSizeForScale(3), Rect{0, 0, screen.width, screen.height})) {
-        EXPECT_EQ(field.Height(), 3 * 576);
+        EXPECT_EQ(field.Height(), 3 * kFieldHeight);
     } else {
-        EXPECT_LT(field.Height(), 3 * 576);
+        EXPECT_LT(field.Height(), 3 * kFieldHeight);
         EXPECT_GE(field.Height() * 100, screen.height * 85);
     }
 }

@@ -2,7 +2,9 @@
 // come out bit for bit the same with every compiler and C library.
 #pragma once
 
-constexpr double kPi = 3.14159265358979323846;
+#include <numbers>
+
+constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2.0 * kPi;
 
 double Sine(double radians);

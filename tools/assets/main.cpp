@@ -3,6 +3,7 @@
 //   --contact-sheet FILE.png         every bitmap enlarged on one sheet, for review
 //   --wav-dir DIR                    every clip as DIR/<id>.wav, for listening
 //   --icons DIR                      the desktop icons as DIR/<n>x<n>/apps/pebblor.png
+//   --windows-resources DIR          clips, icons and their resource script for Windows
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "IconPainter.h"
 #include "ResourceEmitter.h"
 #include "WaveWriter.h"
+#include "WindowsResources.h"
 #include "platform/PngWriter.h"
 
 namespace {
@@ -25,6 +27,7 @@ struct Options {
     std::string contactSheet;
     std::string wavDir;
     std::string iconDir;
+    std::string windowsDir;
 };
 
 bool ParseOptions(int argc, char** argv, Options& options) {
@@ -40,6 +43,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             target = &options.wavDir;
         } else if (std::strcmp(argv[i], "--icons") == 0) {
             target = &options.iconDir;
+        } else if (std::strcmp(argv[i], "--windows-resources") == 0) {
+            target = &options.windowsDir;
         }
         if (target == nullptr || i + 1 >= argc) {
             return false;
@@ -48,7 +53,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     }
     const bool anything = !options.outDir.empty() || !options.resources.empty() ||
                           !options.contactSheet.empty() || !options.wavDir.empty() ||
-                          !options.iconDir.empty();
+                          !options.iconDir.empty() || !options.windowsDir.empty();
     return anything;
 }
 
@@ -80,13 +85,20 @@ bool WriteArt(const Options& options) {
 }
 
 bool WriteSound(const Options& options) {
-    if (options.resources.empty() && options.wavDir.empty()) {
+    if (options.resources.empty() && options.wavDir.empty() && options.windowsDir.empty()) {
         return true;
     }
     const std::vector<Clip> clips = RenderAllClips();
     if (!options.resources.empty() &&
         !WriteFileIfChanged(options.resources, EmitResourceSource(clips, PaintIcons()))) {
         return Fail(options.resources);
+    }
+    if (!options.windowsDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(options.windowsDir, ignored);
+        if (!WriteWindowsResources(options.windowsDir, clips)) {
+            return Fail(options.windowsDir);
+        }
     }
     if (!options.wavDir.empty()) {
         std::error_code ignored;
@@ -127,7 +139,8 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: pebblor-assets [--out DIR] [--resources FILE.cpp]"
-                     " [--contact-sheet FILE.png] [--wav-dir DIR] [--icons DIR]\n");
+                     " [--contact-sheet FILE.png] [--wav-dir DIR] [--icons DIR]"
+                     " [--windows-resources DIR]\n");
         return 2;
     }
     return WriteArt(options) && WriteSound(options) && WriteDesktopIcons(options) ? 0 : 1;

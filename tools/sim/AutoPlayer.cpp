@@ -4,9 +4,10 @@
 #include <cmath>
 
 #include "core/GameObject.h"
+#include "core/PlayRecord.h"
 #include "objects/Ball.h"
+#include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void AutoPlayer::Aim(const PlayMode& play) {
 const std::vector<Message>& AutoPlayer::Act(const PlayMode& play) {
     messages_.clear();
     switch (play.screen) {
-        case kScreenTitle:
+        case PlayScreen::Title:
             typed_ = 0;
             phase_ = Phase::Idle;
             if (play.screenTime >= kTitleWait) {
@@ -66,7 +67,7 @@ const std::vector<Message>& AutoPlayer::Act(const PlayMode& play) {
                 messages_.push_back(Mouse(WM_LBUTTONUP, kAnchorX, kAnchorY));
             }
             break;
-        case kScreenPlaying:
+        case PlayScreen::Playing:
             if (phase_ == Phase::Idle) {
                 if (play.ball != nullptr && play.ball->released == 0) {
                     Aim(play);
@@ -81,7 +82,7 @@ const std::vector<Message>& AutoPlayer::Act(const PlayMode& play) {
                 phase_ = Phase::Idle;
             }
             break;
-        case kScreenEntry:
+        case PlayScreen::Entry:
             phase_ = Phase::Idle;
             if (typed_ < 3) {
                 messages_.push_back(Message{WM_KEYUP, uintptr_t(kInitials[typed_]), 0});

@@ -1,6 +1,7 @@
 // JSON text.
 #include "JsonWriter.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -63,9 +64,18 @@ void JsonWriter::Float(double value) {
         text_ += "null";
         return;
     }
+    // As printf's "%.9g" writes it, by an exact conversion, so that no system's C library
+    // can change a digit. The browser's C++ library has no floating-point to_chars; its C
+    // library's printf converts exactly.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.9g", value);
-    text_ += buffer;
+#ifdef __EMSCRIPTEN__
+    const int length = std::snprintf(buffer, sizeof buffer, "%.9g", value);
+    text_.append(buffer, static_cast<size_t>(length));
+#else
+    const std::to_chars_result end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9);
+    text_.append(buffer, end.ptr);
+#endif
 }
 
 void JsonWriter::String(std::string_view text) {

@@ -1,12 +1,12 @@
-// Start-up at the given clock, then one frame per step at 34 ms intervals, with the
-// script's events (and the automatic player's) delivered after their step's frame.
+// Start-up at the given clock, then the scripted steps on the headless backend, with the
+// dumps and pictures the options ask for.
 #include "SimRunner.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "AutoPlayer.h"
 #include "JsonWriter.h"
+#include "ScriptedSteps.h"
 #include "StateDump.h"
 #include "app/FrameDriver.h"
 #include "app/GameRecorder.h"
@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr uint32_t kStepMs = 34;
-
 // Clock installed for the run's length.
 class ClockInstallation {
 public:
@@ -34,20 +32,18 @@ public:
 };
 
 // One run: the headless backend, the game on it, and the step loop.
-class Simulation {
+class Simulation : private StepHooks {
 public:
     Simulation(const SimOptions& options, std::vector<ScriptEvent> events, const Replay* replay)
         : options_(options),
-          events_(std::move(events)),
           startClock_(replay != nullptr ? replay->start.clock : options.clock),
           clock_(startClock_),
-          installation_(clock_) {
+          installation_(clock_),
+          steps_(
+              window_, [this](const Message& message) { window_.Post(message); }, clock_,
+              std::move(events), options.autoplay, *this) {
         if (replay != nullptr) player_.emplace(*replay, true);
         if (!options.recordFile.empty()) recorder_.emplace();
-        std::stable_sort(
-            events_.begin(), events_.end(),
-            [](const ScriptEvent& a, const ScriptEvent& b) { return a.step < b.step; });
-        nextEvent_ = events_.begin();
         if (options.soundGiven) {
             settings_.Write(kSettingsKey, kSoundSettingName, options.soundOn ? "Y" : "N");
         }
@@ -60,14 +56,14 @@ public:
             // The replay's game starts here: what start-up played is not part of it.
             audio_.ClearPlayed();
         }
-        running_ = DeliverScript(0);
+        steps_.Start();
         // Clips started at start-up (and by step 0's events) go into the first dump.
         std::vector<int> played = audio_.Played();
         const long steps = StepCount();
-        for (long step = 1; step <= steps && running_; ++step) {
+        for (long step = 1; step <= steps && steps_.Running(); ++step) {
             audio_.ClearPlayed();
-            const bool frameRan = RunStep(step);
-            const bool last = step == steps || !running_;
+            const bool frameRan = steps_.Step(step);
+            const bool last = step == steps || !steps_.Running();
             if (dump != nullptr &&
                 (last || (options_.dumpEvery > 0 && step % options_.dumpEvery == 0))) {
                 played.insert(played.end(), audio_.Played().begin(), audio_.Played().end());
@@ -94,60 +90,28 @@ private:
     long StepCount() const {
         if (options_.steps) return *options_.steps;
         if (player_) return std::max(1L, long(player_->Played().frames));
-        return events_.empty() ? 1 : std::max(1L, events_.back().step + 1);
+        return steps_.ScriptLength();
     }
 
-    // The frame (unless the window is inactive), then the step's events; true when a frame ran.
-    bool RunStep(long step) {
-        clock_.Set(startClock_ + uint32_t(kStepMs * uint64_t(step)));
-        // A replay's frames all ran: its focus changes came between them.
-        const bool frameRan = (windowInactive == 0 || player_) && frameDriver != nullptr;
-        if (frameRan) {
-            frameDriver->RunFrame();
-            ApplyModeTransition(window_);
-            if (recorder_) recorder_->FrameRan();
-            running_ = Pump();
-            if (player_) player_->FrameRan(window_);
+    // A replay's frames all ran: its focus changes came between them.
+    bool FramesWhileInactive() const override { return player_.has_value(); }
+
+    void Dispatch(Window& window, const Message& message) override {
+        if (recorder_) {
+            recorder_->Dispatch(window, message);
+        } else {
+            window.Dispatch(message);
         }
-        running_ = DeliverScript(step) && running_;
-        if (options_.autoplay && running_) {
-            if (const PlayMode* play = CurrentPlayMode()) {
-                for (const Message& message : autoPlayer_.Act(*play)) {
-                    if (!Deliver(message)) break;
-                }
-            }
-        }
-        return frameRan;
     }
 
-    bool DeliverScript(long step) {
-        for (; nextEvent_ != events_.end() && nextEvent_->step == step; ++nextEvent_) {
-            for (const Message& message : nextEvent_->messages) {
-                if (!Deliver(message)) return false;
-            }
-        }
-        return true;
+    void RunFrame(Window& window) override {
+        LoopHooks::RunFrame(window);
+        if (recorder_) recorder_->FrameRan();
     }
 
-    // Through the same queue and window procedure as real messages.
-    bool Deliver(const Message& message) {
-        window_.Post(message);
-        running_ = Pump();
-        return running_;
-    }
-
-    // Delivers what waits in the queue; false once WM_QUIT is taken.
-    bool Pump() {
-        Message message;
-        while (window_.PeekMessage(message)) {
-            if (message.message == WM_QUIT) return false;
-            if (recorder_) {
-                recorder_->Dispatch(window_, message);
-            } else {
-                window_.Dispatch(message);
-            }
-        }
-        return true;
+    // The replay's events of the frame come once the messages it posted are handled.
+    void FrameSettled(Window& window) override {
+        if (player_) player_->FrameRan(window);
     }
 
     // Whether the replay's game ended as the file says it did; the difference when not.
@@ -191,19 +155,16 @@ private:
     }
 
     const SimOptions& options_;
-    std::vector<ScriptEvent> events_;
-    std::vector<ScriptEvent>::const_iterator nextEvent_;
     uint32_t startClock_;
     ManualClock clock_;
     ClockInstallation installation_;
     HeadlessWindow window_;
     RecordingAudio audio_;
     MemorySettingStore settings_;
-    AutoPlayer autoPlayer_;
     std::optional<GameRecorder> recorder_;  // with --record
     std::optional<ReplayPlayer> player_;
+    ScriptedSteps steps_;
     JsonWriter json_;
-    bool running_ = true;
 };
 
 }  // namespace

@@ -7,10 +7,11 @@
 #include "ObjectReport.h"
 #include "app/FrameDriver.h"
 #include "core/GameObject.h"
+#include "core/PauseState.h"
+#include "core/PlayRecord.h"
 #include "core/Random.h"
 #include "objects/SparkPools.h"
 #include "play/PlayMode.h"
-#include "play/PlayRecord.h"
 #include "sound/SoundPlayer.h"
 
 namespace {
@@ -30,7 +31,7 @@ void WriteRect(JsonWriter& json, const Rect& r) {
 }
 
 void WritePlayMode(JsonWriter& json, const PlayMode& play) {
-    Member(json, "screen", play.screen);
+    Member(json, "screen", int(play.screen));
     Member(json, "screenTime", play.screenTime);
     Member(json, "playClock", play.playClock);
     Member(json, "score", play.score);

@@ -7,12 +7,18 @@
 #include "SimRunner.h"
 #include "SimScript.h"
 #include "app/ReplayText.h"
+#include "platform/ProgramArguments.h"
 #include "platform/SaveReport.h"
+#include "platform/Utf8Path.h"
 
 int main(int argc, char** argv) {
+    // Parsed from the arguments as UTF-8 text, whatever the system's code page.
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    std::vector<const char*> argumentPointers{"pebblor-sim"};
+    for (const std::string& argument : arguments) argumentPointers.push_back(argument.c_str());
     SimOptions options;
     std::string error;
-    if (!ParseSimOptions(argc, argv, options, error)) {
+    if (!ParseSimOptions(int(argumentPointers.size()), argumentPointers.data(), options, error)) {
         std::cerr << "pebblor-sim: " << error << '\n' << kSimUsage;
         return 2;
     }
@@ -21,7 +27,7 @@ int main(int argc, char** argv) {
         std::ifstream file;
         std::istream* in = &std::cin;
         if (options.scriptFile != "-") {
-            file.open(options.scriptFile);
+            file.open(PathFromUtf8(options.scriptFile));
             if (!file) {
                 std::cerr << "pebblor-sim: cannot open script '" << options.scriptFile << "'\n";
                 return 2;
@@ -44,9 +50,10 @@ int main(int argc, char** argv) {
     std::ofstream dumpFile;
     std::ostream* dump = nullptr;
     if (options.dumpFile == "-") {
+        MakeStandardOutputBinary();
         dump = &std::cout;
     } else if (!options.dumpFile.empty()) {
-        dumpFile.open(options.dumpFile, std::ios::binary | std::ios::trunc);
+        dumpFile.open(PathFromUtf8(options.dumpFile), std::ios::binary | std::ios::trunc);
         if (!dumpFile) {
             std::cerr << "pebblor-sim: cannot write dump '" << options.dumpFile << "'\n";
             return 1;

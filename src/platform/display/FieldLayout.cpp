@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/FieldGeometry.h"
+
 namespace {
 
 // Division rounding toward minus infinity, so that the pixel left of the field is -1.
@@ -32,16 +34,16 @@ Rect CentredField(int left, int top, int roomWidth, int roomHeight, int fieldHei
 Rect WindowLayout::FieldToWindow(const Rect& area) const {
     const int64_t size = field.Height();
     if (size <= 0) return Rect{};
-    return Rect{field.left + int(FloorDivide(int64_t(area.left) * size, kClientHeight)),
-                field.top + int(FloorDivide(int64_t(area.top) * size, kClientHeight)),
-                field.left + int(CeilDivide(int64_t(area.right) * size, kClientHeight)),
-                field.top + int(CeilDivide(int64_t(area.bottom) * size, kClientHeight))};
+    return Rect{field.left + int(FloorDivide(int64_t(area.left) * size, kFieldHeight)),
+                field.top + int(FloorDivide(int64_t(area.top) * size, kFieldHeight)),
+                field.left + int(CeilDivide(int64_t(area.right) * size, kFieldHeight)),
+                field.top + int(CeilDivide(int64_t(area.bottom) * size, kFieldHeight))};
 }
 
 FieldPoint WindowLayout::ToField(int windowX, int windowY) const {
     const int64_t size = std::max(1, field.Height());
-    return FieldPoint{int(FloorDivide(int64_t(windowX - field.left) * kClientHeight, size)),
-                      int(FloorDivide(int64_t(windowY - field.top) * kClientHeight, size))};
+    return FieldPoint{int(FloorDivide(int64_t(windowX - field.left) * kFieldHeight, size)),
+                      int(FloorDivide(int64_t(windowY - field.top) * kFieldHeight, size))};
 }
 
 bool WindowLayout::InField(int windowX, int windowY) const {
@@ -53,11 +55,11 @@ WindowLayout WindowedLayout(PixelSize client) {
     WindowLayout layout;
     layout.window = client;
     // The bar's scale is the field's, rounded down: try the largest first.
-    for (int menuScale = std::max(1, client.height / (kClientHeight + kMenuBarHeight));;
+    for (int menuScale = std::max(1, client.height / (kFieldHeight + kMenuBarHeight));;
          --menuScale) {
         const int menuHeight = kMenuBarHeight * menuScale;
         const int fieldHeight = FieldHeightFor(client.width, client.height - menuHeight);
-        if (menuScale == 1 || fieldHeight >= kClientHeight * menuScale) {
+        if (menuScale == 1 || fieldHeight >= kFieldHeight * menuScale) {
             layout.menuScale = menuScale;
             layout.menuHeight = menuHeight;
             layout.field =
@@ -67,12 +69,17 @@ WindowLayout WindowedLayout(PixelSize client) {
     }
 }
 
-WindowLayout FullscreenLayout(PixelSize screen) {
+WindowLayout FieldOnlyLayout(PixelSize client) {
     WindowLayout layout;
-    layout.window = screen;
-    const int fieldHeight = FieldHeightFor(screen.width, screen.height);
-    layout.field = CentredField(0, 0, screen.width, screen.height, fieldHeight);
-    layout.menuScale = std::max(1, fieldHeight / kClientHeight);
+    layout.window = client;
+    layout.field = CentredField(0, 0, client.width, client.height,
+                                FieldHeightFor(client.width, client.height));
+    return layout;
+}
+
+WindowLayout FullscreenLayout(PixelSize screen) {
+    WindowLayout layout = FieldOnlyLayout(screen);
+    layout.menuScale = std::max(1, layout.field.Height() / kFieldHeight);
     layout.menuHeight = kMenuBarHeight * layout.menuScale;
     layout.menuOverField = true;
     return layout;

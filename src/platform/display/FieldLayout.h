@@ -42,6 +42,9 @@ struct WindowLayout {
 
 // A window's client area: the menu bar across the top, the field centred below it.
 WindowLayout WindowedLayout(PixelSize client);
+// A client area whose menu bar lies outside it (the system's, on Windows): the field centred
+// in all of it, as large as it allows; no bar.
+WindowLayout FieldOnlyLayout(PixelSize client);
 // A whole screen: the field as tall as the screen, centred; the bar over it on demand.
 WindowLayout FullscreenLayout(PixelSize screen);
 

@@ -70,6 +70,7 @@ void FieldScaler::SetDestination(const Rect& destination, int sourceWidth, int s
                            [](const Footprint& f) { return f.count <= 2; });
     };
     atMostTwo_ = narrow(columns_) && narrow(rows_);
+    sameSize_ = destination.Width() == sourceWidth && destination.Height() == sourceHeight;
     // Every window column mixes two source columns (the same one twice when it lies inside
     // one), each byte of the first with its weight out of 256, the second with the rest.
     columnFirst_.clear();
@@ -118,6 +119,13 @@ const Pixel* FieldScaler::ScaledRow(const Surface& source, int row, const Rect& 
 void FieldScaler::Draw(const Surface& source, const PixelTarget& target, const Rect& windowArea) {
     const Rect area = Intersect(Intersect(windowArea, destination_), target.Bounds());
     if (area.IsEmpty() || source.Width() != int(rowMix_.size())) return;
+    if (sameSize_) {
+        for (int y = area.top; y < area.bottom; ++y) {
+            const Pixel* from = source.Row(y - destination_.top) + (area.left - destination_.left);
+            std::copy(from, from + area.Width(), target.Row(y) + area.left);
+        }
+        return;
+    }
     if (!atMostTwo_) {
         DrawShrunk(source, target, area);
         return;

@@ -46,6 +46,7 @@ private:
     Axis columns_;
     Axis rows_;
     bool atMostTwo_ = false;  // no footprint covers more than two source pixels
+    bool sameSize_ = false;   // a window pixel for each source pixel: drawing copies
     // Then each window column mixes source columns first and second, each byte of the
     // first with one weight out of 256, of the second with the other.
     struct ByteWeights {

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
-WindowCanvas::WindowCanvas() : field_(kClientWidth, kClientHeight) {}
+#include "platform/FieldGeometry.h"
+
+WindowCanvas::WindowCanvas() : field_(kFieldWidth, kFieldHeight) {}
 
 void WindowCanvas::SetLayout(const WindowLayout& layout) {
     layout_ = layout;

@@ -1,9 +1,12 @@
 // The in-memory window.
 #include "platform/headless/HeadlessWindow.h"
 
-#include "platform/DrawContext.h"
+#include <algorithm>
 
-HeadlessWindow::HeadlessWindow() : client_(kClientWidth, kClientHeight) {
+#include "platform/FieldGeometry.h"
+
+HeadlessWindow::HeadlessWindow()
+    : client_(kFieldWidth, kFieldHeight), presentedSince_(kFieldWidth, kFieldHeight) {
     lastPresented_.reserve(256);
 }
 
@@ -29,12 +32,40 @@ void HeadlessWindow::Destroy() {
 }
 
 void HeadlessWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    DrawContext client(client_);
-    lastPresented_.assign(rects.begin(), rects.end());
     ++presentCount_;
-    for (const Rect& r : rects) {
-        client.Copy(backBuffer, r.left, r.top, r.Width(), r.Height(), r.left, r.top);
+    if (source_ != &backBuffer) {
+        CopyPresented();
+        source_ = &backBuffer;
     }
+    // Frames often present what the last one did, which the mask may still hold.
+    for (size_t i = 0; i < rects.size(); ++i) {
+        if (!maskHoldsLast_ || i >= lastPresented_.size() || rects[i] != lastPresented_[i]) {
+            presentedSince_.Add(Intersect(rects[i], backBuffer.Bounds()));
+        }
+    }
+    lastPresented_.assign(rects.begin(), rects.end());
+    maskHoldsLast_ = true;
+}
+
+void HeadlessWindow::ForgetSurface(const Surface& surface) {
+    if (source_ != &surface) return;
+    CopyPresented();
+    source_ = nullptr;
+}
+
+const Surface& HeadlessWindow::ClientPixels() const {
+    CopyPresented();
+    return client_;
+}
+
+void HeadlessWindow::CopyPresented() const {
+    if (source_ == nullptr) return;
+    presentedSince_.ForEachRun([this](int y, int left, int right) {
+        const Pixel* from = source_->Row(y);
+        std::copy(from + left, from + right, client_.Row(y) + left);
+    });
+    presentedSince_.Clear();
+    maskHoldsLast_ = false;
 }
 
 void HeadlessWindow::SetMenuItemText(int command, const std::string& text) {

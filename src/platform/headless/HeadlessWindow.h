@@ -1,5 +1,6 @@
 // A window without a display: an in-memory client area, a message queue that tests and the
-// headless runner fill, and a record of what the game asked of it.
+// headless runner fill, and a record of what the game asked of it. Presented pixels are
+// copied only when the client area is read: the runner reads it rarely.
 #pragma once
 
 #include <deque>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "platform/Window.h"
+#include "platform/headless/PixelMask.h"
 
 class HeadlessWindow final : public Window {
 public:
@@ -24,7 +26,8 @@ public:
     bool IsDestroyed() const override { return destroyed_; }
 
     void Present(const Surface& backBuffer, std::span<const Rect> rects) override;
-    const Surface& ClientPixels() const override { return client_; }
+    void ForgetSurface(const Surface& surface) override;
+    const Surface& ClientPixels() const override;
 
     void SetCapture() override { captured_ = true; }
     void ReleaseCapture() override { captured_ = false; }
@@ -53,6 +56,9 @@ public:
     int LastWindowSize() const { return windowSize_; }
     void SetLargestFittingPreset(int scale) { largestFittingPreset_ = scale; }
 
+    bool HasMenuBar() const override { return hasMenuBar_; }
+    void SetHasMenuBar(bool hasMenuBar) { hasMenuBar_ = hasMenuBar; }
+
     // Boxes are recorded and closed at once, as if OK were pressed.
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
     void ShowAboutBox(const std::string& caption, const std::string& heading,
@@ -69,14 +75,22 @@ public:
     void SetWaitHook(std::function<void(uint32_t)> hook) { waitHook_ = std::move(hook); }
 
 private:
+    // Copies what was presented since the last read.
+    void CopyPresented() const;
+
     std::deque<Message> queue_;
-    Surface client_;
+    // The client area as last read, and what has been presented from source_ since.
+    mutable Surface client_;
+    mutable PixelMask presentedSince_;
+    const Surface* source_ = nullptr;
+    mutable bool maskHoldsLast_ = false;  // the mask holds the last present's rectangles
     std::vector<Rect> lastPresented_;
     int presentCount_ = 0;
     bool captured_ = false;
     bool destroyed_ = false;
     int windowSize_ = -1;  // none asked for yet
     int largestFittingPreset_ = kMaxPresetScale;
+    bool hasMenuBar_ = true;
     std::optional<WindowPlacement> placement_;  // none: nothing to remember
     std::map<int, std::string> menuTexts_;
     std::map<int, std::vector<MenuItem>> menuItems_;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AudioDevice.h"
 #include "platform/Surface.h"
 #include "platform/Window.h"
 
@@ -17,4 +18,6 @@ struct DesktopOptions {
     // else a preset scale (1 to kMaxPresetScale), else (0) the largest that fits.
     std::optional<WindowPlacement> placement;
     int scale = 0;
+    // Where the sound clips are found; null: every clip is missing and plays silence.
+    WaveSource clips = nullptr;
 };

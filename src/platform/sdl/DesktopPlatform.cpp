@@ -11,7 +11,6 @@
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlWindow.h"
 #include "platform/sdl/SystemClock.h"
-#include "sound/WaveResources.h"
 
 namespace {
 
@@ -46,10 +45,10 @@ private:
     int saved_;
 };
 
-std::unique_ptr<AudioDevice> OpenSound() {
+std::unique_ptr<AudioDevice> OpenSound(WaveSource clips) {
     QuietStandardError quiet;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
-    return SdlAudio::Open(&FindWaveResource);
+    return SdlAudio::Open(clips);
 }
 
 }  // namespace
@@ -77,7 +76,7 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::Create(const DesktopOptions& o
     if (platform->window_ == nullptr) return nullptr;  // the destructor closes SDL
     platform->clock_ = std::make_unique<SystemClock>();
 
-    std::unique_ptr<AudioDevice> audio = OpenSound();
+    std::unique_ptr<AudioDevice> audio = OpenSound(options.clips);
     platform->hasSoundDevice_ = audio != nullptr;
     platform->audio_ = audio != nullptr ? std::move(audio) : std::make_unique<SilentAudio>();
     return platform;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/DrawContext.h"
+#include "platform/FieldGeometry.h"
 #include "platform/display/FieldLayout.h"
 
 namespace {
@@ -49,7 +50,7 @@ MenuBar::MenuBar(const std::vector<Menu>& menus) {
         }
         menus_.push_back(std::move(title));
     }
-    SetLayout(1, kClientWidth);
+    SetLayout(1, kFieldWidth);
 }
 
 void MenuBar::SetLayout(int scale, int windowWidth) {

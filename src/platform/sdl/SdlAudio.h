@@ -7,15 +7,11 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <span>
 #include <vector>
 
 #include "platform/AudioDevice.h"
+#include "platform/WaveClip.h"
 #include "platform/sdl/ClipMixer.h"
-#include "platform/sdl/WaveClip.h"
-
-// The WAVE file of a clip id; empty when there is none.
-using WaveSource = std::span<const uint8_t> (*)(int id);
 
 // The clip's samples in the given device format; empty when SDL cannot convert them.
 std::vector<uint8_t> ConvertClip(const WaveClip& clip, SDL_AudioFormat format, int channels,

@@ -54,7 +54,8 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const DesktopOptions& options, std:
         return nullptr;
     }
     std::unique_ptr<SdlWindow> result(new SdlWindow(window, options, first));
-    SDL_SetWindowMinimumSize(window, kMinimumClientSize.width, kMinimumClientSize.height);
+    const PixelSize least = MinimumClientSize();
+    SDL_SetWindowMinimumSize(window, least.width, least.height);
     SetIcon(window, options);
     if (first.maximised) SDL_MaximizeWindow(window);
     result->RefreshSurface();

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeyTranslator.h"
 #include "platform/Window.h"
 #include "platform/display/WindowCanvas.h"
 #include "platform/sdl/DesktopOptions.h"
-#include "platform/sdl/KeyTranslator.h"
 #include "platform/sdl/MenuBar.h"
 #include "platform/sdl/MenuTracker.h"
 
@@ -46,6 +46,7 @@ public:
     void SetMenuItems(int menu, const std::vector<MenuItem>& items) override;
 
     void ShowMessageBox(const std::string& caption, const std::string& text) override;
+    bool HasMenuBar() const override { return true; }
     void ShowAboutBox(const std::string& caption, const std::string& heading,
                       const std::string& text) override;
 

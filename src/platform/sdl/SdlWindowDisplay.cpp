@@ -61,19 +61,7 @@ void SdlWindow::SetWindowSize(int presetScale) {
     if (destroyed_) return;
     SetFullscreen(false);
     if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0) SDL_RestoreWindow(window_);
-    const Rect workArea = WorkArea();
-    WindowPlacement wanted;
-    if (presetScale >= 1) {
-        // The same place, moved only as far as needed to keep the window on the screen.
-        const PixelSize size = ClientSizeForScale(std::min(presetScale, kMaxPresetScale));
-        WindowPlacement moved = placement_;
-        moved.width = size.width;
-        moved.height = size.height;
-        moved.maximised = false;
-        wanted = FirstPlacement(workArea, moved, 0);
-    } else {
-        wanted = CentredPlacement(LargestFittingClient(workArea), workArea);
-    }
+    const WindowPlacement wanted = PresetPlacement(placement_, presetScale, WorkArea());
     int top = 0;
     int left = 0;
     SDL_GetWindowBordersSize(window_, &top, &left, nullptr, nullptr);

@@ -1,5 +1,5 @@
 // RIFF WAVE parsing.
-#include "platform/sdl/WaveClip.h"
+#include "platform/WaveClip.h"
 
 namespace {
 

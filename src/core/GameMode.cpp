@@ -1,5 +1,5 @@
 // Default behaviour of a game mode: nothing.
-#include "app/GameMode.h"
+#include "core/GameMode.h"
 
 GameMode::GameMode(uint32_t kind, const char* typeName) : NamedObject(kind, typeName) {}
 

@@ -1,17 +1,7 @@
 // Key message translation.
-#include "platform/sdl/KeyTranslator.h"
+#include "platform/KeyTranslator.h"
 
 #include <utility>
-
-namespace {
-
-// Bits of a key message's lParam: repeat count 1, Alt held, key was down, key goes up.
-constexpr intptr_t kRepeatCountOne = 1;
-constexpr intptr_t kContextAlt = intptr_t(1) << 29;
-constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
-constexpr intptr_t kTransitionUp = intptr_t(1) << 31;
-
-}  // namespace
 
 KeyTranslator::KeyTranslator(std::vector<uint32_t> menuMnemonics)
     : menuMnemonics_(std::move(menuMnemonics)) {}
@@ -68,10 +58,7 @@ Message KeyTranslator::KeyMessage(const KeyEvent& event) {
     // Alt without Ctrl (AltGr types characters) and F10 give system keys.
     const bool system =
         event.virtualKey == VK_F10 || ((event.alt || event.virtualKey == VK_MENU) && !event.ctrl);
-    intptr_t lParam = kRepeatCountOne;
-    if (event.alt) lParam |= kContextAlt;
-    if (!event.down || event.repeat) lParam |= kPreviouslyDown;
-    if (!event.down) lParam |= kTransitionUp;
+    const intptr_t lParam = MakeKeyLParam(event.down, event.repeat, event.alt);
     uint32_t message = 0;
     if (system) {
         message = event.down ? WM_SYSKEYDOWN : WM_SYSKEYUP;

@@ -1,5 +1,5 @@
 // The play record's storage.
-#include "play/PlayRecord.h"
+#include "core/PlayRecord.h"
 
 ObjectList targetList;
 ObjectList shotList;

@@ -1,0 +1,42 @@
+// One drawing operation on a surface, as the drawing context hands it out: the pixels it
+// may write and how to write them, so that it can be carried out later, a part at a time.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Rect.h"
+#include "platform/Surface.h"
+
+enum class DrawOpKind : uint8_t {
+    Copy,             // a surface's pixels, opaque
+    CopyTransparent,  // the same, leaving the target where the source is pure black
+    Blend,            // the colour laid over the target in proportion to 8-bit coverage
+    Fill,             // the colour
+    Line,             // a one-pixel line, its end point not drawn
+};
+
+struct DrawOp {
+    DrawOpKind kind = DrawOpKind::Copy;
+    Pixel colour = 0;  // Blend, Fill, Line
+    // Inside the target: the pixels copied, blended or filled; for a line, its clip.
+    Rect area;
+    // Copy and CopyTransparent: the Surface read; Blend: the coverage bytes.
+    const void* source = nullptr;
+    // Where the area's top-left corner reads the source; Blend: coverage bytes per row.
+    int32_t sourceX = 0;
+    int32_t sourceY = 0;
+    int32_t stride = 0;
+    // Line: from (x0, y0) towards (x1, y1).
+    int32_t x0 = 0;
+    int32_t y0 = 0;
+    int32_t x1 = 0;
+    int32_t y1 = 0;
+};
+
+// Carries the operation out on the target, inside `within` only. Parts carried out one by
+// one give the same pixels as the whole at once.
+void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within);
+
+// Whether the two operations write the same pixels inside `within` of the same target
+// (reading the same sources).
+bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within);

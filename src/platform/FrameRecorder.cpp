@@ -1,0 +1,144 @@
+// Recording a frame's drawing, sorting it by tile and drawing only the tiles that change.
+#include "platform/FrameRecorder.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+FrameRecorder::FrameRecorder(Surface& target)
+    : target_(target),
+      columns_((target.Width() + kTileSize - 1) / kTileSize),
+      rows_((target.Height() + kTileSize - 1) / kTileSize),
+      pairsOfTile_(size_t(columns_ * rows_)) {
+    for (Frame* frame : {&frame_, &last_}) {
+        frame->ops.reserve(kMostOps);
+        frame->byTile.resize(kMostPairs);
+        frame->tileStart.resize(size_t(columns_ * rows_) + 1);
+        frame->coversItself.resize(size_t(columns_ * rows_));
+    }
+}
+
+Rect FrameRecorder::TileRect(int tile) const {
+    const int x = tile % columns_ * kTileSize, y = tile / columns_ * kTileSize;
+    return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
+}
+
+Rect FrameRecorder::TilesUnder(const Rect& area) const {
+    return Rect{area.left / kTileSize, area.top / kTileSize, (area.right - 1) / kTileSize + 1,
+                (area.bottom - 1) / kTileSize + 1};
+}
+
+void FrameRecorder::Record(const DrawOp& op) {
+    if (spilled_) {
+        ApplyDrawOp(target_, op, op.area);
+        return;
+    }
+    const Rect tiles = TilesUnder(op.area);
+    const size_t pairs = size_t(tiles.Width()) * size_t(tiles.Height());
+    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) {
+        Spill();
+        ApplyDrawOp(target_, op, op.area);
+        return;
+    }
+    frame_.ops.push_back(op);
+    pairs_ += pairs;
+    if (pairs == 1) {
+        ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
+        return;
+    }
+    for (int row = tiles.top; row < tiles.bottom; ++row) {
+        for (int column = tiles.left; column < tiles.right; ++column) {
+            ++pairsOfTile_[size_t(row * columns_ + column)];
+        }
+    }
+}
+
+void FrameRecorder::Spill() {
+    for (const DrawOp& op : frame_.ops) ApplyDrawOp(target_, op, op.area);
+    spilled_ = true;
+}
+
+void FrameRecorder::SortByTile() {
+    // Counts become starts, then each start the slot its tile fills next.
+    uint32_t start = 0;
+    for (size_t tile = 0; tile < pairsOfTile_.size(); ++tile) {
+        frame_.tileStart[tile] = start;
+        start += std::exchange(pairsOfTile_[tile], start);
+    }
+    frame_.tileStart.back() = start;
+    for (size_t index = 0; index < frame_.ops.size(); ++index) {
+        const Rect tiles = TilesUnder(frame_.ops[index].area);
+        for (int row = tiles.top; row < tiles.bottom; ++row) {
+            for (int column = tiles.left; column < tiles.right; ++column) {
+                frame_.byTile[pairsOfTile_[size_t(row * columns_ + column)]++] = uint16_t(index);
+            }
+        }
+    }
+}
+
+bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
+    const uint16_t* now = frame_.byTile.data() + frame_.tileStart[size_t(tile)];
+    const uint32_t count = frame_.tileStart[size_t(tile) + 1] - frame_.tileStart[size_t(tile)];
+    const uint16_t* then = last_.byTile.data() + last_.tileStart[size_t(tile)];
+    if (!last_.complete ||
+        count != last_.tileStart[size_t(tile) + 1] - last_.tileStart[size_t(tile)]) {
+        return false;
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+        if (!SameWithin(frame_.ops[now[i]], last_.ops[then[i]], within)) return false;
+    }
+    return true;
+}
+
+bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
+    // A few opaque areas are enough: a tile is mostly one background copy.
+    std::array<Rect, 8> opaque;
+    size_t opaqueCount = 0;
+    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
+        const DrawOp& op = frame_.ops[frame_.byTile[i]];
+        const Rect area = Intersect(op.area, within);
+        if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Fill) {
+            if (opaqueCount < opaque.size()) opaque[opaqueCount++] = area;
+        } else if (std::none_of(opaque.begin(), opaque.begin() + opaqueCount,
+                                [&](const Rect& o) { return Contains(o, area); })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void FrameRecorder::DrawTile(int tile, const Rect& within) {
+    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
+        ApplyDrawOp(target_, frame_.ops[frame_.byTile[i]], within);
+    }
+}
+
+void FrameRecorder::Finish() {
+    tilesKept_ = 0;
+    if (spilled_) {
+        frame_.complete = false;
+    } else {
+        SortByTile();
+        for (int tile = 0; tile < columns_ * rows_; ++tile) {
+            const Rect within = TileRect(tile);
+            int8_t& covers = frame_.coversItself[size_t(tile)];
+            covers = -1;
+            if (IsLikeLastFrame(tile, within)) {
+                // The same operations as last frame's cover themselves as those did.
+                covers = last_.coversItself[size_t(tile)];
+                if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
+            }
+            if (covers == 1) {
+                ++tilesKept_;
+            } else {
+                DrawTile(tile, within);
+            }
+        }
+        frame_.complete = true;
+    }
+    std::swap(frame_, last_);
+    frame_.ops.clear();
+    std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);
+    pairs_ = 0;
+    spilled_ = false;
+}

@@ -1,0 +1,66 @@
+// A frame's drawing, carried out tile by tile: a tile whose operations are the last frame's,
+// and give the same pixels whatever lay under them, already shows them and is left alone.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/DrawOp.h"
+#include "platform/Rect.h"
+#include "platform/Surface.h"
+
+class FrameRecorder {
+public:
+    // Records the drawing on target; nothing else may draw on target meanwhile. All the
+    // memory it needs is taken here, none in frames.
+    explicit FrameRecorder(Surface& target);
+
+    // An operation of a drawing context on target, inside it.
+    void Record(const DrawOp& op);
+    // Carries out the operations recorded since the last call where they change pixels,
+    // and keeps them to compare the next frame's with.
+    void Finish();
+
+    // Tiles the last Finish left alone.
+    int TilesKept() const { return tilesKept_; }
+
+    // Square tiles this many pixels wide: about a sprite's size, so that what moves
+    // redraws little around it.
+    static constexpr int kTileSize = 32;
+    // A frame's most operations and (operation, tile) pairs; a frame with more is drawn
+    // as it is recorded, and the next frame redraws every tile it touches.
+    static constexpr size_t kMostOps = 8192;
+    static constexpr size_t kMostPairs = 32768;
+
+private:
+    // One frame's operations and, tile after tile, the indices of those touching each.
+    struct Frame {
+        std::vector<DrawOp> ops;
+        std::vector<uint16_t> byTile;
+        std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
+        // Per tile, whether its operations cover themselves: 1 or 0, -1 not worked out.
+        std::vector<int8_t> coversItself;
+        bool complete = false;  // every operation it drew is here
+    };
+
+    Rect TileRect(int tile) const;
+    Rect TilesUnder(const Rect& area) const;  // in columns and rows
+    void SortByTile();
+    bool IsLikeLastFrame(int tile, const Rect& within) const;
+    // Whether drawing the tile's operations on any pixels gives the same result: every
+    // pixel a blend, masked copy or line touches was first copied or filled over.
+    bool CoversItself(int tile, const Rect& within) const;
+    void DrawTile(int tile, const Rect& within);
+    // Too much for one frame: what was recorded is drawn, and so is the rest as it comes.
+    void Spill();
+
+    Surface& target_;
+    int columns_;
+    int rows_;
+    Frame frame_;
+    Frame last_;
+    std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
+    size_t pairs_ = 0;
+    bool spilled_ = false;
+    int tilesKept_ = 0;
+};

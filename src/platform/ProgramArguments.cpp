@@ -1,0 +1,9 @@
+// POSIX systems hand programs their arguments as the bytes typed (UTF-8) and never change
+// what is written.
+#include "platform/ProgramArguments.h"
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+void MakeStandardOutputBinary() {}

@@ -1,0 +1,11 @@
+// UTF-8 paths through the standard library's char8_t interface, the same on every system.
+#include "platform/Utf8Path.h"
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}

@@ -1,0 +1,72 @@
+// Drawing through the frame recorder gives, after every frame, the pixels of drawing at
+// once: kept tiles, blends that build up frame after frame, moving sprites, and a frame
+// too big to record.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "platform/DrawContext.h"
+#include "platform/FrameRecorder.h"
+
+namespace {
+
+constexpr int kSize = 96;  // three tiles each way
+
+struct Art {
+    Surface background{64, 64};
+    Surface sprite{12, 12};
+    std::array<uint8_t, 8 * 8> coverage{};
+
+    Art() {
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) background.Set(x, y, MakePixel(uint8_t(x * 4), 90, 1));
+        }
+        // A sprite with a transparent black border.
+        for (int y = 1; y < 11; ++y) {
+            for (int x = 1; x < 11; ++x) sprite.Set(x, y, MakePixel(200, uint8_t(y * 20), 50));
+        }
+        for (size_t i = 0; i < coverage.size(); ++i) coverage[i] = uint8_t(i % 3 * 127);
+    }
+};
+
+void DrawFrame(DrawContext& dc, const Art& art, int frame) {
+    // A background under a text-like blend: the same every frame.
+    dc.Copy(art.background, 0, 0, 64, 64, 0, 0);
+    dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{10, 10, 18, 18}, 0xFFFFFF);
+    // A blend over nothing opaque builds up: its tile is drawn every frame.
+    dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{70, 70, 78, 78}, 0x336699);
+    // A sprite that moves every third frame, across a tile edge.
+    dc.CopyTransparent(art.sprite, 0, 0, 12, 12, 26 + frame / 3, 40);
+    const Pen pen{0x00FF00};
+    dc.SelectPen(&pen);
+    dc.MoveTo(0, kSize - 1);
+    dc.LineTo(60, 70 + frame % 3 * 5);
+    if (frame == 5) {
+        // More operations than a frame may record.
+        for (int i = 0; i < int(FrameRecorder::kMostOps) + 10; ++i) {
+            dc.Plot(i % kSize, i / kSize % kSize, Pixel(i));
+        }
+    }
+}
+
+TEST(FrameRecorder, GivesThePixelsOfDrawingAtOnceAfterEveryFrame) {
+    const Art art;
+    Surface direct(kSize, kSize), recorded(kSize, kSize);
+    DrawContext directDc(direct), recordedDc(recorded);
+    FrameRecorder recorder(recorded);
+    recordedDc.SetRecorder(&recorder);
+    int tilesKept = 0;
+    for (int frame = 0; frame < 12; ++frame) {
+        SCOPED_TRACE(frame);
+        DrawFrame(directDc, art, frame);
+        DrawFrame(recordedDc, art, frame);
+        recorder.Finish();
+        ASSERT_EQ(HashPixels(recorded), HashPixels(direct));
+        tilesKept += recorder.TilesKept();
+    }
+    // The unchanging background tiles were left alone.
+    EXPECT_GT(tilesKept, 0);
+}
+
+}  // namespace
