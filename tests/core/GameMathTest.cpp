@@ -9,135 +9,86 @@
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kHalfTurn = std::numbers::pi;
 const float kInfinity = std::numeric_limits<float>::infinity();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-}  // namespace
-
-TEST(TruncateToInt, TruncatesTowardZero) {
-    EXPECT_EQ(TruncateToInt(2.7f), 2);
-    EXPECT_EQ(TruncateToInt(-2.7f), -2);
-    EXPECT_EQ(TruncateToInt(-0.5), 0);
-    EXPECT_EQ(TruncateToInt(2147483520.0f), 2147483520);
-    EXPECT_EQ(TruncateToInt(-2147483648.0f), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(TruncateToInt(-2147483648.9), std::numeric_limits<int32_t>::min());
-}
-
-TEST(TruncateToInt, SaturatesOutOfRangeAndNaN) {
-    EXPECT_EQ(TruncateToInt(2147483648.0f), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(TruncateToInt(1e30f), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(TruncateToInt(kInfinity), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(TruncateToInt(-1e30f), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(TruncateToInt(-kInfinity), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(TruncateToInt(std::numeric_limits<float>::quiet_NaN()), 0);
-    EXPECT_EQ(TruncateToInt(kNaN), 0);
+TEST(TruncateToInt, TowardZeroSaturatingWithNaNAsZero) {
+    const std::pair<double, int32_t> cases[] = {{2.7, 2},
+                                                {-2.7, -2},
+                                                {-0.5, 0},
+                                                {2147483520.0, 2147483520},
+                                                {-2147483648.9, kMin},
+                                                {2147483648.0, kMax},
+                                                {1e30, kMax},
+                                                {-1e30, kMin},
+                                                {kInfinity, kMax},
+                                                {-kInfinity, kMin},
+                                                {std::nan(""), 0}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(TruncateToInt(value), expected) << value;
+        EXPECT_EQ(TruncateToInt(float(value)), expected) << value << " as float";
+    }
 }
 
 TEST(Distance, IsEuclidean) {
-    EXPECT_DOUBLE_EQ(Distance(0, 0, 3, 4), 5.0);
     EXPECT_DOUBLE_EQ(Distance(3, 4, 0, 0), 5.0);
     EXPECT_DOUBLE_EQ(Distance(-1, 2, -1, 2), 0.0);
 }
 
-TEST(AngleTo, HeadingsFromStraightUpClockwise) {
-    EXPECT_NEAR(AngleTo(0, 0, 0, -1, 0, 0), 0.0, 1e-12);
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 0, 0), std::numbers::pi / 2, 1e-12);
-    EXPECT_NEAR(AngleTo(0, 0, 0, 1, 0, 0), std::numbers::pi, 1e-12);
-    // Up and to the left comes out negative: within half a turn of the reference 0.
-    EXPECT_NEAR(AngleTo(0, 0, -1, -1, 0, 0), -std::numbers::pi / 4, 1e-12);
-    EXPECT_NEAR(AngleTo(5, 5, 4, 5, 0, 0), -std::numbers::pi / 2, 1e-12);
-}
-
-TEST(AngleTo, BringsTheHeadingNearTheReference) {
-    // Right is pi/2; a reference of 10 lifts it by a whole turn of the single-precision 2 pi.
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 10, 0), std::numbers::pi / 2 + double(kTwoPi), 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, -0.5f, 0), std::numbers::pi / 2, 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, -1, 0, -20, 0), -std::numbers::pi / 2 - 3 * double(kTwoPi), 1e-9);
-}
-
-TEST(AngleTo, LimitsTheTurnToMaxTurn) {
-    EXPECT_NEAR(AngleTo(0, 0, 0, 1, 0, 0.1f), 0.1f, 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, -0.001f, 1, 0, 0.1f), -0.1f, 1e-9);
-    EXPECT_NEAR(AngleTo(0, 0, 1, 0, 0, 0.1f), 0.1f, 1e-9);
-    // A small turn is returned as it is, signed.
-    EXPECT_NEAR(AngleTo(0, 0, 1, -1, std::numbers::pi / 4 - 0.05, 0.1f), 0.05, 1e-6);
-    EXPECT_NEAR(AngleTo(0, 0, 1, -1, std::numbers::pi / 4 + 0.05, 0.1f), -0.05, 1e-6);
-}
-
-TEST(AngleTo, NonFiniteOrHugeInputsReturnAtOnce) {
+TEST(AngleTo, HeadingsFromStraightUpClockwiseNearTheReferenceAndLimited) {
+    const struct {
+        float x, y, reference, maxTurn;
+        double angle;
+    } cases[] = {
+        {0, -1, 0, 0, 0.0},
+        {1, 0, 0, 0, kHalfTurn / 2},
+        {0, 1, 0, 0, kHalfTurn},
+        {-1, -1, 0, 0, -kHalfTurn / 4},  // within half a turn of the reference
+        {-1, 0, 0, 0, -kHalfTurn / 2},
+        {1, 0, 10, 0, kHalfTurn / 2 + double(kTwoPi)},  // whole turns of the float 2 pi
+        {1, 0, -0.5f, 0, kHalfTurn / 2},
+        {-1, 0, -20, 0, -kHalfTurn / 2 - 3 * double(kTwoPi)},
+        {0, 1, 0, 0.1f, 0.1f},
+        {-0.001f, 1, 0, 0.1f, -0.1f},
+        {1, -1, float(kHalfTurn / 4 - 0.05), 0.1f, 0.05},
+        {1, -1, float(kHalfTurn / 4 + 0.05), 0.1f, -0.05},
+        {kInfinity, 0, 0, 0, kHalfTurn / 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(AngleTo(5, 5, 5 + c.x, 5 + c.y, c.reference, c.maxTurn), c.angle, 1e-6)
+            << c.x << "," << c.y << " ref " << c.reference << " max " << c.maxTurn;
+    }
+    for (float reference : {std::nanf(""), kInfinity, -kInfinity, 1e30f}) {
+        EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, reference, 0.1f))) << reference;
+    }
     EXPECT_TRUE(std::isnan(AngleTo(std::nanf(""), 0, 1, 0, 0, 0)));
-    EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, std::nanf(""), 0)));
-    EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, kInfinity, 0)));
-    EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, -kInfinity, 0.1f)));
-    EXPECT_TRUE(std::isnan(AngleTo(0, 0, 1, 0, 1e30f, 0)));
-    // An infinite point still has a direction.
-    EXPECT_NEAR(AngleTo(0, 0, kInfinity, 0, 0, 0), std::numbers::pi / 2, 1e-12);
 }
 
-namespace {
-
-struct Colour {
-    double red, green, blue;
-};
-
-Colour Hsv(float h, float s, float v) {
-    Colour c{-7, -7, -7};
-    HsvToRgb(h, s, v, c.red, c.green, c.blue);
-    return c;
+TEST(HsvToRgb, GreysRainbowPensAndHuesOffTheWheel) {
+    // The play mode's ten pen hues, red scaled by 128 and the others by 255; then greys.
+    const struct {
+        float hue, saturation, value;
+        int red, green, blue;
+    } cases[] = {
+        {0, 1, 1, 128, 0, 0},       {80, 1, 1, 85, 255, 0},    {161, 1, 1, 0, 255, 174},
+        {242, 1, 1, 4, 0, 255},     {323, 1, 1, 128, 0, 157},  {43, 1, 1, 128, 182, 0},
+        {124, 1, 1, 0, 255, 17},    {205, 1, 1, 0, 148, 255},  {286, 1, 1, 98, 0, 255},
+        {6, 1, 1, 128, 25, 0},      {240, 1, 0.5f, 0, 0, 127}, {200, 0, 0.5f, 64, 127, 127},
+        {-1, 1, 0.5f, 64, 127, 127}};
+    for (const auto& c : cases) {
+        double red = -7, green = -7, blue = -7;
+        HsvToRgb(c.hue, c.saturation, c.value, red, green, blue);
+        EXPECT_EQ(TruncateToInt(red * 128), c.red) << c.hue;
+        EXPECT_EQ(TruncateToInt(green * 255), c.green) << c.hue;
+        EXPECT_EQ(TruncateToInt(blue * 255), c.blue) << c.hue;
+    }
+    for (float hue : {360.0f, 500.0f, -30.0f, std::nanf(""), kInfinity}) {
+        double red = -7, green = -7, blue = -7;
+        HsvToRgb(hue, 1, 1, red, green, blue);
+        EXPECT_TRUE(red == -7 && green == -7 && blue == -7) << hue;
+    }
 }
 
 }  // namespace
-
-TEST(HsvToRgb, PrimaryHues) {
-    const Colour red = Hsv(0, 1, 1);
-    EXPECT_EQ(red.red, 1.0);
-    EXPECT_EQ(red.green, 0.0);
-    EXPECT_EQ(red.blue, 0.0);
-
-    const Colour green = Hsv(120, 1, 1);
-    EXPECT_EQ(green.red, 0.0);
-    EXPECT_EQ(green.green, 1.0);
-    EXPECT_NEAR(green.blue, 0.0, 1e-6);
-
-    const Colour blue = Hsv(240, 1, 0.5f);
-    EXPECT_NEAR(blue.red, 0.0, 1e-6);
-    EXPECT_EQ(blue.green, 0.0);
-    EXPECT_EQ(blue.blue, 0.5);
-}
-
-TEST(HsvToRgb, GreyForNoSaturationOrTheGreyMarker) {
-    const Colour noSaturation = Hsv(200, 0, 0.25f);
-    EXPECT_EQ(noSaturation.red, 0.25);
-    EXPECT_EQ(noSaturation.green, 0.25);
-    EXPECT_EQ(noSaturation.blue, 0.25);
-    const Colour marker = Hsv(-1, 1, 0.75f);
-    EXPECT_EQ(marker.red, 0.75);
-    EXPECT_EQ(marker.blue, 0.75);
-}
-
-TEST(HsvToRgb, HuesOffTheWheelLeaveTheOutputs) {
-    for (float hue : {360.0f, 500.0f, -30.0f, std::nanf(""), kInfinity}) {
-        const Colour c = Hsv(hue, 1, 1);
-        EXPECT_EQ(c.red, -7) << hue;
-        EXPECT_EQ(c.green, -7) << hue;
-        EXPECT_EQ(c.blue, -7) << hue;
-    }
-}
-
-TEST(HsvToRgb, RainbowPenColours) {
-    // The play mode's ten pen hues; red is scaled by 128, green and blue by 255.
-    struct Case {
-        float hue;
-        int red, green, blue;
-    };
-    const Case cases[] = {{0, 128, 0, 0},    {80, 85, 255, 0},   {161, 0, 255, 174},
-                          {242, 4, 0, 255},  {323, 128, 0, 157}, {43, 128, 182, 0},
-                          {124, 0, 255, 17}, {205, 0, 148, 255}, {286, 98, 0, 255},
-                          {6, 128, 25, 0}};
-    for (const Case& c : cases) {
-        const Colour colour = Hsv(c.hue, 1, 1);
-        EXPECT_EQ(TruncateToInt(colour.red * 128), c.red) << c.hue;
-        EXPECT_EQ(TruncateToInt(colour.green * 255), c.green) << c.hue;
-        EXPECT_EQ(TruncateToInt(colour.blue * 255), c.blue) << c.hue;
-    }
-}

@@ -1,7 +1,6 @@
 // The cursor list: walks, removal and insertion during walks, stacks, destruction.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,7 +10,8 @@ namespace {
 
 // Items that log their destruction.
 struct Item : NamedObject {
-    Item(uint32_t k, std::vector<uint32_t>* log = nullptr) : NamedObject(k, "ITEM"), log(log) {}
+    explicit Item(uint32_t k, std::vector<uint32_t>* log = nullptr)
+        : NamedObject(k, "ITEM"), log(log) {}
     ~Item() override {
         if (log != nullptr) log->push_back(kind);
     }
@@ -24,128 +24,97 @@ std::vector<uint32_t> Walk(ObjectList& list) {
     return kinds;
 }
 
-TEST(ObjectList, EmptyListGivesNothing) {
+// The items of `kinds` appended to `list`, which deletes them at its end.
+std::vector<Item*> Fill(ObjectList& list, std::initializer_list<uint32_t> kinds,
+                        std::vector<uint32_t>* log = nullptr) {
+    std::vector<Item*> items;
+    for (uint32_t k : kinds) items.push_back(static_cast<Item*>(list.Add(new Item(k, log))));
+    return items;
+}
+
+TEST(ObjectList, EmptyListAndStackGiveNothing) {
     ObjectList list;
     EXPECT_EQ(list.First(), nullptr);
     EXPECT_EQ(list.Last(), nullptr);
     EXPECT_EQ(list.Next(), nullptr);
     EXPECT_EQ(list.Add(nullptr), nullptr);
     EXPECT_EQ(list.Remove(nullptr), nullptr);
+    EXPECT_EQ(list.InsertBefore(nullptr, nullptr), nullptr);
     ObjectStack stack;
     EXPECT_EQ(stack.Pop(), nullptr);
     EXPECT_EQ(stack.Top(), nullptr);
 }
 
-TEST(ObjectList, NextWrapsToTheFirstItemAfterTheEnd) {
+TEST(ObjectList, NextWrapsAndRemovalReturnsThePredecessorOrNull) {
     ObjectList list;
-    Item a(1), b(2);
-    list.Add(&a);
-    list.Add(&b);
-    EXPECT_EQ(list.First(), &a);
-    EXPECT_EQ(list.Next(), &b);
+    const std::vector<Item*> items = Fill(list, {1, 2, 3});
+    EXPECT_EQ(list.First(), items[0]);
+    list.Next();
+    list.Next();
     EXPECT_EQ(list.Next(), nullptr);
-    EXPECT_EQ(list.Next(), &a);
-    list.Remove(&a);
-    list.Remove(&b);
-}
-
-TEST(ObjectList, RemovingTheFirstItemReturnsNullAndTheWalkGoesOn) {
-    ObjectList list;
-    Item a(1), b(2), c(3);
-    list.Add(&a);
-    list.Add(&b);
-    list.Add(&c);
-    list.First();
-    EXPECT_EQ(list.Remove(&a), nullptr);
-    EXPECT_EQ(list.Next(), &b);
-    // Removing a middle item returns its predecessor and the walk continues after it.
-    list.Find(&c);
-    EXPECT_EQ(list.Remove(&c), &b);
+    EXPECT_EQ(list.Next(), items[0]) << "wraps to the first item";
+    // Removing the first item returns null and the walk goes on.
+    EXPECT_EQ(list.Remove(items[0]), nullptr);
+    EXPECT_EQ(list.Next(), items[1]);
+    // A middle or last item returns its predecessor, and the walk continues after it.
+    list.Find(items[2]);
+    EXPECT_EQ(list.Remove(items[2]), items[1]);
     EXPECT_EQ(list.Next(), nullptr);
-    list.Remove(&b);
-}
-
-TEST(ObjectList, RemovingAnAbsentItemLeavesTheCursorOnTheSentinel) {
-    ObjectList list;
-    Item a(1), b(2), absent(9);
-    list.Add(&a);
-    list.Add(&b);
+    delete items[0];
+    delete items[2];
+    // An absent item leaves the cursor on the sentinel.
+    Item absent(9);
     list.Last();
     EXPECT_EQ(list.Remove(&absent), nullptr);
-    EXPECT_EQ(list.Next(), &a);
-    EXPECT_EQ(Walk(list), (std::vector<uint32_t>{1, 2}));
-    list.Remove(&a);
-    list.Remove(&b);
+    EXPECT_EQ(list.Next(), items[1]);
 }
 
-TEST(ObjectList, RemovalDuringAWalkSkipsNothing) {
+TEST(ObjectList, RemovalAndInsertionDuringAWalk) {
     std::vector<uint32_t> deleted;
     ObjectList list;
-    for (uint32_t k = 1; k <= 6; ++k) list.Add(new Item(k, &deleted));
+    Fill(list, {1, 2, 3, 4, 5, 6}, &deleted);
     std::vector<uint32_t> visited;
     for (NamedObject* o = list.First(); o != nullptr; o = list.Next()) {
         visited.push_back(o->kind);
+        if (o->kind == 2) {
+            list.Add(new Item(8));              // reached later in this walk
+            list.InsertBefore(new Item(7), o);  // not reached
+        }
         if (o->kind % 2 == 1) {
             list.Remove(o);
             delete o;
         }
     }
-    EXPECT_EQ(visited, (std::vector<uint32_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(visited, (std::vector<uint32_t>{1, 2, 3, 4, 5, 6, 8}));
     EXPECT_EQ(deleted, (std::vector<uint32_t>{1, 3, 5}));
-    EXPECT_EQ(Walk(list), (std::vector<uint32_t>{2, 4, 6}));
+    EXPECT_EQ(Walk(list), (std::vector<uint32_t>{7, 2, 4, 6, 8}));
 }
 
-TEST(ObjectList, InsertionDuringAWalk) {
+TEST(ObjectList, InsertBeforeAnAbsentItemAppendsAndBeforeNothingGoesBeforeTheCursor) {
     ObjectList list;
-    Item a(1), b(2), added(3), inserted(4);
-    list.Add(&a);
-    list.Add(&b);
-    std::vector<uint32_t> visited;
-    for (NamedObject* o = list.First(); o != nullptr; o = list.Next()) {
-        visited.push_back(o->kind);
-        if (o == &a) {
-            EXPECT_EQ(list.Add(&added), &added);                     // reached later in this walk
-            EXPECT_EQ(list.InsertBefore(&inserted, &a), &inserted);  // not reached
-        }
-    }
-    EXPECT_EQ(visited, (std::vector<uint32_t>{1, 2, 3}));
-    EXPECT_EQ(Walk(list), (std::vector<uint32_t>{4, 1, 2, 3}));
-    for (NamedObject* o :
-         {(NamedObject*)&a, (NamedObject*)&b, (NamedObject*)&added, (NamedObject*)&inserted}) {
-        list.Remove(o);
-    }
-}
-
-TEST(ObjectList, InsertBeforeAnAbsentItemAppends) {
-    ObjectList list;
-    Item a(1), b(2), absent(9), nulled(5);
-    list.Add(&a);
-    list.InsertBefore(&b, &absent);
+    Fill(list, {1});
+    Item absent(9);
+    list.InsertBefore(new Item(2), &absent);
     EXPECT_EQ(Walk(list), (std::vector<uint32_t>{1, 2}));
-    // With no `before`, the item goes in front of the cursor's node.
     list.First();
     list.Next();
-    list.InsertBefore(&nulled, nullptr);
+    list.InsertBefore(new Item(5), nullptr);
     EXPECT_EQ(Walk(list), (std::vector<uint32_t>{1, 5, 2}));
-    EXPECT_EQ(list.InsertBefore(nullptr, &a), nullptr);
-    list.Remove(&a);
-    list.Remove(&b);
-    list.Remove(&nulled);
 }
 
 TEST(ObjectList, DestructionDeletesEveryItemOnceInListOrder) {
     std::vector<uint32_t> deleted;
     {
         ObjectList list;
-        for (uint32_t k : {4u, 2u, 7u}) list.Add(new Item(k, &deleted));
+        Fill(list, {4, 2, 7}, &deleted);
     }
     EXPECT_EQ(deleted, (std::vector<uint32_t>{4, 2, 7}));
 }
 
-TEST(ObjectStack, PushPopTop) {
+TEST(ObjectStack, PushPopTopWithoutDeleting) {
     std::vector<uint32_t> deleted;
     ObjectStack stack;
-    Item a(1), b(2);
+    Item a(1, &deleted), b(2, &deleted);
     EXPECT_EQ(stack.Push(&a), &a);
     EXPECT_EQ(stack.Push(&b), &b);
     EXPECT_EQ(stack.Top(), &b);
@@ -157,14 +126,10 @@ TEST(ObjectStack, PushPopTop) {
 }
 
 TEST(NamedObject, TypeNamesAreCutAt255Characters) {
-    const std::string exact(255, 'x');
-    NamedObject whole(1, exact.c_str());
-    EXPECT_EQ(std::string(whole.typeName), exact);
-    const std::string longer(300, 'y');
-    NamedObject cut(1, longer.c_str());
-    EXPECT_EQ(std::string(cut.typeName), std::string(255, 'y'));
-    NamedObject unnamed(1, nullptr);
-    EXPECT_EQ(unnamed.typeName[0], '\0');
+    const std::string exact(255, 'x'), longer(300, 'y');
+    EXPECT_EQ(NamedObject(1, exact.c_str()).typeName, exact);
+    EXPECT_EQ(NamedObject(1, longer.c_str()).typeName, std::string(255, 'y'));
+    EXPECT_EQ(NamedObject(1, nullptr).typeName[0], '\0');
 }
 
 TEST(NamedObject, SamenessNeedsKindAndANonEmptyName) {
@@ -176,7 +141,6 @@ TEST(NamedObject, SamenessNeedsKindAndANonEmptyName) {
     EXPECT_EQ(a.IsSame(d), 0);
     EXPECT_EQ(e.IsSame(f), 0);
     EXPECT_EQ(e.IsDifferent(f), 1);
-    EXPECT_EQ(a.GetKind(), 3u);
 }
 
 }  // namespace
