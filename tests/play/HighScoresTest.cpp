@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -103,111 +104,83 @@ TEST_F(HighScoresTest, MissingFileGivesTheDefaultTableFromRandom) {
     EXPECT_FALSE(fs::exists(path)) << "loading never writes";
 }
 
-TEST_F(HighScoresTest, SavedTableReloadsTheSame) {
+TEST_F(HighScoresTest, SaveReplacesTheFileWithThirtyCrLfLinesThatReloadTheSame) {
+    WriteFile(std::string(5000, 'x'));
     const HighScoreTable table = SampleTable();
     ASSERT_TRUE(SaveHighScores(table, path.c_str()));
-    ExpectSameTable(Load(), table);
-}
-
-TEST_F(HighScoresTest, FileHoldsThirtyCrLfLines) {
-    ASSERT_TRUE(SaveHighScores(SampleTable(), path.c_str()));
     const std::string bytes = ReadFile();
+    EXPECT_EQ(bytes, FormatHighScores(table));
     EXPECT_EQ(bytes.rfind("Ka0\r\n5000\r\n20\r\nLb1\r\n4600\r\n19\r\n", 0), 0u);
     EXPECT_NE(bytes.find("\r\nA C\r\n3800\r\n17\r\nZ\r\n3400\r\n16\r\n\r\n3000\r\n"),
               std::string::npos);
     EXPECT_NE(bytes.find("\r\n-17\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n-2147483648\r\n"), std::string::npos);
-    size_t lineEnds = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ++lineEnds;
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(bytes[i - 1], '\r');
-        }
-    }
-    EXPECT_EQ(lineEnds, 30u);
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_EQ(bytes, FormatHighScores(SampleTable()));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 30);
+    EXPECT_TRUE(bytes.ends_with("\r\n"));
+    ExpectSameTable(Load(), table);
 }
 
-TEST_F(HighScoresTest, NumbersReadTheWayAtolDoes) {
-    WriteFile(
-        "AAA\r\n-5\r\n12abc\r\n"
-        "BBB\r\n  +7\r\nabc\r\n"
-        "CCC\n\t-0042x\n\n"
-        "DDD\r\n99999999999\r\n-99999999999\r\n"
-        "EEE\r\n2147483647\r\n-2147483648\r\n"
-        "FFF\r\n- 5\r\n--5\r\n");
-    const HighScoreTable table = Load();
-    EXPECT_EQ(table[0].score, -5);
-    EXPECT_EQ(table[0].level, 12);
-    EXPECT_EQ(table[1].score, 7);
-    EXPECT_EQ(table[1].level, 0);
-    EXPECT_EQ(table[2].score, -42);
-    EXPECT_EQ(table[2].level, 0);
-    EXPECT_EQ(table[3].score, std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(table[3].level, std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(table[4].score, std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(table[4].level, std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(table[5].score, 0);
-    EXPECT_EQ(table[5].level, 0);
-}
+// A file's first entries as loading reads them; past the end of the file every line read
+// repeats the last one.
+struct LoadCase {
+    const char* what;
+    std::string file;
+    std::vector<HighScoreEntry> first;
+    HighScoreEntry rest;
+};
 
-TEST_F(HighScoresTest, InitialsAreCutToThreeAndMayBeEmpty) {
-    WriteFile("ABCDEF\r\n1\r\n2\r\n\r\n3\r\n4\nX\r\n5\r\n6\r\n");
-    const HighScoreTable table = Load();
-    EXPECT_STREQ(table[0].initials, "ABC");
-    EXPECT_STREQ(table[1].initials, "");
-    EXPECT_EQ(table[1].score, 3);
-    EXPECT_STREQ(table[2].initials, "X");
-    EXPECT_EQ(table[2].level, 6);
-}
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.what; }
 
-TEST_F(HighScoresTest, ShortFileRepeatsItsLastLine) {
-    std::string bytes;
-    for (int i = 0; i < 6; ++i) bytes += "QQQ\r\n100\r\n5\r\n";
-    WriteFile(bytes + "XYZ\r\n");  // stops after the initials of entry 6
-    const HighScoreTable table = Load();
-    EXPECT_EQ(table[5].score, 100);
-    for (size_t i = 6; i < 10; ++i) {
-        EXPECT_STREQ(table[i].initials, "XYZ");
-        EXPECT_EQ(table[i].score, 0);
-        EXPECT_EQ(table[i].level, 0);
-    }
-}
+class HighScoreLoadTest : public HighScoresTest, public testing::WithParamInterface<LoadCase> {};
 
-TEST_F(HighScoresTest, ShortFileEndingInANumberWithoutLineEnd) {
-    WriteFile("AB\r\n5\r\n42");
-    const HighScoreTable table = Load();
-    EXPECT_EQ(table[0].level, 42);
-    for (size_t i = 1; i < 10; ++i) {
-        EXPECT_STREQ(table[i].initials, "42");
-        EXPECT_EQ(table[i].score, 42);
-        EXPECT_EQ(table[i].level, 42);
-    }
-}
-
-TEST_F(HighScoresTest, EmptyFileGivesEmptyEntries) {
-    WriteFile("");
+TEST_P(HighScoreLoadTest, ReadsLinesAndNumbersAsTheyAlwaysWere) {
+    const LoadCase& c = GetParam();
+    WriteFile(c.file);
     randomGenerator.Seed(3);
-    const HighScoreTable table = Load();
-    for (const HighScoreEntry& entry : table) {
-        EXPECT_STREQ(entry.initials, "");
-        EXPECT_EQ(entry.score, 0);
-        EXPECT_EQ(entry.level, 0);
-    }
+    HighScoreTable expected;
+    expected.fill(c.rest);
+    std::copy(c.first.begin(), c.first.end(), expected.begin());
+    ExpectSameTable(Load(), expected);
     EXPECT_EQ(randomGenerator.State(), 3u) << "an existing file draws nothing";
 }
 
-TEST_F(HighScoresTest, OverlongLineIsReadInPieces) {
-    // 1030 characters: a piece of 1023, then one of 7 that counts as the score line.
-    WriteFile(std::string(1030, '9') + "\r\n5\r\n6\r\n");
-    const HighScoreTable table = Load();
-    EXPECT_STREQ(table[0].initials, "999");
-    EXPECT_EQ(table[0].score, 9999999);
-    EXPECT_EQ(table[0].level, 5);
-    EXPECT_STREQ(table[1].initials, "6");
-}
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HighScoreLoadTest,
+    testing::Values(
+        LoadCase{"numbers read the way atol does",
+                 "AAA\r\n-5\r\n12abc\r\nBBB\r\n  +7\r\nabc\r\nCCC\n\t-0042x\n\n"
+                 "DDD\r\n99999999999\r\n-99999999999\r\nEEE\r\n2147483647\r\n-2147483648\r\n"
+                 "FFF\r\n- 5\r\n--5\r\n",
+                 {{"AAA", -5, 12},
+                  {"BBB", 7, 0},
+                  {"CCC", -42, 0},
+                  {"DDD", kMax, kMin},
+                  {"EEE", kMax, kMin},
+                  {"FFF", 0, 0}},
+                 {"--5", 0, 0}},
+        LoadCase{"initials cut to three or empty",
+                 "ABCDEF\r\n1\r\n2\r\n\r\n3\r\n4\nX\r\n5\r\n6\r\n",
+                 {{"ABC", 1, 2}, {"", 3, 4}, {"X", 5, 6}},
+                 {"6", 6, 6}},
+        LoadCase{"ending after some initials",
+                 "QQQ\r\n100\r\n5\r\nQQQ\r\n100\r\n5\r\nXYZ\r\n",
+                 {{"QQQ", 100, 5}, {"QQQ", 100, 5}},
+                 {"XYZ", 0, 0}},
+        LoadCase{"ending in a number without a line end",
+                 "AB\r\n5\r\n42",
+                 {{"AB", 5, 42}},
+                 {"42", 42, 42}},
+        LoadCase{"empty", "", {}, {"", 0, 0}},
+        // 1030 characters: a piece of 1023, then one of 7 that counts as the score line.
+        LoadCase{"overlong line read in pieces",
+                 std::string(1030, '9') + "\r\n5\r\n6\r\n",
+                 {{"999", 9999999, 5}},
+                 {"6", 6, 6}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(HighScoresTest, SaveIntoAMissingFolderFailsAndIsTold) {
     RecordedReports reports;
@@ -223,12 +196,6 @@ TEST_F(HighScoresTest, SaveThatCannotReplaceLeavesNothingBehind) {
     EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str()));
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(Entries(), std::vector<std::string>{"hiscores.dat"});
-}
-
-TEST_F(HighScoresTest, SaveReplacesAnOlderFile) {
-    WriteFile(std::string(5000, 'x'));
-    ASSERT_TRUE(SaveHighScores(SampleTable(), path.c_str()));
-    EXPECT_EQ(ReadFile(), FormatHighScores(SampleTable()));
 }
 
 TEST_F(HighScoresTest, LoadingRemovesOnlyTheTemporariesThatNoSaveHolds) {
@@ -321,14 +288,6 @@ std::vector<std::string> ReadLines(std::string_view text, int count) {
 TEST(ReadLine, DropsLfOrCrLfAndKeepsALoneCr) {
     EXPECT_EQ(ReadLines("a\nb\r\nc\rd\r\n\r\ne", 5),
               (std::vector<std::string>{"a", "b", "c\rd", "", "e"}));
-}
-
-TEST(ReadLine, AtTheEndKeepsThePreviousLine) {
-    std::string_view text = "last";
-    char buffer[1024] = "";
-    EXPECT_TRUE(ReadLine(text, buffer));
-    EXPECT_FALSE(ReadLine(text, buffer));
-    EXPECT_STREQ(buffer, "last");
 }
 
 TEST(ReadLine, CrLfCountsAsOneCharacterOfTheLimit) {

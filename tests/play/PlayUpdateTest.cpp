@@ -80,6 +80,11 @@ protected:
         return count;
     }
 
+    bool PlayedFailSound() const {
+        const std::vector<int>& played = game.audio.Played();
+        return std::find(played.begin(), played.end(), 157) != played.end();
+    }
+
     HeadlessGame game;
     PlayMode* play = nullptr;
 };
@@ -146,15 +151,13 @@ TEST_F(PlayUpdateTest, GemsScoreTheirLevelPlusOneTimesTheAccuracyMultiplier) {
 TEST_F(PlayUpdateTest, TheFirstTargetAtTheLineEndsTheGameOnceEvenWhenItBreaks) {
     play->Update();
     accuracy = 0;
-    Gem* breaking = PlaceGem(4, 100, 470);
-    breaking->dead = true;
+    PlaceGem(4, 100, 470)->dead = true;
     PlaceGem(0, 200, 470);
     play->Update();
     EXPECT_EQ(play->screen, PlayScreen::GameOver);
     EXPECT_EQ(play->score, 5);  // the broken gem still scores
     EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 1);
-    const std::vector<int>& played = game.audio.Played();
-    EXPECT_NE(std::find(played.begin(), played.end(), 157), played.end());
+    EXPECT_TRUE(PlayedFailSound());
 }
 
 TEST_F(PlayUpdateTest, AFailZapThatCannotBeMadeStillEndsTheGame) {
@@ -166,8 +169,7 @@ TEST_F(PlayUpdateTest, AFailZapThatCannotBeMadeStillEndsTheGame) {
     failingAllocationSize = 0;
     EXPECT_EQ(play->screen, PlayScreen::GameOver);
     EXPECT_EQ(CountOfType(shotList, "GO_FAIL_ZAP"), 0);
-    const std::vector<int>& played = game.audio.Played();
-    EXPECT_NE(std::find(played.begin(), played.end(), 157), played.end());
+    EXPECT_TRUE(PlayedFailSound());
 }
 
 TEST_F(PlayUpdateTest, ACapsuleOrPanelThatCannotBeMadeIsSkippedWithItsSoundAndDraws) {
@@ -234,6 +236,28 @@ TEST_F(PlayUpdateTest, ATimeStopSkipsTheGemsDueAndCapsulesStillCome) {
     EXPECT_EQ(play->gemsSpawned, 1);
     play->Update();  // playClock 525 is the next multiple of 75
     EXPECT_EQ(play->gemsSpawned, 2);
+}
+
+TEST_F(PlayUpdateTest, APanelDrawnForTheRightSideEntersFromTheRight) {
+    while (play->playClock < 1199) play->Update();  // a panel is due at playClock 1200
+    // Its draws are the kind, the height and the side: seed for an odd third number.
+    const auto thirdIsOdd = [](uint32_t seed) {
+        RandomGenerator probe;
+        probe.Seed(seed);
+        probe.Next();
+        probe.Next();
+        return probe.Next() % 2 == 1;
+    };
+    uint32_t seed = 1;
+    while (!thirdIsOdd(seed)) ++seed;
+    randomGenerator.Seed(seed);
+    play->Update();
+    std::vector<SlideOut*> panels;
+    for (NamedObject* o = targetList.First(); o != nullptr; o = targetList.Next()) {
+        if (std::string(o->typeName) == "GO_SLIDEOUT") panels.push_back(static_cast<SlideOut*>(o));
+    }
+    ASSERT_EQ(panels.size(), 1u);
+    EXPECT_EQ(panels[0]->side, 1);
 }
 
 }  // namespace
