@@ -15,13 +15,8 @@ class BallFixture : public PlayfieldFixture {
 protected:
     // A slingshot ball of `kind` pulled to (x, y) and let go, as the play mode releases it.
     static Ball* AddReleasedBall(ShotKind kind, float x, float y) {
-        auto* ball = new Ball(kind);
-        ball->x = x;
-        ball->y = y;
+        Ball* ball = AddRestingBall(x, y, kind);
         ball->released = 1;
-        ball->vx = 0;
-        ball->vy = 0;
-        shotList.Add(ball);
         return ball;
     }
 

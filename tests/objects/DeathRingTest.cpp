@@ -24,49 +24,37 @@ protected:
 
 }  // namespace
 
-TEST_F(DeathRingTest, GrowsByFiveAndActsOnTwentyOneFramesForARadiusOfOneHundred) {
-    DeathRing ring(144, 300, 100);
-    int updates = 0;
-    while (!ring.dead && updates < 1000) {
-        ring.Update(1.0f);
-        ++updates;
-        EXPECT_EQ(ring.radius, 5 * updates);
+TEST_F(DeathRingTest, GrowsByFiveAFrameUntilPastItsLargestRadius) {
+    for (auto [maxRadius, updates] : {std::pair{100, 21}, {500, 101}}) {
+        DeathRing ring(144, 300, maxRadius);
+        int n = 0;
+        while (!ring.dead && n < 1000) {
+            ring.Update(1.0f);
+            EXPECT_EQ(ring.radius, 5 * ++n);
+        }
+        EXPECT_EQ(n, updates);
     }
-    EXPECT_EQ(updates, 21);
-    EXPECT_EQ(ring.radius, 105);
-
-    DeathRing blast(144, 300, 500);
-    updates = 0;
-    while (!blast.dead && updates < 1000) {
-        blast.Update(1.0f);
-        ++updates;
-    }
-    EXPECT_EQ(updates, 101);
 }
 
-TEST_F(DeathRingTest, FirstUpdateActsWithRadiusZeroOnlyOnAGemAtTheCentre) {
+TEST_F(DeathRingTest, BreaksGemsWithinItsRadiusBorderIncluded) {
     Gem* atCentre = AddGem(100, 200);
     Gem* near = AddGem(100.5f, 200);
-    DeathRing ring(100, 200, 100);
-    ring.Update(1.0f);
+    Gem* onRim = AddGem(130, 240);  // 30, 40: distance 50
+    Gem* outside = AddGem(130, 240.1f);
+    DeathRing ring(100, 200, 500);
+    ring.Update(1.0f);  // acts with radius 0, then grows
     EXPECT_TRUE(atCentre->dead);
     EXPECT_FALSE(near->dead);
     EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 10);
     EXPECT_EQ(sparksOrangeRing->LiveSparkCount(), 10);
     EXPECT_EQ(HitSounds(), 1);
-}
-
-TEST_F(DeathRingTest, AGemExactlyOnTheRadiusIsBroken) {
-    Gem* onRim = AddGem(130, 240);  // 30, 40: distance 50
-    Gem* outside = AddGem(130, 240.1f);
-    DeathRing ring(100, 200, 500);
     ring.radius = 50;
     ring.Update(1.0f);
     EXPECT_TRUE(onRim->dead);
     EXPECT_FALSE(outside->dead);
     // Sparks at the gem's truncated place.
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 130.0f);
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 240.0f);
+    EXPECT_EQ(sparksRedBurst->sparks[size_t(sparksRedBurst->lastSlot)].x, 130.0f);
+    EXPECT_EQ(sparksRedBurst->sparks[size_t(sparksRedBurst->lastSlot)].y, 240.0f);
 }
 
 TEST_F(DeathRingTest, ABigGemInsideLosesTenHitPointsAFrameAndGoesWithSound164) {
@@ -200,12 +188,7 @@ TEST_F(DeathRingTest, ANegativeInnerRadiusDrawsTheMirroredCircle) {
     EXPECT_EQ(matched, red);
     EXPECT_EQ(frame.At(50, 47), penRed->colour);  // -3 starts straight above the centre
     EXPECT_EQ(frame.At(50, 44), penRed->colour);
-    ExpectDrawnPixelsMarked(frame);
-}
-
-TEST_F(DeathRingTest, ARimOfRadiusZeroDrawsNothing) {
-    DeathRing ring(50, 50, 100);
-    ring.Draw(dc);
-    EXPECT_EQ(frame.At(50, 50), 0u);
+    // The rim of radius 0 draws nothing.
     for (Pixel p : frame.Pixels()) EXPECT_NE(p, penWhite->colour);
+    ExpectDrawnPixelsMarked(frame);
 }

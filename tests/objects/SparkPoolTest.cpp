@@ -1,11 +1,16 @@
-// Spark pools: slot search, ranges drawn from Random, motion and dashes.
+// Spark pools: slot search, ranges drawn from Random, motion and dashes, and the ten named
+// pools.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
+#include <string>
 
 #include "core/Random.h"
 #include "gfx/DirtyRectSet.h"
 #include "objects/SparkPool.h"
+#include "objects/SparkPools.h"
 #include "platform/DrawContext.h"
 #include "platform/FieldGeometry.h"
 
@@ -25,8 +30,6 @@ public:
     explicit StillPool(int capacity) : SparkPool(capacity, nullptr, 4) { lifeMin = lifeMax = 10; }
 };
 
-}  // namespace
-
 TEST(SparkPool, CapacityOneOrLessNeverEmits) {
     for (int capacity : {1, 0, -3}) {
         StillPool pool(capacity);
@@ -37,59 +40,33 @@ TEST(SparkPool, CapacityOneOrLessNeverEmits) {
     }
 }
 
-TEST(SparkPool, FillsTheSlotsAfterLastSlotInTurn) {
-    StillPool pool(100);
-    pool.Emit(40, 10, 20);
-    std::vector<int> expected;
-    for (int i = 1; i <= 40; ++i) expected.push_back(i);
-    EXPECT_EQ(LiveSlots(pool), expected);
-    EXPECT_EQ(pool.lastSlot, 40);
-
-    pool.Emit(1, 10, 20);
-    EXPECT_EQ(pool.lastSlot, 41);
-    EXPECT_GT(pool.sparks[41].life, 0);
-    EXPECT_EQ(pool.sparks[0].life, 0);
-}
-
-TEST(SparkPool, WrapsAroundAndDropsWhenFull) {
+TEST(SparkPool, FillsTheSlotsAfterLastSlotInTurnWrapsAndDropsWhenFull) {
     StillPool pool(5);
     pool.Emit(4, 0, 0);
     EXPECT_EQ(LiveSlots(pool), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(pool.lastSlot, 4);
-
     pool.Emit(1, 0, 0);  // wraps to slot 0
     EXPECT_EQ(pool.lastSlot, 0);
     EXPECT_EQ(pool.LiveSparkCount(), 5);
-
     const uint32_t state = randomGenerator.State();
     pool.Emit(3, 0, 0);
     EXPECT_EQ(pool.LiveSparkCount(), 5);
     EXPECT_EQ(pool.lastSlot, 0);
     EXPECT_EQ(randomGenerator.State(), state) << "no draws for dropped sparks";
-}
 
-TEST(SparkPool, TheSearchNeverLooksAtLastSlot) {
-    StillPool pool(5);
-    pool.Emit(5, 0, 0);  // 1..4, then 0
-    EXPECT_EQ(pool.lastSlot, 0);
+    // The search never looks at lastSlot: 1..4 are live and the free slot 0 is lastSlot.
     pool.sparks[0].life = 0;
-    pool.Emit(1, 0, 0);  // 1..4 are live and the free slot 0 is lastSlot
-    EXPECT_EQ(pool.sparks[0].life, 0);
+    pool.Emit(1, 0, 0);
     EXPECT_EQ(pool.LiveSparkCount(), 4);
-}
-
-TEST(SparkPool, SkipsLiveSlotsAndReusesFreedOnes) {
-    StillPool pool(6);
-    pool.Emit(5, 0, 0);  // slots 1..5
+    // It skips live slots and reuses freed ones, wrapping.
     pool.sparks[2].life = 0;
-    pool.sparks[4].life = 0;
     pool.lastSlot = 1;
-    pool.Emit(3, 0, 0);  // 2 and 4 are free, then 0, since the search wraps
-    EXPECT_EQ(LiveSlots(pool), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    pool.Emit(3, 0, 0);
+    EXPECT_EQ(LiveSlots(pool), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(pool.lastSlot, 0);
 }
 
-TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrder) {
+TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrderWithoutOverflow) {
     SparkPool pool(10, nullptr, 4);
     pool.angleMin = 1;
     pool.angleMax = 2;
@@ -105,16 +82,13 @@ TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrder) {
     EXPECT_FLOAT_EQ(spark.heading, 41 * 1.0f * 0.001f + 1.0f);
     EXPECT_FLOAT_EQ(spark.speed, 467 * 2.0f * 0.001f + 2.0f);
     EXPECT_EQ(spark.life, 13);  // 10 + 3.34
-}
 
-TEST(SparkPool, HugeLifeRangesDoNotOverflow) {
-    SparkPool pool(3, nullptr, 1);
     pool.lifeMin = std::numeric_limits<int32_t>::min();
     pool.lifeMax = std::numeric_limits<int32_t>::max();
     randomGenerator.Seed(1);
-    pool.Emit(2, 0, 0);
+    pool.Emit(1, 0, 0);
     // r = 334 of 1000 across the whole int range lies below zero: a free slot.
-    EXPECT_LT(pool.sparks[1].life, 0);
+    EXPECT_LT(pool.sparks[2].life, 0);
 }
 
 TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
@@ -132,15 +106,12 @@ TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
     EXPECT_NEAR(pool.sparks[2].x, 100.0f, 1e-4);
     EXPECT_NEAR(pool.sparks[2].y, 47.0f, 1e-4);
     EXPECT_EQ(pool.sparks[1].life, 1);
-
     pool.Update();
     EXPECT_EQ(pool.LiveSparkCount(), 0);
     pool.Update();  // free slots stay where they stopped
     EXPECT_NEAR(pool.sparks[1].x, 106.0f, 1e-4);
     EXPECT_EQ(pool.sparks[1].life, 0);
 }
-
-namespace {
 
 class SparkDrawTest : public ::testing::Test {
 protected:
@@ -159,33 +130,22 @@ protected:
     const Pen otherPen{0x000000FF};
 };
 
-}  // namespace
-
-TEST_F(SparkDrawTest, DrawsADashAndMarksItDirty) {
+TEST_F(SparkDrawTest, DrawsADashOfLiveSparksAndMarksItDirty) {
     SparkPool pool(4, &sparkPen, 4);
     pool.lifeMin = pool.lifeMax = 5;
     pool.Emit(1, 40, 50);
     pool.sparks[1].x = 40.9f;  // truncated to 40
+    pool.sparks[2].x = 100;    // free slots draw nothing
     pool.Draw(dc);
-
     for (int x = 40; x < 44; ++x) EXPECT_EQ(surface.At(x, 50), 0x00FF8000u) << x;
     EXPECT_EQ(surface.At(39, 50), 0u);
     EXPECT_EQ(surface.At(44, 50), 0u);
     EXPECT_EQ(surface.At(40, 49), 0u);
     EXPECT_EQ(surface.At(40, 51), 0u);
+    EXPECT_EQ(std::count(surface.Pixels().begin(), surface.Pixels().end(), 0x00FF8000u), 4);
     // (40, 50, 44, 51) lies in the tile at column 1, row 1.
     EXPECT_EQ(Tile(1, 1), (TileRect{8, 18, 12, 19}));
     EXPECT_EQ(Tile(0, 0), TileRect{});
-    EXPECT_EQ(dc.SelectedPen(), &otherPen);
-}
-
-TEST_F(SparkDrawTest, FreeSlotsDrawNothing) {
-    SparkPool pool(4, &sparkPen, 4);
-    pool.Draw(dc);
-    for (Pixel p : surface.Pixels()) ASSERT_EQ(p, 0u);
-    for (const TileRect& tile : dirtyRects.tiles[size_t(dirtyRects.current)]) {
-        ASSERT_EQ(tile, TileRect{});
-    }
     EXPECT_EQ(dc.SelectedPen(), &otherPen);
 }
 
@@ -202,8 +162,70 @@ TEST_F(SparkDrawTest, SparksOffTheFieldAreClipped) {
     EXPECT_EQ(surface.At(1, 575), 0x00FF8000u);
     EXPECT_EQ(surface.At(2, 575), 0u);
     EXPECT_EQ(Tile(0, kTileRows - 1), (TileRect{0, 31, 2, 32}));
-
     pool.Update();  // flung a long way off
     pool.Draw(dc);
     EXPECT_EQ(pool.LiveSparkCount(), 4);
 }
+
+class SparkPoolsTest : public ::testing::Test {
+protected:
+    void SetUp() override { CreateSparkPools(pens); }
+    void TearDown() override { DeleteSparkPools(); }
+
+    const Pen red{0xFF0000}, green{0x00FF00}, orange{0xFF8000}, white{0xFFFFFF}, blue{0x0000FF};
+    const SparkPoolPens pens{
+        .red = &red, .green = &green, .orange = &orange, .white = &white, .blue = &blue};
+};
+
+TEST_F(SparkPoolsTest, TenPoolsInCreationOrderWithTheirPensSizesAndRanges) {
+    constexpr float kTwoPi = 6.2831855f;
+    const struct {
+        const char* name;
+        const Pen* pen;
+        int capacity, dash, lifeLow, lifeHigh;
+        float speedLow, speedHigh, headingLow, headingHigh;
+    } rows[] = {
+        {"sparksRedBurst", &red, 300, 4, 10, 29, 4, 6, 0, kTwoPi},
+        {"sparksRedPuff", &red, 400, 4, 8, 9, 1, 2, 0, kTwoPi},
+        {"sparksGreenBurst", &green, 100, 4, 10, 29, 4, 6, 0, kTwoPi},
+        {"sparksOrangeRing", &orange, 100, 4, 30, 30, 6, 6, 0, kTwoPi},
+        {"sparksWhiteTrail", &white, 400, 2, 8, 19, 0.4f, 1, 1.013417f, 1.0471976f},
+        {"sparksBlueTrail", &blue, 400, 2, 8, 19, 0.4f, 1, 1.013417f, 1.0471976f},
+        {"sparksRedFlash", &red, 150, 3, 3, 9, 0, 0, 0, kTwoPi},
+        {"sparksRedFirework", &red, 100, 4, 10, 29, 4, 6, 0, kTwoPi},
+        {"sparksGreenFirework", &green, 100, 4, 10, 29, 4, 6, 0, kTwoPi},
+        {"sparksBlueFirework", &blue, 100, 4, 10, 29, 4, 6, 0, kTwoPi},
+    };
+    const auto pools = AllSparkPools();
+    ASSERT_EQ(pools.size(), std::size(rows));
+    for (size_t i = 0; i < pools.size(); ++i) {
+        SparkPool& pool = *pools[i].pool;
+        EXPECT_EQ(std::string(pools[i].name), rows[i].name);
+        EXPECT_EQ(pool.pen, rows[i].pen) << rows[i].name;
+        EXPECT_EQ(pool.capacity, rows[i].capacity) << rows[i].name;
+        EXPECT_EQ(pool.dashLength, rows[i].dash) << rows[i].name;
+        // Every spark of a full pool lies within the pool's ranges.
+        randomGenerator.Seed(12345);
+        pool.Emit(pool.capacity, 100, 100);
+        EXPECT_EQ(pool.LiveSparkCount(), pool.capacity) << rows[i].name;
+        for (const Spark& spark : pool.sparks) {
+            EXPECT_TRUE(spark.life >= rows[i].lifeLow && spark.life <= rows[i].lifeHigh &&
+                        spark.speed >= rows[i].speedLow && spark.speed <= rows[i].speedHigh &&
+                        spark.heading >= rows[i].headingLow && spark.heading <= rows[i].headingHigh)
+                << rows[i].name << ": life " << spark.life << ", speed " << spark.speed
+                << ", heading " << spark.heading;
+        }
+    }
+    EXPECT_EQ(pools[0].pool, sparksRedBurst);
+    EXPECT_EQ(pools[9].pool, sparksBlueFirework);
+}
+
+TEST_F(SparkPoolsTest, DeleteNullsEveryPoolAndCreateReplaces) {
+    sparksRedBurst->Emit(5, 0, 0);
+    CreateSparkPools(pens);
+    EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 0);
+    DeleteSparkPools();
+    for (const NamedSparkPool& entry : AllSparkPools()) EXPECT_EQ(entry.pool, nullptr);
+}
+
+}  // namespace
