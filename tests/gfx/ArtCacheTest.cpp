@@ -158,48 +158,39 @@ TEST_F(ArtCacheTest, RefusedFilesAreReadAgainOnlyOnceTheyChange) {
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{3}));
 }
 
-TEST_F(ArtCacheTest, AnyRunOfWhiteSpaceSeparatesNames) {
+TEST_F(ArtCacheTest, AnyRunOfWhiteSpaceSeparatesNamesAndEmptyRequestsGiveNothing) {
     ArtImage* image = cache_.GetArt(" \ta.bmp \t\n\r\v\f  b.bmp\t\tc.bmp\n");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{1, 2, 3}));
-}
-
-TEST_F(ArtCacheTest, EmptyRequestsGiveNothing) {
     EXPECT_EQ(cache_.GetArt(nullptr), nullptr);
     EXPECT_EQ(cache_.GetArt(""), nullptr);
     EXPECT_EQ(cache_.GetArt(" \t\n"), nullptr);
 }
 
-TEST_F(ArtCacheTest, AtMostAHundredNamesAreRead) {
-    std::string hundred, hundredAndOne;
+TEST_F(ArtCacheTest, RequestsAreHeldToAHundredNamesWithinTheFirst1023Characters) {
+    std::string hundred;
     for (int i = 0; i < 99; ++i) hundred += "m.bmp ";
-    hundredAndOne = hundred + "m.bmp a.bmp";
-    hundred += "b.bmp";
-    EXPECT_EQ(cache_.GetArt(hundredAndOne.c_str()), nullptr);
-    ArtImage* image = cache_.GetArt(hundred.c_str());
+    EXPECT_EQ(cache_.GetArt((hundred + "m.bmp a.bmp").c_str()), nullptr);
+    ArtImage* image = cache_.GetArt((hundred + "b.bmp").c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{2}));
-}
 
-TEST_F(ArtCacheTest, OnlyNamesWithinTheFirst1023CharactersAreRead) {
     // "b.bmp" ends exactly at the limit and is read; "c.bmp" lies past it.
     std::string request = "a.bmp" + std::string(1018 - 5, ' ') + "b.bmp c.bmp";
     ASSERT_EQ(request.find("b.bmp") + 5, ArtCache::kMaxRequestLength);
-    ArtImage* image = cache_.GetArt(request.c_str());
+    image = cache_.GetArt(request.c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{1, 2}));
-
     // A name running over the limit is not read cut short ("b.b" is not opened).
     WriteFrame("b.b", 3);
     request = "a.bmp" + std::string(1020 - 5, '\t') + "b.bmp";
     image = cache_.GetArt(request.c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(FrameWidths(image), (std::vector<int>{1}));
-}
 
-TEST_F(ArtCacheTest, TheKeptNameIsCutTo2047Characters) {
-    const std::string request = "a.bmp" + std::string(3000, ' ');
-    ArtImage* image = cache_.GetArt(request.c_str());
+    // The kept name is cut to 2047 characters; the key is of the whole request.
+    request = "a.bmp" + std::string(3000, ' ');
+    image = cache_.GetArt(request.c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(std::strlen(image->name), 2047u);
     EXPECT_EQ(image->nameKey, NameKey(request.c_str()));

@@ -69,21 +69,6 @@ protected:
     DrawContext dc_{screen_};
 };
 
-TEST_F(ArtImageTest, CarriesItsNameKeyAndFrames) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    EXPECT_EQ(image->GetKind(), 0u);
-    EXPECT_STREQ(image->typeName, "ArtObject");
-    EXPECT_EQ(image->nameKey, 0x1234u);
-    EXPECT_STREQ(image->name, "first.bmp second.bmp");
-    EXPECT_EQ(image->frameCount, 2);
-    EXPECT_EQ(image->frames[0].FrameWidth(), 2);
-    EXPECT_EQ(image->frames[1].FrameWidth(), 1);
-    EXPECT_STREQ(image->caption, "");
-
-    const std::string longName(3000, 'n');
-    EXPECT_EQ(std::strlen(TwoFrameImage(longName)->name), 2047u);
-}
-
 TEST_F(ArtImageTest, DrawPlacesTheFrameTransparentAndMirrored) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
     image->Draw(dc_, 10, 20, 0, 0, nullptr);
@@ -113,23 +98,16 @@ TEST_F(ArtImageTest, DrawKeepsToTheScreenClipAndRestoresTheFullScreen) {
     EXPECT_EQ(dc_.Clip(), DirtyRectSet::fullScreenRegion);
 }
 
-TEST_F(ArtImageTest, FramesThatDoNotExistDrawNothing) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    image->Draw(dc_, 0, 0, 2, 0, nullptr);
-    image->Draw(dc_, 0, 0, -1, 0, nullptr);
-    image->DrawOverDirty(dc_, 0, 0, 2, 0, nullptr);
-    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
-}
-
-TEST_F(ArtImageTest, DrawOverDirtyWithNoChangesDrawsNothing) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    dirtyRects.tiles[dirtyRects.current][0] = TileRect{0, 0, 32, 32};
-    image->DrawOverDirty(dc_, 0, 0, 0, 0, nullptr);
-    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
-}
-
 TEST_F(ArtImageTest, DrawOverDirtyDrawsOnlyInsideThePreviousChangesAndNeverMirrors) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
+    // This frame's changes, and frames that do not exist, draw nothing.
+    dirtyRects.tiles[dirtyRects.current][0] = TileRect{0, 0, 32, 32};
+    image->DrawOverDirty(dc_, 0, 0, 0, 0, nullptr);
+    image->Draw(dc_, 0, 0, 2, 0, nullptr);
+    image->Draw(dc_, 0, 0, -1, 0, nullptr);
+    dirtyRects.tiles[dirtyRects.previous][0] = TileRect{0, 0, 32, 32};
+    image->DrawOverDirty(dc_, 0, 0, 2, 0, nullptr);
+    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
     // Tile 1 (x 32..63) changed only in its column 1, rows 0..1.
     dirtyRects.tiles[dirtyRects.previous][1] = TileRect{1, 0, 2, 2};
     image->DrawOverDirty(dc_, 32, 0, 0, 1, nullptr);

@@ -1,6 +1,7 @@
 // Dirty tiles: marks, the frame rotation and the merged walk.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "gfx/DirtyRectSet.h"
@@ -10,7 +11,7 @@ namespace {
 
 class DirtyRectSetTest : public ::testing::Test {
 protected:
-    TileRect Tile(int index) const { return set.tiles[set.current][index]; }
+    TileRect Tile(int index) const { return set.tiles[set.current][size_t(index)]; }
     int DirtyTileCount() const {
         int count = 0;
         for (const TileRect& t : set.tiles[set.current]) count += t == TileRect{} ? 0 : 1;
@@ -28,35 +29,30 @@ protected:
     DirtyRectSet set;
 };
 
-TEST_F(DirtyRectSetTest, SmallMarkStaysInItsTile) {
-    set.MarkDirty(10, 10, 20, 20);
-    EXPECT_EQ(Tile(0), (TileRect{10, 10, 20, 20}));
-    EXPECT_EQ(DirtyTileCount(), 1);
-}
-
-TEST_F(DirtyRectSetTest, EdgesOnATileBoundaryTouchTheNextTile) {
-    set.MarkDirty(0, 0, 32, 32);
-    EXPECT_EQ(Tile(0), (TileRect{0, 0, 32, 32}));
-    EXPECT_EQ(Tile(1), (TileRect{0, 0, 1, 32}));
-    EXPECT_EQ(Tile(9), (TileRect{0, 0, 32, 1}));
-    EXPECT_EQ(Tile(10), (TileRect{0, 0, 1, 1}));
-    EXPECT_EQ(DirtyTileCount(), 4);
-}
-
-TEST_F(DirtyRectSetTest, NegativeCoordinatesTruncateTowardZero) {
-    set.MarkDirty(-20, -20, -5, -5);
-    EXPECT_EQ(Tile(0), (TileRect{0, 0, 1, 1}));
-    EXPECT_EQ(DirtyTileCount(), 1);
-}
-
-TEST_F(DirtyRectSetTest, MarksOutsideTheGridAreDropped) {
-    set.MarkDirty(300, 0, 320, 10);
-    set.MarkDirty(0, 600, 10, 700);
-    set.MarkDirty(50, 50, 10, 10);  // inverted
-    EXPECT_EQ(DirtyTileCount(), 0);
-}
-
-TEST_F(DirtyRectSetTest, FarOffAndHugeMarksCostOnlyTheGrid) {
+TEST_F(DirtyRectSetTest, MarksGoIntoTheTilesTheyTouch) {
+    const struct {
+        Rect mark;
+        std::vector<std::pair<int, TileRect>> tiles;  // every tile marked
+    } cases[] = {
+        {{10, 10, 20, 20}, {{0, {10, 10, 20, 20}}}},
+        // Edges on a tile boundary touch the next tile.
+        {{0, 0, 32, 32},
+         {{0, {0, 0, 32, 32}}, {1, {0, 0, 1, 32}}, {9, {0, 0, 32, 1}}, {10, {0, 0, 1, 1}}}},
+        // Negative coordinates truncate toward zero.
+        {{-20, -20, -5, -5}, {{0, {0, 0, 1, 1}}}},
+        // Outside the grid, or inverted: dropped.
+        {{300, 0, 320, 10}, {}},
+        {{0, 600, 10, 700}, {}},
+        {{50, 50, 10, 10}, {}},
+    };
+    for (const auto& c : cases) {
+        DirtyRectSet fresh;
+        fresh.MarkDirty(c.mark.left, c.mark.top, c.mark.right, c.mark.bottom);
+        TileMap expected{};
+        for (const auto& [index, tile] : c.tiles) expected[size_t(index)] = tile;
+        EXPECT_EQ(fresh.tiles[fresh.current], expected) << c.mark.left << "," << c.mark.top;
+    }
+    // Far off and huge marks cost only the grid.
     set.MarkDirty(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
     EXPECT_EQ(DirtyTileCount(), kTileCount);
     for (const TileRect& t : set.tiles[set.current]) EXPECT_EQ(t, (TileRect{0, 0, 32, 32}));
