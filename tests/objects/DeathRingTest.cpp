@@ -60,14 +60,12 @@ TEST_F(DeathRingTest, BreaksGemsWithinItsRadiusBorderIncluded) {
 TEST_F(DeathRingTest, ABigGemInsideLosesTenHitPointsAFrameAndGoesWithSound164) {
     BigGem* bigGem = AddBigGem(150, 150, 9);  // 23 hit points
     DeathRing ring(150, 160, 500);
-    ring.Update(1.0f);
-    EXPECT_EQ(bigGem->hitPoints, 23);  // radius 0 reaches 10 pixels: not yet
-    ring.Update(1.0f);                 // radius 5
-    ring.Update(1.0f);                 // radius 10
-    EXPECT_EQ(bigGem->hitPoints, 13);
-    EXPECT_FALSE(bigGem->dead);
-    ring.Update(1.0f);
-    EXPECT_EQ(bigGem->hitPoints, 3);
+    // Radius 0 and 5 do not reach 10 pixels; 10 and 15 do.
+    for (int hitPoints : {23, 23, 13, 3}) {
+        ring.Update(1.0f);
+        EXPECT_EQ(bigGem->hitPoints, hitPoints);
+        EXPECT_FALSE(bigGem->dead);
+    }
     EXPECT_EQ(Plays(164), 0);
     ring.Update(1.0f);
     EXPECT_EQ(bigGem->hitPoints, -7);
