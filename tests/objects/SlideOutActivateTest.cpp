@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -87,6 +88,25 @@ TEST_F(SlideOutActivate, StandingOffersTurnIntoTheirStates) {
     EXPECT_EQ(soundPlayer.priority, 4);  // the time warp's
 }
 
+// Objects thrown from (x, y) in a fan: at a = (start + 0.05 i) pi, object i flies with
+// vy = 4 sign cos a, and vx = -4 sign sin a unless its own rule `vx` is given.
+template <typename T>
+void ExpectFan(const std::vector<T*>& fan, size_t count, float x, float y, double start,
+               double sign, const std::function<float(size_t)>& vx) {
+    ASSERT_EQ(fan.size(), count);
+    for (size_t i = 0; i < count; ++i) {
+        const double a = (start + 0.05 * double(i)) * std::numbers::pi;
+        EXPECT_EQ(fan[i]->x, x);
+        EXPECT_EQ(fan[i]->y, y);
+        EXPECT_NEAR(fan[i]->vy, 4.0 * sign * std::cos(a), 1e-5) << i;
+        if (vx) {
+            EXPECT_FLOAT_EQ(fan[i]->vx, vx(i)) << i;
+        } else {
+            EXPECT_NEAR(fan[i]->vx, -4.0 * sign * std::sin(a), 1e-5) << i;
+        }
+    }
+}
+
 TEST_F(SlideOutActivate, BreakUpFansElevenFragmentsTowardTheMiddle) {
     for (int side : {1, -1}) {
         SlideOut* panel = AddParkedPanel(side, 220.0f, SlideKind::BreakUp);
@@ -94,21 +114,11 @@ TEST_F(SlideOutActivate, BreakUpFansElevenFragmentsTowardTheMiddle) {
         audio.ClearPlayed();
         EXPECT_EQ(panel->Activate(&ball), 1);
         EXPECT_TRUE(panel->dead);
-
         const auto fragments = ShotsOfType<Ball>();
-        ASSERT_EQ(fragments.size(), 11u);
-        for (size_t i = 0; i < fragments.size(); ++i) {
-            const Ball& fragment = *fragments[i];
-            const double a = (0.25 + 0.05 * double(i)) * std::numbers::pi;
-            EXPECT_EQ(fragment.GetShotKind(), ShotKind::XFrag);
-            EXPECT_EQ(fragment.x, panel->x);
-            EXPECT_EQ(fragment.y, 220.0f);
-            EXPECT_NEAR(fragment.vx, -4.0 * side * std::sin(a), 1e-5) << i;
-            EXPECT_NEAR(fragment.vy, 4.0 * side * std::cos(a), 1e-5) << i;
-        }
+        ExpectFan(fragments, 11, panel->x, 220.0f, 0.25, side, nullptr);
+        for (const Ball* fragment : fragments) EXPECT_EQ(fragment->GetShotKind(), ShotKind::XFrag);
         ASSERT_EQ(audio.Played().size(), 1u);
         EXPECT_TRUE(IsHitSound(audio.Played()[0]));
-
         while (NamedObject* object = shotList.First()) {
             shotList.Remove(object);
             delete object;
@@ -116,43 +126,27 @@ TEST_F(SlideOutActivate, BreakUpFansElevenFragmentsTowardTheMiddle) {
     }
 }
 
-TEST_F(SlideOutActivate, SmokeThrowsSixPuffsWithOneRandomNumberEach) {
-    SlideOut* panel = AddParkedPanel(1, 260.0f, SlideKind::Smoke);
-    const std::vector<int> numbers = PeekRandom(7);
+// Smoke and mines take one random number each for their horizontal speed; the hit sound
+// takes the next.
+TEST_F(SlideOutActivate, SmokeThrowsSixPuffsAndMinesElevenFromALeftPanel) {
+    SlideOut* smoke = AddParkedPanel(1, 260.0f, SlideKind::Smoke);
+    std::vector<int> numbers = PeekRandom(7);
     Ball ball(-1);
-    EXPECT_EQ(panel->Activate(&ball), 1);
-    EXPECT_TRUE(panel->dead);
-
-    const auto puffs = ShotsOfType<Smoke>();
-    ASSERT_EQ(puffs.size(), 6u);
-    for (size_t i = 0; i < puffs.size(); ++i) {
-        const double a = (0.5 + 0.05 * double(i)) * std::numbers::pi;
-        EXPECT_EQ(puffs[i]->x, panel->x);
-        EXPECT_EQ(puffs[i]->y, 260.0f);
-        EXPECT_FLOAT_EQ(puffs[i]->vx, -(1.0f + float(numbers[i]) * 0.00015259255f)) << i;
-        EXPECT_NEAR(puffs[i]->vy, -4.0 * std::cos(a), 1e-5) << i;
-    }
-    // The hit sound takes the seventh number.
+    EXPECT_EQ(smoke->Activate(&ball), 1);
+    EXPECT_TRUE(smoke->dead);
+    ExpectFan(ShotsOfType<Smoke>(), 6, smoke->x, 260.0f, 0.5, -1,
+              [&](size_t i) { return -(1.0f + float(numbers[i]) * 0.00015259255f); });
     EXPECT_EQ(audio.Played(), (std::vector<int>{173 + numbers[6] % 3}));
-}
 
-TEST_F(SlideOutActivate, MinesFanElevenThrowsFromALeftPanel) {
-    SlideOut* panel = AddParkedPanel(-1, 140.0f, SlideKind::Mines);
-    const std::vector<int> numbers = PeekRandom(12);
-    Ball ball(-1);
-    EXPECT_EQ(panel->Activate(&ball), 1);
-    EXPECT_TRUE(panel->dead);
-
-    const auto mines = ShotsOfType<Mine>();
-    ASSERT_EQ(mines.size(), 11u);
-    for (size_t i = 0; i < mines.size(); ++i) {
-        const double a = (0.25 + 0.05 * double(i)) * std::numbers::pi;
-        EXPECT_EQ(mines[i]->x, panel->x);
-        EXPECT_EQ(mines[i]->y, 140.0f);
-        EXPECT_EQ(mines[i]->age, 0);
-        EXPECT_FLOAT_EQ(mines[i]->vx, 1.0f + float(numbers[i]) * 0.00015259255f) << i;
-        EXPECT_NEAR(mines[i]->vy, -4.0 * std::cos(a), 1e-5) << i;
-    }
+    audio.ClearPlayed();
+    LetSoundsEnd();
+    SlideOut* mines = AddParkedPanel(-1, 140.0f, SlideKind::Mines);
+    numbers = PeekRandom(12);
+    EXPECT_EQ(mines->Activate(&ball), 1);
+    EXPECT_TRUE(mines->dead);
+    ExpectFan(ShotsOfType<Mine>(), 11, mines->x, 140.0f, 0.25, -1,
+              [&](size_t i) { return 1.0f + float(numbers[i]) * 0.00015259255f; });
+    for (const Mine* mine : ShotsOfType<Mine>()) EXPECT_EQ(mine->age, 0);
     EXPECT_EQ(audio.Played(), (std::vector<int>{173 + numbers[11] % 3}));
 }
 
