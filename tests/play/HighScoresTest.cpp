@@ -191,13 +191,6 @@ TEST_F(HighScoresTest, SaveIntoAMissingFolderFailsAndIsTold) {
                                                       missing + ": No such file or directory"});
 }
 
-TEST_F(HighScoresTest, SaveThatCannotReplaceLeavesNothingBehind) {
-    fs::create_directory(path);  // a directory where the file should be
-    EXPECT_FALSE(SaveHighScores(SampleTable(), path.c_str()));
-    EXPECT_TRUE(fs::is_directory(path));
-    EXPECT_EQ(Entries(), std::vector<std::string>{"hiscores.dat"});
-}
-
 TEST_F(HighScoresTest, LoadingRemovesOnlyTheTemporariesThatNoSaveHolds) {
     const std::vector<std::string> others = {
         ".hiscores.dat.tmp-abc12", ".hiscores.dat.tmp-abc1234", ".hiscores.dat.tmp-ab.123",

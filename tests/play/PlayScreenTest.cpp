@@ -71,6 +71,13 @@ protected:
         }
         return nullptr;
     }
+    // The text drawn with exactly this content; a failure, and an empty text, when none.
+    const DrawnText& Shown(const std::string& text) {
+        static const DrawnText none{};
+        const DrawnText* found = Find(text);
+        EXPECT_NE(found, nullptr) << text;
+        return found != nullptr ? *found : none;
+    }
     void StartPlaying() {
         game.Send(WM_LBUTTONDOWN, MK_LBUTTON, MakeMouseLParam(10, 10));
         game.Send(WM_LBUTTONUP, 0, MakeMouseLParam(10, 10));
@@ -91,32 +98,23 @@ private:
 TEST_F(PlayScreenTest, TitleShowsTheTableBestFirst) {
     play->highScores[0] = HighScoreEntry{"ABC", 1234, 0};
     Draw();
-    const DrawnText* heading = Find("High Scores");
-    ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->rect, (Rect{0, 220, 288, 240}));
-    EXPECT_EQ(heading->colour, kPaleGreen);
-    EXPECT_EQ(heading->format, DT_CENTER);
-    ASSERT_NE(Find("INITIALS"), nullptr);
-    EXPECT_EQ(Find("INITIALS")->format, DT_RIGHT);
-    const DrawnText* score = Find("0012340");
-    ASSERT_NE(score, nullptr);
-    EXPECT_EQ(score->rect, (Rect{124, 268, 288, 288}));
-    EXPECT_EQ(score->colour, kGrey);
+    EXPECT_EQ(Shown("High Scores").rect, (Rect{0, 220, 288, 240}));
+    EXPECT_EQ(Shown("High Scores").colour, kPaleGreen);
+    EXPECT_EQ(Shown("High Scores").format, DT_CENTER);
+    EXPECT_EQ(Shown("INITIALS").format, DT_RIGHT);
+    EXPECT_EQ(Shown("0012340").rect, (Rect{124, 268, 288, 288}));
+    EXPECT_EQ(Shown("0012340").colour, kGrey);
     // The stored level is shown as it is: 0, not 1.
-    ASSERT_NE(Find("0"), nullptr);
-    EXPECT_EQ(Find("0")->rect, (Rect{164, 268, 258, 288}));
-    ASSERT_NE(Find("Click mouse to start playing"), nullptr);
-    EXPECT_EQ(Find("Click mouse to start playing")->rect, (Rect{0, 540, 288, 607}));
+    EXPECT_EQ(Shown("0").rect, (Rect{164, 268, 258, 288}));
+    EXPECT_EQ(Shown("Click mouse to start playing").rect, (Rect{0, 540, 288, 607}));
 }
 
 TEST_F(PlayScreenTest, HudShowsScoreWithATrailingZeroAndTheLevelPlusOne) {
     StartPlaying();
     play->score = 1234;
     Draw();
-    ASSERT_NE(Find("Score: 0012340"), nullptr);
-    EXPECT_EQ(Find("Score: 0012340")->rect, (Rect{30, 546, 288, 573}));
-    ASSERT_NE(Find("Level: 1"), nullptr);
-    EXPECT_EQ(Find("Level: 1")->format, DT_RIGHT);
+    EXPECT_EQ(Shown("Score: 0012340").rect, (Rect{30, 546, 288, 573}));
+    EXPECT_EQ(Shown("Level: 1").format, DT_RIGHT);
     EXPECT_EQ(Find("High Scores"), nullptr);
 }
 
@@ -164,10 +162,8 @@ TEST_F(PlayScreenTest, AccuracyAndItsMultiplierAtTheBoundaries) {
         missCount = c.misses;
         Draw();
         EXPECT_FLOAT_EQ(accuracy, c.accuracy) << c.text;
-        const DrawnText* line = Find(c.text);
-        ASSERT_NE(line, nullptr) << c.text;
-        EXPECT_EQ(line->rect, (Rect{0, 476, 288, 496}));
-        EXPECT_EQ(line->colour, kPaleCyan);
+        EXPECT_EQ(Shown(c.text).rect, (Rect{0, 476, 288, 496}));
+        EXPECT_EQ(Shown(c.text).colour, kPaleCyan);
     }
     // Fewer than ten shots: no line, and accuracy keeps its value.
     shotsFired = 9;
@@ -184,9 +180,8 @@ TEST_F(PlayScreenTest, SpecialShotBannerCountsTheShotInTheSlingshot) {
     pendingShotCount = 4;
     pendingShotKind = 0;
     Draw();
-    ASSERT_NE(Find("HEAVY: 5"), nullptr);
-    EXPECT_EQ(Find("HEAVY: 5")->font, &large_);
-    EXPECT_EQ(Find("HEAVY: 5")->rect, (Rect{0, 496, 288, 544}));
+    EXPECT_EQ(Shown("HEAVY: 5").font, &large_);
+    EXPECT_EQ(Shown("HEAVY: 5").rect, (Rect{0, 496, 288, 544}));
     Ball normal(-1);
     play->ball = &normal;
     Draw();
@@ -203,8 +198,7 @@ TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdatesAndBannersShowOverTheirS
     std::strcpy(play->initials, "AB");
     play->screenTime = 5;
     Draw();
-    ASSERT_NE(Find("AB_"), nullptr);
-    EXPECT_EQ(Find("AB_")->rect, (Rect{100, 410, 288, 430}));
+    EXPECT_EQ(Shown("AB_").rect, (Rect{100, 410, 288, 430}));
     play->screenTime = 10;
     Draw();
     EXPECT_NE(Find("AB"), nullptr);
@@ -215,11 +209,9 @@ TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdatesAndBannersShowOverTheirS
     Draw();
     paused = 0;
     play->screen = PlayScreen::Title;
-    ASSERT_NE(Find("GAME OVER"), nullptr);
-    EXPECT_EQ(Find("GAME OVER")->rect, (Rect{0, 340, 288, 407}));
-    ASSERT_NE(Find("PAUSED"), nullptr);
-    EXPECT_EQ(Find("PAUSED")->rect, (Rect{0, 240, 288, 307}));
-    EXPECT_EQ(Find("PAUSED")->font, &large_);
+    EXPECT_EQ(Shown("GAME OVER").rect, (Rect{0, 340, 288, 407}));
+    EXPECT_EQ(Shown("PAUSED").rect, (Rect{0, 240, 288, 307}));
+    EXPECT_EQ(Shown("PAUSED").font, &large_);
 }
 
 }  // namespace
