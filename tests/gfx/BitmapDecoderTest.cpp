@@ -359,29 +359,4 @@ TEST(BitmapDecoderRejects, HeadersThatLieOrAreNotHandled) {
     }
 }
 
-// ---- run-length data that misbehaves ----
-
-TEST(BitmapDecoderRunLength, EveryPrefixDecodesToPartOfTheWhole) {
-    for (const BitmapRecipe& recipe :
-         {Rle8Recipe(4, 3, {3, 5, 0, 0, 0, 3, 7, 8, 9, 0, 1, 4, 0, 0, 0, 2, 2, 0, 2, 6, 0, 1}),
-          Rle4Recipe(5, 2, {5, 0x12, 0, 0, 0, 5, 0x89, 0xAB, 0xC0, 0, 0, 1})}) {
-        const std::vector<uint8_t> dib = BuildDib(recipe);
-        const std::vector<Pixel> whole = Decode(dib);
-        const size_t pixelOffset = ReadDibLayout(dib)->pixelOffset;
-        for (size_t length = 0; length < dib.size(); ++length) {
-            SCOPED_TRACE("length " + std::to_string(length));
-            const std::vector<uint8_t> prefix(dib.begin(), dib.begin() + std::ptrdiff_t(length));
-            const std::vector<Pixel> part = Decode(prefix);
-            if (length < pixelOffset) {
-                EXPECT_TRUE(part.empty());
-                continue;
-            }
-            ASSERT_EQ(part.size(), whole.size());
-            for (size_t i = 0; i < part.size(); ++i) {
-                EXPECT_TRUE(part[i] == 0 || part[i] == whole[i]) << "pixel " << i;
-            }
-        }
-    }
-}
-
 }  // namespace
