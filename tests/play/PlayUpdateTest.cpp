@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <new>
 #include <string>
 #include <vector>
@@ -172,56 +173,41 @@ TEST_F(PlayUpdateTest, AFailZapThatCannotBeMadeStillEndsTheGame) {
     EXPECT_TRUE(PlayedFailSound());
 }
 
-TEST_F(PlayUpdateTest, ACapsuleOrPanelThatCannotBeMadeIsSkippedWithItsSoundAndDraws) {
+// Each object due in one game fails to be made in turn: it is skipped and not counted, its
+// sound still plays and only the numbers drawn before it was asked for are drawn.
+TEST_F(PlayUpdateTest, WhatCannotBeMadeIsSkippedWithItsSoundAndDrawsAndNotCounted) {
     const struct {
-        int dueAt;
+        int playClock;  // before the update that asks for it
         size_t size;
-        const char* typeName;
         int sound;
         int draws;
-    } cases[] = {{500, sizeof(PowerUp), "GO_POWERUP", 167, 2},
-                 {1200, sizeof(SlideOut), "GO_SLIDEOUT", 168, 3}};
+        std::function<int()> made;
+    } cases[] = {
+        {0, sizeof(Gem), 0, 1, [&] { return play->gemsSpawned; }},
+        {499, sizeof(PowerUp), 167, 2, [] { return CountOfType(targetList, "GO_POWERUP"); }},
+        {999, sizeof(BigGem), 0, 0, [&] { return play->bigGemCount; }},
+        {1199, sizeof(SlideOut), 168, 3, [] { return CountOfType(targetList, "GO_SLIDEOUT"); }},
+    };
     for (const auto& c : cases) {
-        while (play->playClock < c.dueAt - 1) play->Update();
-        ASSERT_NE(play->ball, nullptr) << "no ball is made in the frame that fails";
+        while (play->playClock < c.playClock) play->Update();
+        if (c.playClock > 0) {
+            ASSERT_NE(play->ball, nullptr) << "no ball is made in the frame that fails";
+        }
         const uint32_t randomBefore = randomGenerator.State();
         game.audio.ClearPlayed();
         failingAllocationSize = c.size;
         play->Update();
-        EXPECT_EQ(failingAllocationSize, 0u) << c.typeName << " was asked for";
+        EXPECT_EQ(failingAllocationSize, 0u) << c.playClock << ": it was asked for";
         failingAllocationSize = 0;
-        EXPECT_EQ(play->playClock, c.dueAt);
-        EXPECT_EQ(CountOfType(targetList, c.typeName), 0) << c.typeName;
-        EXPECT_EQ(game.audio.Played(), (std::vector<int>{c.sound}));
+        EXPECT_EQ(c.made(), 0) << c.playClock;
+        EXPECT_EQ(game.audio.Played(),
+                  c.sound != 0 ? std::vector<int>{c.sound} : std::vector<int>{});
         RandomGenerator replay;
         replay.Seed(randomBefore);
         for (int i = 0; i < c.draws; ++i) replay.Next();
-        EXPECT_EQ(randomGenerator.State(), replay.State()) << c.typeName;
+        EXPECT_EQ(randomGenerator.State(), replay.State()) << c.playClock;
         EXPECT_EQ(play->screen, PlayScreen::Playing);
     }
-}
-
-TEST_F(PlayUpdateTest, GemsAndBigGemsThatCannotBeMadeAreNotCounted) {
-    failingAllocationSize = sizeof(Gem);
-    play->Update();  // playClock 0: a gem is due
-    EXPECT_EQ(failingAllocationSize, 0u) << "the gem was asked for";
-    EXPECT_EQ(play->gemsSpawned, 0);
-    EXPECT_EQ(CountOfType(targetList, "GO_SHIP"), 0);
-
-    // Keep the field clear so that no gem reaches the line before playClock 1000.
-    while (play->playClock < 999) {
-        play->Update();
-        play->ClearField();
-    }
-    const uint32_t randomBefore = randomGenerator.State();
-    failingAllocationSize = sizeof(BigGem);
-    play->Update();
-    EXPECT_EQ(failingAllocationSize, 0u) << "the big gem was asked for";
-    failingAllocationSize = 0;
-    EXPECT_EQ(play->playClock, 1000);
-    EXPECT_EQ(play->bigGemCount, 0);
-    EXPECT_EQ(CountOfType(targetList, "GO_SHIP"), 0);
-    EXPECT_EQ(randomGenerator.State(), randomBefore);  // no x was drawn for it
 }
 
 TEST_F(PlayUpdateTest, ATimeStopSkipsTheGemsDueAndCapsulesStillCome) {
