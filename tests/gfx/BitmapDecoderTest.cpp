@@ -22,13 +22,11 @@ std::vector<Pixel> TestPalette(int entries) {
 
 BitmapRecipe PaletteRecipe(int width, int height, int bitCount,
                            const std::vector<uint32_t>& indices) {
-    BitmapRecipe recipe;
-    recipe.width = width;
-    recipe.height = height;
-    recipe.bitCount = uint16_t(bitCount);
-    recipe.colourTable = TestPalette(1 << bitCount);
-    recipe.pixels = PackRows(width, height, bitCount, indices);
-    return recipe;
+    return {.width = width,
+            .height = height,
+            .bitCount = uint16_t(bitCount),
+            .colourTable = TestPalette(1 << bitCount),
+            .pixels = PackRows(width, height, bitCount, indices)};
 }
 
 std::vector<Pixel> ColoursOf(const std::vector<uint32_t>& indices,
@@ -44,13 +42,9 @@ std::vector<Pixel> Decode(const std::vector<uint8_t>& dib) {
     return PixelsOf(*picture);
 }
 
-void PatchU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = uint8_t(value >> (8 * i));
-}
-
-void PatchU16(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
-    bytes[at] = uint8_t(value);
-    bytes[at + 1] = uint8_t(value >> 8);
+// Writes the low `width` bytes of value at `at`, least significant first.
+void Patch(std::vector<uint8_t>& bytes, size_t at, uint32_t value, int width = 4) {
+    for (int i = 0; i < width; ++i) bytes[at + size_t(i)] = uint8_t(value >> (8 * i));
 }
 
 std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
@@ -61,37 +55,33 @@ std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
 }
 
 BitmapRecipe Rle8Recipe(int width, int height, std::vector<uint8_t> data) {
-    BitmapRecipe recipe;
-    recipe.width = width;
-    recipe.height = height;
-    recipe.bitCount = 8;
-    recipe.compression = BI_RLE8;
-    recipe.colourTable = TestPalette(256);
-    recipe.pixels = std::move(data);
-    return recipe;
+    return {.width = width,
+            .height = height,
+            .bitCount = 8,
+            .compression = BI_RLE8,
+            .colourTable = TestPalette(256),
+            .pixels = std::move(data)};
 }
 
 BitmapRecipe Rle4Recipe(int width, int height, std::vector<uint8_t> data) {
-    BitmapRecipe recipe = Rle8Recipe(width, height, std::move(data));
-    recipe.bitCount = 4;
-    recipe.compression = BI_RLE4;
-    recipe.colourTable = TestPalette(16);
-    return recipe;
+    return {.width = width,
+            .height = height,
+            .bitCount = 4,
+            .compression = BI_RLE4,
+            .colourTable = TestPalette(16),
+            .pixels = std::move(data)};
 }
 
 BitmapRecipe BitfieldsRecipe(uint32_t headerSize, int width, int bitCount, uint32_t red,
                              uint32_t green, uint32_t blue, const std::vector<uint32_t>& values) {
-    BitmapRecipe recipe;
-    recipe.headerSize = headerSize;
-    recipe.width = width;
-    recipe.height = 1;
-    recipe.bitCount = uint16_t(bitCount);
-    recipe.compression = BI_BITFIELDS;
-    recipe.redMask = red;
-    recipe.greenMask = green;
-    recipe.blueMask = blue;
-    recipe.pixels = PackRows(width, 1, bitCount, values);
-    return recipe;
+    return {.headerSize = headerSize,
+            .width = width,
+            .bitCount = uint16_t(bitCount),
+            .compression = BI_BITFIELDS,
+            .redMask = red,
+            .greenMask = green,
+            .blueMask = blue,
+            .pixels = PackRows(width, 1, bitCount, values)};
 }
 
 // ---- every depth and header kind: known pixels and where the parts lie ----
@@ -138,10 +128,10 @@ std::vector<DecodeCase> DecodeCases() {
                      used,
                      {used.colourTable[3], 0, 0},
                      40u + 16 * 4});
-    BitmapRecipe sixteen;
-    sixteen.width = 6;
-    sixteen.bitCount = 16;
-    sixteen.pixels = PackRows(6, 1, 16, {0x7C00, 0x03E0, 0x001F, 0x4210, 0x0000, 0x8000});
+    const BitmapRecipe sixteen{
+        .width = 6,
+        .bitCount = 16,
+        .pixels = PackRows(6, 1, 16, {0x7C00, 0x03E0, 0x001F, 0x4210, 0, 0x8000})};
     cases.push_back({"16 bits without masks are 555",
                      sixteen,
                      {0xFF0000, 0x00FF00, 0x0000FF, MakePixel(132, 132, 132), 0, 0}});
@@ -153,10 +143,11 @@ std::vector<DecodeCase> DecodeCases() {
         cases.push_back({"longer headers read as the 40-byte one",
                          WithHeader(TrueColourRecipe(3, 2, trueColour), size), trueColour, size});
     }
-    BitmapRecipe thirtyTwo;
-    thirtyTwo.width = thirtyTwo.height = 2;
-    thirtyTwo.bitCount = 32;
-    thirtyTwo.pixels = PackRows(2, 2, 32, {0xFF123456, 0x00ABCDEF, 0x80000000, 0x7F010203});
+    const BitmapRecipe thirtyTwo{
+        .width = 2,
+        .height = 2,
+        .bitCount = 32,
+        .pixels = PackRows(2, 2, 32, {0xFF123456, 0x00ABCDEF, 0x80000000, 0x7F010203})};
     cases.push_back(
         {"32 bits ignore the fourth byte", thirtyTwo, {0x123456, 0xABCDEF, 0, 0x010203}});
     cases.push_back(
@@ -253,9 +244,9 @@ TEST(BitmapDecoderHeaders, LargestSidesAreAcceptedButSmallFilesCannotDeclareHuge
 
     // An RLE file of a few bytes may claim 16384 x 16384 pixels: a gigabyte once decoded.
     std::vector<uint8_t> huge = BuildDib(PaletteRecipe(1, 1, 8, {1}));
-    PatchU32(huge, 4, uint32_t(kMaxBitmapSide));
-    PatchU32(huge, 8, uint32_t(kMaxBitmapSide));
-    PatchU32(huge, 16, BI_RLE8);
+    Patch(huge, 4, uint32_t(kMaxBitmapSide));
+    Patch(huge, 8, uint32_t(kMaxBitmapSide));
+    Patch(huge, 16, BI_RLE8);
     EXPECT_FALSE(ReadDibLayout(huge));
     EXPECT_FALSE(DecodeDib(huge));
 }
@@ -275,11 +266,7 @@ std::vector<BrokenCase> BrokenDibs() {
     std::vector<BrokenCase> cases;
     auto patched = [&](std::string what, size_t at, uint32_t value, bool wide = true) {
         std::vector<uint8_t> dib = base;
-        if (wide) {
-            PatchU32(dib, at, value);
-        } else {
-            PatchU16(dib, at, value);
-        }
+        Patch(dib, at, value, wide ? 4 : 2);
         cases.push_back({std::move(what), std::move(dib)});
     };
     for (uint32_t size : {0u, 4u, 16u, 39u, 41u, 64u, 200u, 0xFFFFFFFFu}) {
@@ -305,10 +292,10 @@ std::vector<BrokenCase> BrokenDibs() {
     }
     {
         std::vector<uint8_t> dib = BuildDib(TrueColourRecipe(4, 1, {1, 2, 3, 4}));
-        PatchU16(dib, 14, 32);
+        Patch(dib, 14, 32, 2);
         cases.push_back({"24-bit rows read as 32-bit", dib});
-        PatchU16(dib, 14, 24);
-        PatchU32(dib, 16, BI_RLE8);
+        Patch(dib, 14, 24, 2);
+        Patch(dib, 16, BI_RLE8);
         cases.push_back({"24 bits run-length coded", dib});
     }
     {

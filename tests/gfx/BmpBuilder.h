@@ -17,11 +17,11 @@ struct BitmapRecipe {
     uint16_t bitCount = 24;
     uint32_t compression = 0;
     uint32_t coloursUsed = 0;
-    std::vector<Pixel> colourTable;  // 0x00RRGGBB, written as (blue, green, red[, 0])
+    std::vector<Pixel> colourTable{};  // 0x00RRGGBB, written as (blue, green, red[, 0])
     uint32_t redMask = 0;
     uint32_t greenMask = 0;
     uint32_t blueMask = 0;
-    std::vector<uint8_t> pixels;  // as stored: bottom row first, or run-length data
+    std::vector<uint8_t> pixels{};  // as stored: bottom row first, or run-length data
 };
 
 // The packed bitmap: header, masks, colour table and pixel data.
