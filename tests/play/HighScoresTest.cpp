@@ -58,21 +58,20 @@ protected:
     std::string path;
 };
 
+// Initials of three, two, one and no characters, a space, and extreme numbers.
 HighScoreTable SampleTable() {
-    HighScoreTable table{};
-    for (int i = 0; i < 10; ++i) {
-        HighScoreEntry& entry = table[size_t(i)];
-        std::snprintf(entry.initials, sizeof entry.initials, "%c%c%c", 'K' + i, 'a' + i, '0' + i);
-        entry.score = 5000 - 400 * i;
-        entry.level = 20 - i;
-    }
-    std::strcpy(table[3].initials, "A C");
-    std::strcpy(table[4].initials, "Z");
-    std::strcpy(table[5].initials, "");
-    table[6].score = -17;
-    table[7].score = std::numeric_limits<int32_t>::max();
-    table[8].level = std::numeric_limits<int32_t>::min();
-    return table;
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    return {{{"Ka0", 5000, 20},
+             {"Lb1", 4600, 19},
+             {"Mc2", 4200, 18},
+             {"A C", 3800, 17},
+             {"Z", 3400, 16},
+             {"", 3000, 15},
+             {"Qg6", -17, 14},
+             {"Rh7", kMax, 13},
+             {"Si8", 1800, kMin},
+             {"Tj9", 1400, 11}}};
 }
 
 void ExpectSameTable(const HighScoreTable& actual, const HighScoreTable& expected) {
