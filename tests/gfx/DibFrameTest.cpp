@@ -51,14 +51,12 @@ protected:
 // ---- loading and what a frame reports ----
 
 TEST_F(DibFrameTest, ReportsWhatItLoadedAndNothingWhenEmpty) {
-    BitmapRecipe recipe;
-    recipe.width = 16;
-    recipe.height = 4;
-    recipe.bitCount = 8;
-    recipe.coloursUsed = 16;
-    recipe.colourTable.assign(16, kBlue);
-    recipe.pixels.assign(16 * 4, 1);
-    const std::vector<uint8_t> file = BuildBmpFile(recipe);
+    const std::vector<uint8_t> file = BuildBmpFile({.width = 16,
+                                                    .height = 4,
+                                                    .bitCount = 8,
+                                                    .coloursUsed = 16,
+                                                    .colourTable = std::vector<Pixel>(16, kBlue),
+                                                    .pixels = std::vector<uint8_t>(16 * 4, 1)});
     DibFrame frame;
     ASSERT_TRUE(frame.LoadFromFile(Write("pal16.bmp", file).c_str()));
     EXPECT_EQ(frame.fromFile, 1);
@@ -143,10 +141,7 @@ TEST_F(DibFrameTest, PaintCopiesOpaquely) {
     const Rect source{1, 0, 3, 2}, dest{5, 3, 7, 5};
     EXPECT_TRUE(frame.PaintDib(dc_, &dest, &source));
     EXPECT_EQ(Block(5, 3, 2, 2), (std::vector<Pixel>{0, kGreen, kWhite, 0}));
-}
-
-TEST_F(DibFrameTest, PaintWithAReversedSourceMirrors) {
-    DibFrame frame = PictureFrame();
+    // A reversed source mirrors.
     const Rect mirror{2, 0, -1, 2};
     EXPECT_TRUE(frame.PaintDib(dc_, nullptr, &mirror));
     EXPECT_EQ(Block(0, 0, 3, 2), (std::vector<Pixel>{kGreen, 0, kRed, 0, kWhite, kBlue}));
@@ -181,10 +176,9 @@ TEST_F(DibFrameTest, TransparentDrawKeepsTheTargetUnderBlackInBothVariants) {
     EXPECT_TRUE(frame.DrawTransparent(dc_, nullptr, 0));
     EXPECT_EQ(Block(0, 0, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue, kWhite, kGrey}));
     EXPECT_FALSE(frame.DrawTransparent(dc_, nullptr, 2));
-}
 
-TEST_F(DibFrameTest, TransparentDrawCopiesAtMostTheDestinationSize) {
-    DibFrame frame = PictureFrame();
+    // At most the destination's size is copied.
+    target_.Fill(kGrey);
     const Rect small{2, 2, 4, 3};
     EXPECT_TRUE(frame.DrawTransparent(dc_, &small, 0));
     EXPECT_EQ(Block(2, 2, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGrey, kGrey, kGrey, kGrey}));
