@@ -20,18 +20,7 @@ protected:
         return ball;
     }
 
-    // The play update's walk of the shot list: each object's Update, then removal of the
-    // dead ones.
-    static void RunShotWalk() {
-        for (NamedObject* item = shotList.First(); item != nullptr; item = shotList.Next()) {
-            auto* object = static_cast<GameObject*>(item);
-            object->Update(1.0f);
-            if (object->dead) {
-                shotList.Remove(object);
-                delete object;
-            }
-        }
-    }
+    static void RunShotWalk() { WalkList(shotList); }
 
     // The objects of the shot list in list order.
     static std::vector<GameObject*> Shots() {

@@ -44,3 +44,19 @@ inline Ball* AddRestingBall(float x, float y, ShotKind kind = ShotKind::Normal) 
     shotList.Add(ball);
     return ball;
 }
+
+// The play update's walk of a list: each object's Update, then removal and deletion of the
+// dead ones. Returns the number of objects visited; stops after `limit`.
+inline int WalkList(ObjectList& list, int limit = 1000) {
+    int visited = 0;
+    for (NamedObject* item = list.First(); item != nullptr && visited < limit; item = list.Next()) {
+        auto* object = static_cast<GameObject*>(item);
+        object->Update(1.0f);
+        ++visited;
+        if (object->dead) {
+            list.Remove(object);
+            delete object;
+        }
+    }
+    return visited;
+}

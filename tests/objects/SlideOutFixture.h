@@ -33,22 +33,7 @@ protected:
         return panel;
     }
 
-    // The play update's walk of targetList: each object's Update, then the dead ones are
-    // removed and deleted. Returns the number of objects visited; stops after `limit`.
-    static int WalkTargets(int limit = 1000) {
-        int visited = 0;
-        for (NamedObject* item = targetList.First(); item != nullptr && visited < limit;
-             item = targetList.Next()) {
-            auto* object = static_cast<GameObject*>(item);
-            object->Update(1.0f);
-            ++visited;
-            if (object->dead) {
-                targetList.Remove(object);
-                delete object;
-            }
-        }
-        return visited;
-    }
+    static int WalkTargets(int limit = 1000) { return WalkList(targetList, limit); }
 
     // The bounding box of everything marked changed in this frame (empty when nothing).
     static Rect DirtyBounds() {
