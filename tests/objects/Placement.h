@@ -1,5 +1,6 @@
 // Putting objects straight onto the playfield for tests: each is placed at (x, y) and
-// appended to its list, as the play mode or another object would add it.
+// appended to its list, as the play mode or another object would add it; and walking a list
+// as the play update does.
 #pragma once
 
 #include "core/PlayRecord.h"
