@@ -63,16 +63,19 @@ TEST_F(SlideOutBarrier, DestroysGemsAndBigGemsStrictlyWithinFivePixelsOfItsLine)
     EXPECT_EQ(above->x, 50.0f) << "the barrier does not move what it destroys";
 }
 
-TEST_F(SlideOutBarrier, SparesDeadEntriesOtherTargetsAndWaitingPanels) {
+TEST_F(SlideOutBarrier, SparesDeadEntriesOtherTargetsAndWaitingPanelsAndAnOfferDoesNothing) {
     SlideOut* panel = AddActivePanel(1, 200.0f, SlideKind::Barrier);
-    Gem* dying = AddGem(50.0f, 200.0f);
-    dying->dead = true;
+    AddGem(50.0f, 200.0f)->dead = true;
     auto* capsule = new PowerUp(100.0f, 200.0f, 0);
     targetList.Add(capsule);
     SlideOut* other = AddParkedPanel(-1, 200.0f, SlideKind::Blast);
+    SlideOut* offer = AddParkedPanel(1, 300.0f, SlideKind::Barrier);
+    Gem* gem = AddGem(50.0f, 300.0f);
+    Ball* ball = AddFlyingBall(ShotKind::Normal, 144.0f, 300.0f, 0, 0);
     panel->Update(1.0f);
-    EXPECT_FALSE(capsule->dead);
-    EXPECT_FALSE(other->dead);
+    offer->Update(1.0f);
+    EXPECT_FALSE(capsule->dead || other->dead || gem->dead || ball->dead);
+    EXPECT_EQ(gem->x, 50.0f);
     EXPECT_EQ(RedBurst(), 0);
     EXPECT_TRUE(audio.Played().empty());
 }
@@ -95,16 +98,6 @@ TEST_F(SlideOutBarrier, StopsFlyingBallsButNotTheSlingshotBall) {
     EXPECT_EQ(OrangeRing(), 0) << "a ball bursts in red only";
     ASSERT_EQ(audio.Played().size(), 1u);
     EXPECT_GE(audio.Played()[0], 173);
-}
-
-TEST_F(SlideOutBarrier, AnOfferDoesNothingUntilHit) {
-    SlideOut* panel = AddParkedPanel(1, 200.0f, SlideKind::Barrier);
-    Gem* gem = AddGem(50.0f, 200.0f);
-    Ball* ball = AddFlyingBall(ShotKind::Normal, 144.0f, 200.0f, 0, 0);
-    panel->Update(1.0f);
-    EXPECT_FALSE(gem->dead);
-    EXPECT_FALSE(ball->dead);
-    EXPECT_EQ(gem->x, 50.0f);
 }
 
 TEST_F(SlideOutBlackHole, PullsGemsByTwentyOverTheDistance) {
