@@ -259,10 +259,8 @@ struct BrokenCase {
 };
 
 std::vector<BrokenCase> BrokenDibs() {
-    BitmapRecipe eightBit = PaletteRecipe(4, 2, 8, {1, 2, 3, 4, 5, 6, 7, 8});
-    eightBit.coloursUsed = 16;
-    eightBit.colourTable.resize(16);
-    const std::vector<uint8_t> base = BuildDib(eightBit);
+    const std::vector<uint8_t> base =
+        BuildDib(WithColoursUsed(PaletteRecipe(4, 2, 8, {1, 2, 3, 4, 5, 6, 7, 8}), 16));
     std::vector<BrokenCase> cases;
     auto patched = [&](std::string what, size_t at, uint32_t value, bool wide = true) {
         std::vector<uint8_t> dib = base;

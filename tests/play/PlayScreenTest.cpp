@@ -190,7 +190,6 @@ TEST_F(PlayScreenTest, SpecialShotBannerCountsTheShotInTheSlingshot) {
     pendingShotCount = -1;
     Draw();
     for (const DrawnText& t : drawn_) EXPECT_NE(t.font, &large_) << t.text;
-    play->ball = nullptr;
 }
 
 TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdatesAndBannersShowOverTheirScreens) {
