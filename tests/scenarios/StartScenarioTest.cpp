@@ -19,7 +19,8 @@ namespace {
 constexpr int kTitleTune = 145;
 const std::string kClickOnTitle = "1 down 100 100\n1 up 100 100\n";
 
-TEST(StartScenario, StartUpShowsTheTitleWithTheTuneAndEmptyLists) {
+// Without a file the default table holds scores from 1600 down to 250.
+TEST(StartScenario, StartUpShowsTheTitleWithTheTuneEmptyListsAndTheDefaultTable) {
     const JsonValue state = SimScenario{}.At(1);
     EXPECT_EQ(state["screen"].Int(), 0);
     EXPECT_EQ(state["paused"].Int(), 0);
@@ -27,10 +28,6 @@ TEST(StartScenario, StartUpShowsTheTitleWithTheTuneAndEmptyLists) {
     EXPECT_EQ(state["shots"].Size(), 0u);
     ASSERT_GE(state["played"].Size(), 1u);
     EXPECT_EQ(state["played"][0].Int(), kTitleTune);
-}
-
-TEST(StartScenario, WithoutAFileTheDefaultTableHoldsScores1600To250) {
-    const JsonValue state = SimScenario{}.At(1);
     const JsonValue& table = state["highScores"];
     ASSERT_EQ(table.Size(), 10u);
     for (size_t i = 0; i < 10; ++i) {
