@@ -42,9 +42,7 @@ const std::vector<Clip>& Clips() {
 
 const Clip* FindClip(int id) {
     for (const Clip& clip : Clips()) {
-        if (clip.id == id) {
-            return &clip;
-        }
+        if (clip.id == id) return &clip;
     }
     return nullptr;
 }
@@ -67,17 +65,6 @@ uint16_t U16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] | (b
 
 }  // namespace
 
-TEST(Clips, MatchTheSoundTable) {
-    ASSERT_EQ(Clips().size(), std::size(kTable));
-    for (const Expected& e : kTable) {
-        SCOPED_TRACE(e.id);
-        const Clip* clip = FindClip(e.id);
-        ASSERT_NE(clip, nullptr);
-        EXPECT_EQ(clip->sampleRate, e.rate);
-        EXPECT_EQ(clip->samples.size(), ExpectedLength(e));
-    }
-}
-
 TEST(Clips, RenderingIsDeterministic) {
     const std::vector<Clip> again = RenderAllClips();
     ASSERT_EQ(again.size(), Clips().size());
@@ -86,15 +73,20 @@ TEST(Clips, RenderingIsDeterministic) {
     }
 }
 
-TEST(Clips, StayBelowFullScaleAndAreNotSilent) {
+// Below full scale, not silent, and averaging the silence level, so that starting or
+// cutting a clip never thumps.
+TEST(Clips, StayBelowFullScaleAndHaveNoLastingOffset) {
     for (const Clip& clip : Clips()) {
         SCOPED_TRACE(clip.id);
         int peak = 0;
+        long long sum = 0;
         for (uint8_t s : clip.samples) {
             peak = std::max(peak, Distance(s));
+            sum += int(s) - 128;
         }
         EXPECT_LE(peak, 120);
         EXPECT_GE(peak, 60) << "too quiet";
+        EXPECT_LE(std::llabs(sum) / (long long)clip.samples.size(), 2);
     }
 }
 
@@ -120,18 +112,9 @@ INSTANTIATE_TEST_SUITE_P(EveryClip, ClipEnds, ::testing::ValuesIn(kTable),
                              return std::to_string(info.param.id);
                          });
 
-TEST(Clips, HaveNoLastingOffset) {
-    // A clip's average sits at the silence level, so starting or cutting it never thumps.
-    for (const Clip& clip : Clips()) {
-        long long sum = 0;
-        for (uint8_t s : clip.samples) {
-            sum += int(s) - 128;
-        }
-        EXPECT_LE(std::llabs(sum) / (long long)clip.samples.size(), 2) << clip.id;
-    }
-}
-
-TEST(WaveResources, HoldEveryClipAsAPcmWaveFile) {
+// The resources hold the rendered clips of the sound table, as PCM WAVE files.
+TEST(WaveResources, HoldEveryClipOfTheTableAsAPcmWaveFile) {
+    ASSERT_EQ(Clips().size(), std::size(kTable));
     for (const Expected& e : kTable) {
         SCOPED_TRACE(e.id);
         const std::span<const uint8_t> wave = FindWaveResource(e.id);
@@ -150,21 +133,9 @@ TEST(WaveResources, HoldEveryClipAsAPcmWaveFile) {
         const uint32_t dataSize = U32(wave, 40);
         EXPECT_EQ(dataSize, ExpectedLength(e));
         EXPECT_EQ(wave.size(), 44u + dataSize + dataSize % 2);
-    }
-}
-
-TEST(WaveResources, AreTheGeneratorsClips) {
-    for (const Clip& clip : Clips()) {
-        const std::span<const uint8_t> wave = FindWaveResource(clip.id);
-        EXPECT_TRUE(
-            std::equal(wave.begin(), wave.end(), EncodeWave(clip.sampleRate, clip.samples).begin()))
-            << clip.id;
-    }
-}
-
-TEST(WaveResources, UnknownIdsAreEmpty) {
-    for (int id : {0, -1, 144, 146, 163, 165, 170, 172, 176, 107}) {
-        EXPECT_TRUE(FindWaveResource(id).empty()) << id;
+        const Clip* clip = FindClip(e.id);
+        ASSERT_NE(clip, nullptr);
+        EXPECT_TRUE(std::ranges::equal(wave, EncodeWave(clip->sampleRate, clip->samples)));
     }
 }
 
@@ -188,7 +159,10 @@ TEST(IconResources, AreSixteenColourIconsOfTheirSizes) {
     }
 }
 
-TEST(IconResources, UnknownIdsAreEmpty) {
+TEST(Resources, UnknownIdsAreEmpty) {
+    for (int id : {0, -1, 144, 146, 163, 165, 170, 172, 176, 107}) {
+        EXPECT_TRUE(FindWaveResource(id).empty()) << id;
+    }
     EXPECT_TRUE(LoadIconResource(109).IsEmpty());
     EXPECT_TRUE(LoadIconResource(0).IsEmpty());
 }

@@ -17,9 +17,7 @@ TEST(StableMath, AgreesWithTheLibraryFunctions) {
         EXPECT_NEAR(Sine(x), std::sin(x), 1e-12) << x;
         EXPECT_NEAR(Cosine(x), std::cos(x), 1e-12) << x;
     }
-    for (double x = -30.0; x <= 30.0; x += 0.37) {
-        EXPECT_NEAR(Exp(x) / std::exp(x), 1.0, 1e-13) << x;
-    }
+    for (double x = -30.0; x <= 30.0; x += 0.37) EXPECT_NEAR(Exp(x) / std::exp(x), 1.0, 1e-13) << x;
     EXPECT_EQ(Exp(-800.0), 0.0);
     EXPECT_NEAR(Pow2(1.0 / 12.0), std::pow(2.0, 1.0 / 12.0), 1e-14);
     EXPECT_EQ(PowInt(3.0, 4), 81.0);
@@ -66,9 +64,7 @@ TEST(Palette, ManyColoursShrinkWithoutTouchingTransparency) {
 
     std::set<Pixel> sixteen;
     const Surface limited = LimitColours(picture, 16);
-    for (Pixel p : limited.Pixels()) {
-        sixteen.insert(p);
-    }
+    for (Pixel p : limited.Pixels()) sixteen.insert(p);
     EXPECT_LE(sixteen.size(), 16u);
     EXPECT_TRUE(sixteen.count(0));
 }
@@ -124,9 +120,7 @@ TEST(Mastering, LimitsPeaksRemovesOffsetAndFadesTheEnds) {
     long long sum = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         peak = std::max(peak, std::abs(int(out[i]) - 128));
-        if (i > out.size() / 4) {
-            sum += int(out[i]) - 128;
-        }
+        if (i > out.size() / 4) sum += int(out[i]) - 128;
     }
     EXPECT_LE(peak, kPeakLimit);
     EXPECT_GE(peak, kPeakLimit - 20);
@@ -143,8 +137,6 @@ TEST(Mastering, BringsQuietSignalsToTheLoudness) {
     }
     const std::vector<uint8_t> out = Master(quiet, rate, 30.0);
     double energy = 0.0;
-    for (size_t i = 1000; i < 3000; ++i) {
-        energy += (int(out[i]) - 128) * (int(out[i]) - 128);
-    }
+    for (size_t i = 1000; i < 3000; ++i) energy += (int(out[i]) - 128) * (int(out[i]) - 128);
     EXPECT_NEAR(std::sqrt(energy / 2000.0), 30.0, 1.5);
 }

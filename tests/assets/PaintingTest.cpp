@@ -16,9 +16,7 @@ namespace {
 double CoveredArea(const Canvas& canvas) {
     double area = 0.0;
     for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
-            area += canvas.PixelAt(x, y).alpha;
-        }
+        for (int x = 0; x < canvas.Width(); ++x) area += canvas.PixelAt(x, y).alpha;
     }
     return area;
 }
@@ -39,9 +37,7 @@ double ProjectedArea(const std::vector<Vec3>& corners) {
 double GirdleArea(const GemMesh& mesh) {
     double area = 0.0;
     for (const Facet& facet : mesh.facets) {
-        if (facet.role == FacetRole::Pavilion) {
-            area += ProjectedArea(facet.corners);
-        }
+        if (facet.role == FacetRole::Pavilion) area += ProjectedArea(facet.corners);
     }
     return area;
 }
@@ -56,9 +52,7 @@ TEST(StoneRenderer, CrownFacetsTileTheGirdleWithoutGapsOrOverlaps) {
         // No overlaps: seen from straight above, the crown's facets add up to the girdle.
         double crown = 0.0;
         for (const Facet& facet : mesh.facets) {
-            if (facet.role != FacetRole::Pavilion) {
-                crown += ProjectedArea(facet.corners);
-            }
+            if (facet.role != FacetRole::Pavilion) crown += ProjectedArea(facet.corners);
         }
         EXPECT_NEAR(crown, girdle, girdle * 1e-9);
         // No gaps: painted, they cover the girdle's whole area, every one facing the viewer.

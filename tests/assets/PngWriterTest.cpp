@@ -22,9 +22,7 @@ uint32_t SlowCrc(const uint8_t* data, size_t size) {
     uint32_t crc = 0xFFFFFFFFu;
     for (size_t i = 0; i < size; ++i) {
         crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
 }
@@ -111,9 +109,7 @@ ParsedPng Parse(const std::vector<uint8_t>& file) {
     const std::vector<Chunk> chunks = ReadChunks(file);
     ParsedPng png;
     EXPECT_GE(chunks.size(), 3u);
-    if (chunks.size() < 3) {
-        return png;
-    }
+    if (chunks.size() < 3) return png;
     EXPECT_EQ(chunks.front().type, "IHDR");
     EXPECT_EQ(chunks.back().type, "IEND");
     EXPECT_TRUE(chunks.back().data.empty());
@@ -128,22 +124,11 @@ ParsedPng Parse(const std::vector<uint8_t>& file) {
     EXPECT_EQ(header[12], 0);  // no interlace
     std::vector<uint8_t> stream;
     for (const Chunk& chunk : chunks) {
-        if (chunk.type == "IDAT") {
-            stream.insert(stream.end(), chunk.data.begin(), chunk.data.end());
-        }
+        if (chunk.type == "IDAT") stream.insert(stream.end(), chunk.data.begin(), chunk.data.end());
     }
     png.raw = InflateStored(stream);
     return png;
 }
-
-class PngFile : public ::testing::Test {
-protected:
-    void TearDown() override { std::filesystem::remove(path_); }
-    std::string path_ = (std::filesystem::temp_directory_path() /
-                         (std::string("pebblor-") +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png"))
-                            .string();
-};
 
 Surface Pattern(int width, int height) {
     Surface surface(width, height);
@@ -182,25 +167,22 @@ void ExpectPixels(const ParsedPng& png, const Surface& surface,
 
 }  // namespace
 
-TEST_F(PngFile, SmallPictureDecodesToItsPixels) {
-    const Surface surface = Pattern(5, 3);
-    ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(ReadFile(path_)), surface);
+// Small; larger than one stored block (65535 bytes), so spanning several; exactly one full
+// block: 15 rows of 1456 pixels, 4369 bytes each with the filter byte.
+class PngFile : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(PngFile, DecodesToItsPixels) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "pebblor-png-writer-test.png").string();
+    const Surface surface = Pattern(GetParam().first, GetParam().second);
+    ASSERT_TRUE(WritePng(surface, path));
+    ExpectPixels(Parse(ReadFile(path)), surface);
+    std::filesystem::remove(path);
 }
 
-TEST_F(PngFile, PictureLargerThanOneStoredBlockSpansSeveral) {
-    // 200 x 120 is 72120 bytes of scanlines, more than a stored block's 65535.
-    const Surface surface = Pattern(200, 120);
-    ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(ReadFile(path_)), surface);
-}
-
-TEST_F(PngFile, ExactlyOneFullBlockEndsCleanly) {
-    // 65535 bytes of scanlines: 15 rows of 1456 pixels (4369 bytes each with the filter).
-    const Surface surface = Pattern(1456, 15);
-    ASSERT_TRUE(WritePng(surface, path_));
-    ExpectPixels(Parse(ReadFile(path_)), surface);
-}
+INSTANTIATE_TEST_SUITE_P(Sizes, PngFile,
+                         ::testing::Values(std::pair{5, 3}, std::pair{200, 120},
+                                           std::pair{1456, 15}));
 
 TEST(PngWriter, AnOpacityPerPixelMakesAnRgbaPicture) {
     const Surface surface = Pattern(300, 90);  // several stored blocks
@@ -211,12 +193,9 @@ TEST(PngWriter, AnOpacityPerPixelMakesAnRgbaPicture) {
     EXPECT_TRUE(EncodePng(surface, alpha).empty());
 }
 
-TEST(PngWriter, FailsWhenTheFileCannotBeWritten) {
+TEST(PngWriter, FailsOnAnEmptySurfaceOrAFileThatCannotBeWritten) {
     EXPECT_FALSE(WritePng(Pattern(4, 4), "/nonexistent-folder/picture.png"));
     EXPECT_FALSE(WritePng(Pattern(4, 4), std::filesystem::temp_directory_path().string()));
-}
-
-TEST(PngWriter, RefusesAnEmptySurface) {
     const std::string path =
         (std::filesystem::temp_directory_path() / "pebblor-empty-test.png").string();
     EXPECT_FALSE(WritePng(Surface(), path));

@@ -12,18 +12,14 @@ namespace {
 std::vector<uint8_t> ClipSamples(int id) {
     static const std::vector<Clip> clips = RenderAllClips();
     for (const Clip& clip : clips) {
-        if (clip.id == id) {
-            return clip.samples;
-        }
+        if (clip.id == id) return clip.samples;
     }
     return {};
 }
 
 double Rms(const std::vector<uint8_t>& s, size_t from, size_t to) {
     double sum = 0.0;
-    for (size_t i = from; i < to; ++i) {
-        sum += (int(s[i]) - 128) * (int(s[i]) - 128);
-    }
+    for (size_t i = from; i < to; ++i) sum += (int(s[i]) - 128) * (int(s[i]) - 128);
     return std::sqrt(sum / double(to - from));
 }
 
@@ -31,9 +27,7 @@ double Rms(const std::vector<uint8_t>& s, size_t from, size_t to) {
 double CrossingsPerSecond(const std::vector<uint8_t>& s, double rate) {
     const size_t count = size_t(rate / 10.0);
     int crossings = 0;
-    for (size_t i = 1; i < count; ++i) {
-        crossings += (s[i - 1] >= 128) != (s[i] >= 128);
-    }
+    for (size_t i = 1; i < count; ++i) crossings += (s[i - 1] >= 128) != (s[i] >= 128);
     return crossings * 10.0;
 }
 
@@ -59,17 +53,11 @@ TEST(Synth, NoteSoundsOnlyFromItsStartAndFadesAfterItsLength) {
     const Voice voice{.harmonics = {1.0}, .envelope = {0.005, 0.1, 0.8, 0.01}};
     mix.Note(0.25, 0.25, 69.0, voice, 1.0);
     const Signal& out = mix.Output();
-    for (size_t i = 0; i < 2000; ++i) {
-        ASSERT_EQ(out[i], 0.0) << i;
-    }
+    for (size_t i = 0; i < 2000; ++i) ASSERT_EQ(out[i], 0.0) << i;
     double peak = 0.0;
-    for (size_t i = 2000; i < 4000; ++i) {
-        peak = std::max(peak, std::fabs(out[i]));
-    }
+    for (size_t i = 2000; i < 4000; ++i) peak = std::max(peak, std::fabs(out[i]));
     EXPECT_GT(peak, 0.7);
-    for (size_t i = 4600; i < out.size(); ++i) {
-        ASSERT_LT(std::fabs(out[i]), 1e-3) << i;
-    }
+    for (size_t i = 4600; i < out.size(); ++i) ASSERT_LT(std::fabs(out[i]), 1e-3) << i;
 }
 
 TEST(Synth, StrikeLeavesOutPartialsAboveTheAudibleRange) {
@@ -86,9 +74,7 @@ TEST(Synth, StrikeLeavesOutPartialsAboveTheAudibleRange) {
 TEST(Synth, FiltersPassWhatTheyShould) {
     OnePoleLowPass low;
     double settled = 0.0;
-    for (int i = 0; i < 2000; ++i) {
-        settled = low.Process(1.0, 100.0, 8000.0);
-    }
+    for (int i = 0; i < 2000; ++i) settled = low.Process(1.0, 100.0, 8000.0);
     EXPECT_NEAR(settled, 1.0, 1e-6);
     // A tone far above the band-pass centre comes out much weaker than one at the centre.
     auto bandGain = [](double hz) {
@@ -97,9 +83,7 @@ TEST(Synth, FiltersPassWhatTheyShould) {
         for (int i = 0; i < 4000; ++i) {
             const double out =
                 filter.Process(Sine(kTwoPi * hz * i / 22050.0), 500.0, 0.5, 22050.0).band;
-            if (i > 2000) {
-                peak = std::max(peak, std::fabs(out));
-            }
+            if (i > 2000) peak = std::max(peak, std::fabs(out));
         }
         return peak;
     };

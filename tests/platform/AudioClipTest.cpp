@@ -55,7 +55,7 @@ TEST(ClipMixerTest, ANewClipCutsTheOldOneAndStopSilences) {
     EXPECT_EQ(buffer, (Bytes{7, 7, 7}));
 }
 
-TEST(ConvertClipTest, EightBitUnsignedBecomesSignedSixteenBitOnBothChannels) {
+TEST(ConvertClipTest, EightBitUnsignedBecomesSignedSixteenBitOnBothChannelsAndEmptyStaysEmpty) {
     const Bytes samples{0x80, 0xFF, 0x00, 0xC0};
     WaveClip clip;
     clip.sampleRate = 8000;
@@ -70,6 +70,8 @@ TEST(ConvertClipTest, EightBitUnsignedBecomesSignedSixteenBitOnBothChannels) {
     EXPECT_EQ(SampleAt(converted, 2), SampleAt(converted, 3));
     EXPECT_LE(SampleAt(converted, 4), -32767);
     EXPECT_NEAR(SampleAt(converted, 6), 16384, 2);
+    clip.samples = {};
+    EXPECT_TRUE(ConvertClip(clip, AUDIO_S16LSB, 2, 44100).empty());
 }
 
 TEST(ConvertClipTest, ResamplingKeepsTheWholeClip) {
@@ -95,12 +97,4 @@ TEST(ConvertClipTest, ResamplingKeepsTheWholeClip) {
                     sizeof nearEnd);
         EXPECT_NEAR(nearEnd, 0.5f, 0.05f) << c.from << " to " << c.to;
     }
-}
-
-TEST(ConvertClipTest, EmptyClipsGiveNothing) {
-    WaveClip clip;
-    clip.sampleRate = 8000;
-    clip.channels = 1;
-    clip.bitsPerSample = 8;
-    EXPECT_TRUE(ConvertClip(clip, AUDIO_S16LSB, 2, 44100).empty());
 }

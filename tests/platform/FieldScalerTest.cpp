@@ -50,6 +50,7 @@ class FieldScalerSizeTest : public ::testing::TestWithParam<SizeCase> {};
 
 }  // namespace
 
+// Fractional scales; the whole-number ones are checked pixel by pixel below.
 TEST_P(FieldScalerSizeTest, KnownPictureScalesToKnownPixels) {
     EXPECT_EQ(HashPixels(Scaled(TestPicture(), GetParam().height)), GetParam().hash);
 }
@@ -57,11 +58,9 @@ TEST_P(FieldScalerSizeTest, KnownPictureScalesToKnownPixels) {
 INSTANTIATE_TEST_SUITE_P(
     Heights, FieldScalerSizeTest,
     ::testing::Values(SizeCase{288, 12224287759678478027u},    // 0.5x
-                      SizeCase{576, 11865329779184324680u},    // 1x
                       SizeCase{864, 14184718107676121199u},    // 1.5x
                       SizeCase{1012, 738641183386779833u},     // the first window at 1080
-                      SizeCase{1080, 15927364082759521611u},   // full screen at 1080, 1.875x
-                      SizeCase{1728, 13881000757233497712u}),  // 3x
+                      SizeCase{1080, 15927364082759521611u}),  // full screen at 1080, 1.875x
     [](const auto& info) { return CaseName(info.param); });
 
 TEST(FieldScalerTest, WholeNumberScalesCopyTheNearestPixel) {

@@ -71,9 +71,7 @@ TEST_F(GlyphFontTest, GlyphsSitAtThePenFromTheCellTopAndAdvance) {
     EXPECT_FALSE(Lit(13, 22));  // the gap between the two
     EXPECT_EQ(font_.CellHeight(), 7);
     EXPECT_EQ(font_.MeasureWidth("AhA\n"), 11);
-}
-
-TEST_F(GlyphFontTest, EmptyTextDrawsNothing) {
+    surface_.Fill(kBackground);
     EXPECT_EQ(Draw("", {10, 20, 100, 40}, DT_CENTER), Rect{});
     EXPECT_EQ(Draw("\n\r\n", {10, 20, 100, 40}, DT_RIGHT), Rect{});
 }
@@ -145,16 +143,16 @@ TEST_F(GlyphFontTest, CoverageBlendsTheInkOverWhatIsThere) {
     EXPECT_EQ(surface_.At(51, 20), surface_.At(50, 20));
 }
 
-TEST_F(GlyphFontTest, TextIsClippedToTheRectangle) {
+TEST_F(GlyphFontTest, TextIsClippedToTheRectangleAndTheContextsClip) {
     // The glyph covers 10..12 x 21..24; the rectangle keeps one column and two rows of it.
     EXPECT_EQ(Draw("A", {11, 20, 12, 23}), (Rect{11, 21, 12, 23}));
 
     surface_.Fill(kBackground);
     // 'q' hangs a column left of the pen and below the cell; both parts are cut off.
     EXPECT_EQ(Draw("q", {10, 20, 100, 26}), (Rect{10, 25, 11, 26}));
-}
 
-TEST_F(GlyphFontTest, TextIsClippedToTheContextsClip) {
+    // And to the context's clip.
+    surface_.Fill(kBackground);
     dc_.SetClip({0, 0, 12, 23});
     EXPECT_EQ(Draw("AA", {10, 20, 100, 40}), (Rect{10, 21, 12, 23}));
     dc_.SetClip({150, 0, 200, 120});

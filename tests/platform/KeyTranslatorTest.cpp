@@ -64,6 +64,10 @@ TEST_F(KeyTranslatorTest, PlainKeysGoDownRepeatAndUp) {
     EXPECT_EQ(up.message.message, WM_KEYUP);
     EXPECT_EQ(up.message.wParam, uintptr_t('P'));
     EXPECT_EQ(up.message.lParam, 1 | kPreviouslyDown | kTransitionUp);
+    // Keys without a virtual key are dropped.
+    ExpectNothing(Press(0));
+    ExpectNothing(Release(0));
+    ExpectNothing(Press(0x1234));
 }
 
 TEST_F(KeyTranslatorTest, AltAndKeysHeldWithItAreSystemKeys) {
@@ -80,7 +84,7 @@ TEST_F(KeyTranslatorTest, AltAndKeysHeldWithItAreSystemKeys) {
     ExpectMessage(Press(VK_SHIFT), WM_KEYDOWN, VK_SHIFT);
 }
 
-TEST_F(KeyTranslatorTest, AltSlashIsTheAboutCommandAndTheSlashNeverArrives) {
+TEST_F(KeyTranslatorTest, AltSlashOrQuestionMarkIsTheAboutCommandAndTheKeyNeverArrives) {
     const KeyAction command = keys.Translate(Press(VK_OEM_2, true));
     ASSERT_EQ(command.kind, KeyAction::Kind::Message);
     EXPECT_EQ(command.message.message, WM_COMMAND);
@@ -91,14 +95,12 @@ TEST_F(KeyTranslatorTest, AltSlashIsTheAboutCommandAndTheSlashNeverArrives) {
     // The next slash on its own is an ordinary key again.
     ExpectMessage(Press(VK_OEM_2), WM_KEYDOWN, VK_OEM_2);
     ExpectMessage(Release(VK_OEM_2), WM_KEYUP, VK_OEM_2);
-}
-
-TEST_F(KeyTranslatorTest, AltQuestionMarkOnAnotherKeyIsTheAboutCommandToo) {
+    // Alt with a question mark on another key is the command too.
     KeyEvent question = Press(VK_OEM_MINUS, true);
     question.slashOrQuestion = true;
-    const KeyAction command = keys.Translate(question);
-    EXPECT_EQ(command.message.message, WM_COMMAND);
-    EXPECT_EQ(command.message.wParam, uintptr_t(IDM_ABOUT));
+    const KeyAction other = keys.Translate(question);
+    EXPECT_EQ(other.message.message, WM_COMMAND);
+    EXPECT_EQ(other.message.wParam, uintptr_t(IDM_ABOUT));
     ExpectNothing(Release(VK_OEM_MINUS, true));
 }
 
@@ -155,10 +157,4 @@ TEST_F(KeyTranslatorTest, SwallowedKeysLoseTheirReleaseButNotTheirNextPress) {
     keys.SwallowUntilReleased('P');
     ExpectMessage(Press('P'), WM_KEYDOWN, 'P');
     ExpectMessage(Release('P'), WM_KEYUP, 'P');
-}
-
-TEST_F(KeyTranslatorTest, KeysWithoutVirtualKeyAreDropped) {
-    ExpectNothing(Press(0));
-    ExpectNothing(Release(0));
-    ExpectNothing(Press(0x1234));
 }

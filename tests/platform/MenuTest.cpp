@@ -201,27 +201,19 @@ TEST(MenuTrackerTest, PointerHighlightsAndReleaseOverAnItemChoosesIt) {
     EXPECT_EQ(tracker.ChosenCommand(), IDM_ABOUT);
 }
 
-TEST(MenuTrackerTest, PressOutsideOrOnTheOpenTitleCloses) {
-    MenuBar bar(GameMenus());
-    MenuTracker outside(bar, 0, false);
-    EXPECT_EQ(outside.PointerPressed(200, 400), MenuTracker::Outcome::Close);
-
-    MenuTracker again(bar, 0, false);
-    const Rect options = bar.TitleRect(0);
-    EXPECT_EQ(again.PointerPressed(CenterX(options), CenterY(options)),
-              MenuTracker::Outcome::Close);
-}
-
-TEST(MenuTrackerTest, PointerMovesBetweenTitles) {
+TEST(MenuTrackerTest, PointerMovesBetweenTitlesAndAPressOutsideOrOnTheOpenTitleCloses) {
     MenuBar bar(GameMenus());
     MenuTracker tracker(bar, 0, false);
     const Rect help = bar.TitleRect(1);
+    const Rect options = bar.TitleRect(0);
     tracker.PointerMoved(CenterX(help), CenterY(help));
     EXPECT_EQ(tracker.OpenMenu(), 1);
-    const Rect options = bar.TitleRect(0);
     EXPECT_EQ(tracker.PointerPressed(CenterX(options), CenterY(options)),
               MenuTracker::Outcome::Continue);
     EXPECT_EQ(tracker.OpenMenu(), 0);
+    EXPECT_EQ(tracker.PointerPressed(CenterX(options), CenterY(options)),
+              MenuTracker::Outcome::Close);
+    EXPECT_EQ(MenuTracker(bar, 0, false).PointerPressed(200, 400), MenuTracker::Outcome::Close);
 }
 
 TEST(MenuTrackerTest, KeyboardMovesChoosesAndCloses) {

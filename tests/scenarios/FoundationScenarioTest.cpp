@@ -1,4 +1,4 @@
-// The headless runner end to end: arguments, scripts, the frame pacing of steps, pausing,
+// The headless runner end to end: arguments, scripts, the frame pacing of steps,
 // presentation and determinism, checked through its dump.
 #include <gtest/gtest.h>
 
@@ -42,25 +42,6 @@ TEST(FoundationScenario, StepsRunOnTheVirtualClock) {
         EXPECT_EQ(run.dump[size_t(s - 1)]["clock"].Int(), 5000 + 34 * s);
         EXPECT_TRUE(run.dump[size_t(s - 1)]["frameRan"].boolean);
     }
-}
-
-TEST(FoundationScenario, PauseTogglesOnKeyReleaseAndF6StepsThreeFrames) {
-    const SimResult run = RunSim({"--steps", "9"},
-                                 "2 keydown 80\n"
-                                 "3 keyup 80   # P released: paused\n"
-                                 "4 key 27     # Esc: running again\n"
-                                 "5 key 19     # Pause: paused\n"
-                                 "5 key 117    # F6: three frames, then paused\n");
-    ASSERT_EQ(run.status, 0) << run.errorText;
-    auto pausedAt = [&](int step) { return run.dump[size_t(step - 1)]["paused"].Int(); };
-    EXPECT_EQ(pausedAt(2), 0);
-    EXPECT_EQ(pausedAt(3), 1);
-    EXPECT_EQ(pausedAt(4), 0);
-    EXPECT_EQ(pausedAt(5), 0);
-    EXPECT_EQ(run.dump[4]["stepFrames"].Int(), 3);
-    EXPECT_EQ(pausedAt(7), 0);
-    EXPECT_EQ(pausedAt(8), 1);
-    EXPECT_EQ(run.dump[7]["stepFrames"].Int(), 0);
 }
 
 TEST(FoundationScenario, NoFrameRunsWhileTheWindowIsInactive) {

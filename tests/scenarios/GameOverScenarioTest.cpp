@@ -20,7 +20,7 @@ std::string ZeroScoreFile() {
     return text;
 }
 
-TEST(GameOverScenario, AGemAtTheSlingshotLineEndsTheGameWithAFailZapOnIt) {
+TEST(GameOverScenario, AGemAtTheLineEndsTheGameWithAFailZapOnItAndA101UpdatePause) {
     const SimScenario game = UnshotGame();
     const long end = game.StepScreenBegan(kScreenGameOver, kLongestUnshotGame);
     EXPECT_EQ(game.At(end - 1)["screen"].Int(), 1);
@@ -40,19 +40,15 @@ TEST(GameOverScenario, AGemAtTheSlingshotLineEndsTheGameWithAFailZapOnIt) {
                            gem["y"].number == zaps[0]["y"].number);
     }
     EXPECT_TRUE(onAGemAtTheLine);
-}
 
-TEST(GameOverScenario, ThePauseLasts101UpdatesAndSpawnsNothing) {
-    const SimScenario game = UnshotGame();
-    const long end = game.StepScreenBegan(kScreenGameOver, kLongestUnshotGame);
-    const JsonValue atEnd = game.At(end);
+    // The pause lasts 101 updates and spawns nothing.
     const JsonValue last = game.At(end + 100);
     EXPECT_EQ(last["screen"].Int(), 2);
     EXPECT_EQ(last["screenTime"].Int(), 100);
-    EXPECT_EQ(last["gemsSpawned"].Int(), atEnd["gemsSpawned"].Int());
-    EXPECT_EQ(last["playClock"].Int(), atEnd["playClock"].Int());
+    EXPECT_EQ(last["gemsSpawned"].Int(), state["gemsSpawned"].Int());
+    EXPECT_EQ(last["playClock"].Int(), state["playClock"].Int());
     EXPECT_EQ(TargetsOfCategory(last, kCategoryGem).size(),  // gems stay until the end
-              TargetsOfCategory(atEnd, kCategoryGem).size());
+              TargetsOfCategory(state, kCategoryGem).size());
     EXPECT_EQ(ObjectsOfType(last["shots"], "GO_FAIL_ZAP").size(), 0u);  // 91 updates long
 
     const JsonValue title = game.At(end + 101);

@@ -101,25 +101,20 @@ Typing TypeOnEntryScreen(SimScenario& game, long entryStep, const std::vector<in
     return typing;
 }
 
-TEST(HighScoreScenario, ABrokenGemThenALostGameLeadsToTheEntryScreen) {
-    const SimScenario game = OneGemGame(ZeroScores());
+TEST(HighScoreScenario, ALostGameWithABrokenGemAsksForInitialsThatGoToTheTableAndFile) {
+    SimScenario game = OneGemGame(ZeroScores());
     const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
     const JsonValue last = game.At(entry - 1);
     EXPECT_EQ(last["screen"].Int(), 2);
     EXPECT_EQ(last["madeHighScore"].Int(), 1);
     EXPECT_GT(last["score"].Int(), 0);
     EXPECT_EQ(last["hitCount"].Int(), 1);
-    const JsonValue state = game.At(entry);
-    EXPECT_EQ(state["screenTime"].Int(), 0);
-    EXPECT_EQ(state["initials"].string, "");
-    EXPECT_TRUE(Played(state, kEntrySound));
-    EXPECT_EQ(state["targets"].Size(), 0u);
-    EXPECT_EQ(state["shots"].Size(), 0u);
-}
-
-TEST(HighScoreScenario, TypedInitialsGoToTheTopOfTheTableAndIntoTheFile) {
-    SimScenario game = OneGemGame(ZeroScores());
-    const long entry = game.StepScreenBegan(kScreenEntry, kLongestGame);
+    const JsonValue asked = game.At(entry);
+    EXPECT_EQ(asked["screenTime"].Int(), 0);
+    EXPECT_EQ(asked["initials"].string, "");
+    EXPECT_TRUE(Played(asked, kEntrySound));
+    EXPECT_EQ(asked["targets"].Size(), 0u);
+    EXPECT_EQ(asked["shots"].Size(), 0u);
     // Keys that type no character add nothing, a line feed's code included.
     const Typing typing = TypeOnEntryScreen(
         game, entry, {kShift, 'A', kCtrl, kCapsLock, kF1, kLineFeed, kShift, 'B', kEnter});

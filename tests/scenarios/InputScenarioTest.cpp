@@ -24,47 +24,35 @@ Point BallAt(const SimScenario& scenario, long step) {
     return {float((*ball)["x"].number), float((*ball)["y"].number)};
 }
 
-TEST(InputScenario, TheBallFollowsTheMouseFromWhereTheButtonWentDown) {
+// Where the resting ball is after a script's last step.
+struct Drag {
+    const char* name;
+    const char* script;  // after the game started
+    long step;
+    Point ball;
+};
+void PrintTo(const Drag& drag, std::ostream* out) { *out << drag.name; }
+
+class DragScenario : public testing::TestWithParam<Drag> {};
+
+TEST_P(DragScenario, MovesTheBallByTheMousesTravelSinceTheButtonWentDown) {
     SimScenario scenario;
-    scenario.script = kGameWithBall +
-                      "3 down 100 100\n"
-                      "4 move 150 140   # 50 right, 40 down\n";
-    const Point ball = BallAt(scenario, 4);
-    EXPECT_FLOAT_EQ(ball.x, 194.0f);
-    EXPECT_FLOAT_EQ(ball.y, 500.8f);
+    scenario.script = kGameWithBall + GetParam().script;
+    const Point ball = BallAt(scenario, GetParam().step);
+    EXPECT_FLOAT_EQ(ball.x, GetParam().ball.x);
+    EXPECT_FLOAT_EQ(ball.y, GetParam().ball.y);
 }
 
-TEST(InputScenario, ThePullStopsAtYThreeHundred) {
-    SimScenario scenario;
-    scenario.script = kGameWithBall +
-                      "3 down 100 300\n"
-                      "4 move 100 100   # 200 up\n";
-    const Point ball = BallAt(scenario, 4);
-    EXPECT_FLOAT_EQ(ball.x, 144.0f);
-    EXPECT_FLOAT_EQ(ball.y, 300.0f);
-}
-
-TEST(InputScenario, PositionsLeftOfAndAboveTheWindowCountByTheirTrueDistance) {
-    SimScenario scenario;
-    scenario.script = kGameWithBall +
-                      "3 down 100 0\n"
-                      "4 move -20 40    # left of the window: 120 left, 40 down\n"
-                      "5 move 100 -40   # above the window: 40 up\n";
-    const Point left = BallAt(scenario, 4);
-    EXPECT_FLOAT_EQ(left.x, 24.0f);
-    EXPECT_FLOAT_EQ(left.y, 500.8f);
-    const Point above = BallAt(scenario, 5);
-    EXPECT_FLOAT_EQ(above.x, 144.0f);
-    EXPECT_FLOAT_EQ(above.y, 420.8f);
-}
-
-TEST(InputScenario, AMoveWithoutAButtonDownLeavesTheBallAtRest) {
-    SimScenario scenario;
-    scenario.script = kGameWithBall + "3 move 150 140\n";
-    const Point ball = BallAt(scenario, 3);
-    EXPECT_FLOAT_EQ(ball.x, 144.0f);
-    EXPECT_FLOAT_EQ(ball.y, 460.8f);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Drags, DragScenario,
+    testing::Values(
+        Drag{"FiftyRightFortyDown", "3 down 100 100\n4 move 150 140\n", 4, {194, 500.8f}},
+        Drag{"PullStopsAtY300", "3 down 100 300\n4 move 100 100\n", 4, {144, 300}},
+        // Left of and above the window: by the true distance.
+        Drag{"LeftOfTheWindow", "3 down 100 0\n4 move -20 40\n", 4, {24, 500.8f}},
+        Drag{"AboveTheWindow", "3 down 100 0\n4 move 100 -40\n", 4, {144, 420.8f}},
+        Drag{"NoButtonDown", "3 move 150 140\n", 3, {144, 460.8f}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputScenario, PausedPlayStandsStillAndF6RunsExactlyThreeUpdates) {
     SimScenario scenario;

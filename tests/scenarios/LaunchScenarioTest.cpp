@@ -1,6 +1,6 @@
 // Letting go of the slingshot through the headless runner: the bands launch a pulled ball
-// on the slingshot line, a pull with no vertical part is called off, and the next ball
-// comes 20 frames after the slingshot is empty.
+// on the slingshot line, the next ball comes 20 frames after the slingshot is empty, and a
+// pull with no vertical part is called off.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -31,8 +31,10 @@ const JsonValue& OnlyBall(const JsonValue& state) {
     throw std::runtime_error("no ball");
 }
 
-TEST(LaunchScenario, AHundredPixelPullLaunchesOnTheEleventhUpdateAfterTheRelease) {
-    const std::vector<JsonValue> dump = StraightPull(100).Every(1, 17);
+// Launched on the eleventh update after the release; the next ball comes twenty frames after
+// the slingshot is empty.
+TEST(LaunchScenario, AHundredPixelPullLaunchesOnTheEleventhUpdateAndTheNextBallComesAfter20) {
+    const std::vector<JsonValue> dump = StraightPull(100).Every(1, 36);
     const JsonValue& pulled = OnlyBall(StateOfStep(dump, 4));
     EXPECT_FLOAT_EQ(float(pulled["y"].number), 560.8f);
 
@@ -48,13 +50,28 @@ TEST(LaunchScenario, AHundredPixelPullLaunchesOnTheEleventhUpdateAfterTheRelease
         EXPECT_FALSE(Played(state, kLaunchSound)) << "step " << step;
     }
     const JsonValue& launch = StateOfStep(dump, 16);
-    const JsonValue& ball = OnlyBall(launch);
-    EXPECT_EQ(ball["loaded"].Int(), 0);
+    const JsonValue& launched = OnlyBall(launch);
+    EXPECT_EQ(launched["loaded"].Int(), 0);
     EXPECT_EQ(launch["shotsFired"].Int(), 1);
     EXPECT_TRUE(Played(launch, kLaunchSound));
-    EXPECT_NEAR(ball["vy"].number, -14.18, 0.01);
-    EXPECT_NEAR(ball["vx"].number, 0.0, 1e-6);
-    EXPECT_LE(ball["y"].number, 460.8);
+    EXPECT_NEAR(launched["vy"].number, -14.18, 0.01);
+    EXPECT_NEAR(launched["vx"].number, 0.0, 1e-6);
+    EXPECT_LE(launched["y"].number, 460.8);
+
+    // Launched at step 16: the slingshot is empty from that update on.
+    EXPECT_EQ(StateOfStep(dump, 15)["reloadDelay"].Int(), 20);
+    EXPECT_EQ(StateOfStep(dump, 16)["reloadDelay"].Int(), 19);
+    for (long step = 16; step <= 34; ++step) {
+        EXPECT_EQ(SlingshotBall(StateOfStep(dump, step)), nullptr) << "step " << step;
+    }
+    const JsonValue& reloaded = StateOfStep(dump, 35);
+    const JsonValue* ball = SlingshotBall(reloaded);
+    ASSERT_NE(ball, nullptr);
+    EXPECT_EQ((*ball)["released"].Int(), 0);
+    EXPECT_EQ((*ball)["kind"].Int(), -1);
+    EXPECT_FLOAT_EQ(float((*ball)["x"].number), 144.0f);
+    EXPECT_FLOAT_EQ(float((*ball)["y"].number), 460.8f);
+    EXPECT_EQ(ObjectsOfType(reloaded["shots"], "GO_BALL").size(), 2u);  // the first still flies
 }
 
 TEST(LaunchScenario, APullWithNoVerticalPartIsCalledOff) {
@@ -90,24 +107,6 @@ TEST(LaunchScenario, AReleaseWithoutADragIsCalledOffAtTheRestPoint) {
     EXPECT_FLOAT_EQ(float(ball["x"].number), 144.0f);
     EXPECT_FLOAT_EQ(float(ball["y"].number), 460.8f);
     EXPECT_EQ(after["shotsFired"].Int(), 0);
-}
-
-TEST(LaunchScenario, TheNextBallComesTwentyFramesAfterTheSlingshotIsEmpty) {
-    // Launched at step 16: the slingshot is empty from that update on.
-    const std::vector<JsonValue> dump = StraightPull(100).Every(1, 36);
-    EXPECT_EQ(StateOfStep(dump, 15)["reloadDelay"].Int(), 20);
-    EXPECT_EQ(StateOfStep(dump, 16)["reloadDelay"].Int(), 19);
-    for (long step = 16; step <= 34; ++step) {
-        EXPECT_EQ(SlingshotBall(StateOfStep(dump, step)), nullptr) << "step " << step;
-    }
-    const JsonValue& reloaded = StateOfStep(dump, 35);
-    const JsonValue* ball = SlingshotBall(reloaded);
-    ASSERT_NE(ball, nullptr);
-    EXPECT_EQ((*ball)["released"].Int(), 0);
-    EXPECT_EQ((*ball)["kind"].Int(), -1);
-    EXPECT_FLOAT_EQ(float((*ball)["x"].number), 144.0f);
-    EXPECT_FLOAT_EQ(float((*ball)["y"].number), 460.8f);
-    EXPECT_EQ(ObjectsOfType(reloaded["shots"], "GO_BALL").size(), 2u);  // the first still flies
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ constexpr int kSlideOutSound = 168;
 // Where gems and big gems enter: a random x across the field.
 float EntryX(int random) { return float((random % 10000) * 0.0268 + 10.0); }
 
-TEST(ScheduleScenario, TheFirstGemComesInTheFirstPlayingFrameAboveTheField) {
+TEST(ScheduleScenario, TheFirstGemComesInTheFirstPlayingFrameAboveTheFieldAndFalls) {
     const SimScenario game = UnshotGame();
     const JsonValue before = game.At(1);
     const JsonValue first = game.At(2);
@@ -33,14 +33,11 @@ TEST(ScheduleScenario, TheFirstGemComesInTheFirstPlayingFrameAboveTheField) {
     const int nextSeed = random.Next();
     EXPECT_EQ(first["gemSeed"].Int(), nextSeed);
     EXPECT_FLOAT_EQ(float(gems[0]["x"].number), EntryX(random.Next()));
-}
-
-TEST(ScheduleScenario, GemsFallByTheirSpeed) {
-    const JsonValue state = UnshotGame().At(3);
-    const auto gems = TargetsOfCategory(state, kCategoryGem);
-    ASSERT_EQ(gems.size(), 1u);
-    EXPECT_FLOAT_EQ(float(gems[0]["speed"].number), 0.2f);
-    EXPECT_FLOAT_EQ(float(gems[0]["y"].number), -15.0f + 0.2f);
+    // It falls by its speed.
+    const auto fallen = TargetsOfCategory(game.At(3), kCategoryGem);
+    ASSERT_EQ(fallen.size(), 1u);
+    EXPECT_FLOAT_EQ(float(fallen[0]["speed"].number), 0.2f);
+    EXPECT_FLOAT_EQ(float(fallen[0]["y"].number), -15.0f + 0.2f);
 }
 
 TEST(ScheduleScenario, OneGemEverySeventyFiveFramesWhileTheGameLasts) {

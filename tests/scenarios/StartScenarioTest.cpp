@@ -19,7 +19,8 @@ namespace {
 constexpr int kTitleTune = 145;
 const std::string kClickOnTitle = "1 down 100 100\n1 up 100 100\n";
 
-TEST(StartScenario, StartUpShowsTheTitleWithTheTuneAndEmptyLists) {
+// Without a file the default table holds scores from 1600 down to 250.
+TEST(StartScenario, StartUpShowsTheTitleWithTheTuneEmptyListsAndTheDefaultTable) {
     const JsonValue state = SimScenario{}.At(1);
     EXPECT_EQ(state["screen"].Int(), 0);
     EXPECT_EQ(state["paused"].Int(), 0);
@@ -27,10 +28,6 @@ TEST(StartScenario, StartUpShowsTheTitleWithTheTuneAndEmptyLists) {
     EXPECT_EQ(state["shots"].Size(), 0u);
     ASSERT_GE(state["played"].Size(), 1u);
     EXPECT_EQ(state["played"][0].Int(), kTitleTune);
-}
-
-TEST(StartScenario, WithoutAFileTheDefaultTableHoldsScores1600To250) {
-    const JsonValue state = SimScenario{}.At(1);
     const JsonValue& table = state["highScores"];
     ASSERT_EQ(table.Size(), 10u);
     for (size_t i = 0; i < 10; ++i) {
@@ -96,10 +93,14 @@ TEST_P(HostileFileScenario, PlaysAsWithoutTheFiles) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, HostileFileScenario, testing::ValuesIn(kHostileFiles),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StartScenario, AClickOnTheTitleStartsAGameWithoutADrag) {
+// The click starts a game without a drag, the next update makes a ball at the rest point,
+// and a second click starts a drag at its position.
+TEST(StartScenario, AClickOnTheTitleStartsAGameTheNextUpdateLoadsABallTheNextClickADrag) {
     SimScenario scenario;
-    scenario.script = "0 key 80   # paused before the game: the click clears it\n" + kClickOnTitle;
-    const JsonValue state = scenario.At(1);
+    scenario.script = "0 key 80   # paused before the game: the click clears it\n" + kClickOnTitle +
+                      "3 down 120 130\n";
+    const std::vector<JsonValue> dump = scenario.Every(1, 3);
+    const JsonValue& state = StateOfStep(dump, 1);
     EXPECT_EQ(state["screen"].Int(), 1);
     EXPECT_EQ(state["screenTime"].Int(), 0);
     EXPECT_EQ(state["playClock"].Int(), 0);
@@ -110,28 +111,19 @@ TEST(StartScenario, AClickOnTheTitleStartsAGameWithoutADrag) {
     EXPECT_EQ(state["paused"].Int(), 0);
     EXPECT_EQ(state["dragAnchorX"].Int(), -10000);
     EXPECT_EQ(state["shots"].Size(), 0u);
-}
 
-TEST(StartScenario, TheNextUpdateMakesABallAtTheRestPoint) {
-    SimScenario scenario;
-    scenario.script = kClickOnTitle;
-    const JsonValue state = scenario.At(2);
-    const auto balls = ObjectsOfType(state["shots"], "GO_BALL");
+    const auto balls = ObjectsOfType(StateOfStep(dump, 2)["shots"], "GO_BALL");
     ASSERT_EQ(balls.size(), 1u);
     EXPECT_EQ(balls[0]["kind"].Int(), -1);
     EXPECT_EQ(balls[0]["loaded"].Int(), 1);
     EXPECT_EQ(balls[0]["released"].Int(), 0);
     EXPECT_FLOAT_EQ(float(balls[0]["x"].number), 144.0f);
     EXPECT_FLOAT_EQ(float(balls[0]["y"].number), 460.8f);
-}
 
-TEST(StartScenario, ASecondClickStartsADragAtItsPosition) {
-    SimScenario scenario;
-    scenario.script = kClickOnTitle + "3 down 120 130\n";
-    const JsonValue state = scenario.At(3);
-    EXPECT_EQ(state["screen"].Int(), 1);
-    EXPECT_EQ(state["dragAnchorX"].Int(), 120);
-    EXPECT_EQ(state["dragAnchorY"].Int(), 130);
+    const JsonValue& dragging = StateOfStep(dump, 3);
+    EXPECT_EQ(dragging["screen"].Int(), 1);
+    EXPECT_EQ(dragging["dragAnchorX"].Int(), 120);
+    EXPECT_EQ(dragging["dragAnchorY"].Int(), 130);
 }
 
 TEST(StartScenario, SameClockAndScriptGiveIdenticalDumpsAndAnotherClockAnotherSeed) {

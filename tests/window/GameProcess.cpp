@@ -136,21 +136,3 @@ std::optional<int> GameProcess::WaitForExit(int limitMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
-
-std::optional<double> GameProcess::CpuSeconds() const {
-    if (pid_ <= 0 || exitStatus_) return std::nullopt;
-    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
-    std::string stat;
-    std::getline(file, stat);
-    // The program's name, in parentheses, may hold spaces: the fields are counted after it.
-    const size_t nameEnd = stat.rfind(')');
-    if (nameEnd == std::string::npos) return std::nullopt;
-    std::istringstream fields(stat.substr(nameEnd + 1));
-    std::string field;
-    // Fields 3 to 13, then utime (14) and stime (15).
-    for (int skipped = 3; skipped <= 13; ++skipped) fields >> field;
-    long long userTicks = 0;
-    long long systemTicks = 0;
-    if (!(fields >> userTicks >> systemTicks)) return std::nullopt;
-    return double(userTicks + systemTicks) / double(sysconf(_SC_CLK_TCK));
-}

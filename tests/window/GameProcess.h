@@ -35,8 +35,6 @@ public:
     // The raw wait status once the game has ended (kept for later calls); nothing if it still
     // runs after limitMs.
     std::optional<int> WaitForExit(int limitMs);
-    // Processor time used so far (user and system), in seconds; nothing once it has ended.
-    std::optional<double> CpuSeconds() const;
 
 private:
     explicit GameProcess(std::string scratch) : scratch_(std::move(scratch)) {}

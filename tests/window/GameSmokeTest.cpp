@@ -1,9 +1,9 @@
 // The real game on a real X display, played from outside as a player would: the window's
-// size, the title screen, an idle title that sleeps, a game started and a ball fired, the
-// sound item of the menu and its setting, the How to Play box from the keyboard's menu, the
-// About box, closing the window, and the files it kept: only in the player's folders; and a
-// whole game played, kept and replayed by the headless runner to the result it entered. The
-// game is the one built here, or the one PEBBLOR_GAME_PROGRAM names.
+// size, the title screen, the sound item of the menu and its setting, the How to Play box
+// from the keyboard's menu, the About box, closing the window, and the files it kept: only in
+// the player's folders; and a whole game, started with a click and its balls fired, kept and
+// replayed by the headless runner to the result it entered. The game is the one built here,
+// or the one PEBBLOR_GAME_PROGRAM names.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -337,19 +337,6 @@ protected:
             << "the title's last line looks like the score line";
     }
 
-    // Idle on the title, the game sleeps between frames instead of spinning: a loose bound
-    // that only a busy loop breaks.
-    void CheckIdleTitleSleeps() {
-        const std::optional<double> before = game->CpuSeconds();
-        const auto start = std::chrono::steady_clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(3));
-        const std::optional<double> after = game->CpuSeconds();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        ASSERT_TRUE(before && after);
-        EXPECT_LT((*after - *before) / elapsed.count(), 0.5)
-            << "the idle title kept a processor busy";
-    }
-
     void StartGameWithAClick() {
         MovePointerToField(kRestX, kDragStartY);
         Click();
@@ -552,13 +539,10 @@ protected:
 
 }  // namespace
 
-TEST_F(GameSmokeTest, APlayerStartsAGameFiresABallUsesTheMenusAndBoxesAndClosesTheWindow) {
+TEST_F(GameSmokeTest, APlayerUsesTheMenusAndBoxesAndClosesTheWindow) {
     ASSERT_NO_FATAL_FAILURE(CheckWindowSize());
     ASSERT_NO_FATAL_FAILURE(CheckSoundSettingWrittenAtStart());
     ASSERT_NO_FATAL_FAILURE(CheckTitleScreen());
-    ASSERT_NO_FATAL_FAILURE(CheckIdleTitleSleeps());
-    ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
-    ASSERT_NO_FATAL_FAILURE(FireABall());
     ASSERT_NO_FATAL_FAILURE(ToggleSoundTwice());
     // F10 opens the first menu, Right twice the Help menu, H its How to Play item.
     ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right Right h", "How to Play"));
