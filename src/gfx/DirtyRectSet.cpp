@@ -34,12 +34,22 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
     const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
     const int32_t c0 = std::max(left / kTileSize, 0);
     const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
+    if (r0 > r1 || c0 > c1) return;
+    // Each column's left and right edges, and each row's top and bottom, are the same for
+    // every tile of it: worked out once.
+    std::array<uint8_t, kTileColumns> lefts, rights;
+    for (int32_t c = c0; c <= c1; ++c) {
+        const int64_t ox = int64_t(c) * kTileSize;
+        lefts[size_t(c)] = ClampByte(left - ox, 0, 31);
+        rights[size_t(c)] = ClampByte(right - ox, 1, 32);
+    }
     TileMap& map = tiles[current];
     for (int32_t r = r0; r <= r1; ++r) {
+        const int64_t oy = int64_t(r) * kTileSize;
+        const uint8_t markTop = ClampByte(top - oy, 0, 31),
+                      markBottom = ClampByte(bottom - oy, 1, 32);
         for (int32_t c = c0; c <= c1; ++c) {
-            const int64_t ox = int64_t(c) * kTileSize, oy = int64_t(r) * kTileSize;
-            const TileRect mark{ClampByte(left - ox, 0, 31), ClampByte(top - oy, 0, 31),
-                                ClampByte(right - ox, 1, 32), ClampByte(bottom - oy, 1, 32)};
+            const TileRect mark{lefts[size_t(c)], markTop, rights[size_t(c)], markBottom};
             TileRect& tile = map[size_t(r * kTileColumns + c)];
             if (IsClean(tile)) {
                 tile = mark;

@@ -31,6 +31,8 @@ struct DrawOp {
     int32_t y0 = 0;
     int32_t x1 = 0;
     int32_t y1 = 0;
+
+    bool operator==(const DrawOp&) const = default;
 };
 
 // Carries the operation out on the target, inside `within` only. Parts carried out one by

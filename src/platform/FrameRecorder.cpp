@@ -12,6 +12,7 @@ FrameRecorder::FrameRecorder(Surface& target)
       pairsOfTile_(size_t(columns_ * rows_)) {
     for (Frame* frame : {&frame_, &last_}) {
         frame->ops.reserve(kMostOps);
+        frame->spans.reserve(kMostOps);
         frame->byTile.resize(kMostPairs);
         frame->tileStart.resize(size_t(columns_ * rows_) + 1);
         frame->coversItself.resize(size_t(columns_ * rows_));
@@ -23,9 +24,12 @@ Rect FrameRecorder::TileRect(int tile) const {
     return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
 }
 
-Rect FrameRecorder::TilesUnder(const Rect& area) const {
-    return Rect{area.left / kTileSize, area.top / kTileSize, (area.right - 1) / kTileSize + 1,
-                (area.bottom - 1) / kTileSize + 1};
+FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
+    // Recorded areas lie inside the target: never negative, never empty.
+    return TileSpan{uint16_t(uint32_t(area.left) / kTileSize),
+                    uint16_t(uint32_t(area.top) / kTileSize),
+                    uint16_t((uint32_t(area.right) - 1) / kTileSize + 1),
+                    uint16_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
@@ -33,14 +37,15 @@ void FrameRecorder::Record(const DrawOp& op) {
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    const Rect tiles = TilesUnder(op.area);
-    const size_t pairs = size_t(tiles.Width()) * size_t(tiles.Height());
+    const TileSpan tiles = TilesUnder(op.area);
+    const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
     if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
     frame_.ops.push_back(op);
+    frame_.spans.push_back(tiles);
     pairs_ += pairs;
     if (pairs == 1) {
         ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
@@ -67,7 +72,7 @@ void FrameRecorder::SortByTile() {
     }
     frame_.tileStart.back() = start;
     for (size_t index = 0; index < frame_.ops.size(); ++index) {
-        const Rect tiles = TilesUnder(frame_.ops[index].area);
+        const TileSpan tiles = frame_.spans[index];
         for (int row = tiles.top; row < tiles.bottom; ++row) {
             for (int column = tiles.left; column < tiles.right; ++column) {
                 frame_.byTile[pairsOfTile_[size_t(row * columns_ + column)]++] = uint16_t(index);
@@ -138,6 +143,7 @@ void FrameRecorder::Finish() {
     }
     std::swap(frame_, last_);
     frame_.ops.clear();
+    frame_.spans.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);
     pairs_ = 0;
     spilled_ = false;

@@ -33,9 +33,14 @@ public:
     static constexpr size_t kMostPairs = 32768;
 
 private:
+    // The columns and rows of tiles an operation touches, worked out once as it is recorded.
+    struct TileSpan {
+        uint16_t left, top, right, bottom;
+    };
     // One frame's operations and, tile after tile, the indices of those touching each.
     struct Frame {
         std::vector<DrawOp> ops;
+        std::vector<TileSpan> spans;  // one per operation
         std::vector<uint16_t> byTile;
         std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
         // Per tile, whether its operations cover themselves: 1 or 0, -1 not worked out.
@@ -44,7 +49,7 @@ private:
     };
 
     Rect TileRect(int tile) const;
-    Rect TilesUnder(const Rect& area) const;  // in columns and rows
+    static TileSpan TilesUnder(const Rect& area);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
     // Whether drawing the tile's operations on any pixels gives the same result: every

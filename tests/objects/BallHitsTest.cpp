@@ -28,7 +28,7 @@ DeathRing* FindRing() {
 // Distinct positions of the live sparks of a pool.
 std::set<std::pair<float, float>> SparkPoints(const SparkPool& pool) {
     std::set<std::pair<float, float>> points;
-    for (const Spark& spark : pool.sparks) {
+    for (const Spark& spark : pool.Sparks()) {
         if (spark.life > 0) points.insert({spark.x, spark.y});
     }
     return points;

@@ -77,7 +77,7 @@ TEST_F(BigGemTest, OneWhiteSparklePerMissingHitPointEveryUpdate) {
         // Fresh numbers for every sparkle: y first, then x, then three for the spark.
         const int forY = expected.Next();
         const int forX = expected.Next();
-        const Spark& spark = sparksWhiteTrail->sparks[size_t(slot)];
+        const Spark& spark = sparksWhiteTrail->Sparks()[size_t(slot)];
         EXPECT_EQ(spark.x, float(int(float(forX % 15) + 144.0f - 7)));
         EXPECT_EQ(spark.y, float(int(float(forY % 15) + bigGem.y - 7)));
         for (int i = 0; i < 3; ++i) expected.Next();
@@ -98,8 +98,8 @@ TEST_F(BigGemTest, ABlastTakesTenHitPointsAndTheLastOnePlaysTheDestructionSound)
     EXPECT_EQ(Plays(164), 0);
     EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 30);
     EXPECT_EQ(sparksOrangeRing->LiveSparkCount(), 30);
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 60.0f);
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 80.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].x, 60.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].y, 80.0f);
     EXPECT_TRUE(audio.Played().empty());  // no hit sound for a big gem
 
     tough.TakeBlast(30);

@@ -92,7 +92,7 @@ TEST_F(GemTest, AFrozenGemStaysEvenUnderTimeWarpAndShedsOneBlueSparklePerUpdate)
     gem.Update(1.0f);
     EXPECT_EQ(gem.y, 200.25f);
     ASSERT_EQ(sparksBlueTrail->LiveSparkCount(), 1);
-    const Spark& spark = sparksBlueTrail->sparks[size_t(sparksBlueTrail->lastSlot)];
+    const Spark& spark = sparksBlueTrail->Sparks()[size_t(sparksBlueTrail->lastSlot)];
     EXPECT_EQ(spark.x, float(int(float(forX % 15) + 50.5f - 7)));
     EXPECT_EQ(spark.y, float(int(float(forY % 15) + 200.25f - 7)));
     // Two numbers for the place, three for the spark itself.
@@ -126,7 +126,7 @@ TEST_F(GemTest, SparklePlacesTruncateTowardZero) {
     }
     randomGenerator.Seed(seed);
     gem.Update(1.0f);
-    const Spark& spark = sparksBlueTrail->sparks[size_t(sparksBlueTrail->lastSlot)];
+    const Spark& spark = sparksBlueTrail->Sparks()[size_t(sparksBlueTrail->lastSlot)];
     EXPECT_EQ(spark.x, -4.0f);  // 2.5 - 7 = -4.5
     EXPECT_EQ(spark.y, -3.0f);  // 3.5 - 7 = -3.5
 }

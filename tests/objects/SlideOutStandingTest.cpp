@@ -57,8 +57,8 @@ TEST_F(SlideOutBarrier, DestroysGemsStrictlyWithinFivePixelsOfItsLine) {
     EXPECT_EQ(RedBurst(), 80);
     EXPECT_EQ(OrangeRing(), 80);
     EXPECT_EQ(audio.Played().size(), 2u) << "one hit sound per destroyed gem";
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 50.0f);   // at the gem
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 195.0f);  // truncated
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].x, 50.0f);   // at the gem
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].y, 195.0f);  // truncated
     EXPECT_EQ(above->x, 50.0f) << "the barrier does not move what it destroys";
 }
 

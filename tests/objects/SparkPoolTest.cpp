@@ -13,8 +13,8 @@ namespace {
 
 std::vector<int> LiveSlots(const SparkPool& pool) {
     std::vector<int> slots;
-    for (size_t i = 0; i < pool.sparks.size(); ++i) {
-        if (pool.sparks[i].life > 0) slots.push_back(int(i));
+    for (size_t i = 0; i < pool.Sparks().size(); ++i) {
+        if (pool.Sparks()[i].life > 0) slots.push_back(int(i));
     }
     return slots;
 }
@@ -47,8 +47,8 @@ TEST(SparkPool, FillsTheSlotsAfterLastSlotInTurn) {
 
     pool.Emit(1, 10, 20);
     EXPECT_EQ(pool.lastSlot, 41);
-    EXPECT_GT(pool.sparks[41].life, 0);
-    EXPECT_EQ(pool.sparks[0].life, 0);
+    EXPECT_GT(pool.Sparks()[41].life, 0);
+    EXPECT_EQ(pool.Sparks()[0].life, 0);
 }
 
 TEST(SparkPool, WrapsAroundAndDropsWhenFull) {
@@ -72,17 +72,17 @@ TEST(SparkPool, TheSearchNeverLooksAtLastSlot) {
     StillPool pool(5);
     pool.Emit(5, 0, 0);  // 1..4, then 0
     EXPECT_EQ(pool.lastSlot, 0);
-    pool.sparks[0].life = 0;
+    pool.Place(0, Spark{});
     pool.Emit(1, 0, 0);  // 1..4 are live and the free slot 0 is lastSlot
-    EXPECT_EQ(pool.sparks[0].life, 0);
+    EXPECT_EQ(pool.Sparks()[0].life, 0);
     EXPECT_EQ(pool.LiveSparkCount(), 4);
 }
 
 TEST(SparkPool, SkipsLiveSlotsAndReusesFreedOnes) {
     StillPool pool(6);
     pool.Emit(5, 0, 0);  // slots 1..5
-    pool.sparks[2].life = 0;
-    pool.sparks[4].life = 0;
+    pool.Place(2, Spark{});
+    pool.Place(4, Spark{});
     pool.lastSlot = 1;
     pool.Emit(3, 0, 0);  // 2 and 4 are free, then 0, since the search wraps
     EXPECT_EQ(LiveSlots(pool), (std::vector<int>{0, 1, 2, 3, 4, 5}));
@@ -99,7 +99,7 @@ TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrder) {
     pool.lifeMax = 20;
     randomGenerator.Seed(1);  // 41, 18467, 6334: mod 1000 gives 41, 467, 334
     pool.Emit(1, 7, -9);
-    const Spark& spark = pool.sparks[1];
+    const Spark& spark = pool.Sparks()[1];
     EXPECT_EQ(spark.x, 7.0f);
     EXPECT_EQ(spark.y, -9.0f);
     EXPECT_FLOAT_EQ(spark.heading, 41 * 1.0f * 0.001f + 1.0f);
@@ -114,7 +114,7 @@ TEST(SparkPool, HugeLifeRangesDoNotOverflow) {
     randomGenerator.Seed(1);
     pool.Emit(2, 0, 0);
     // r = 334 of 1000 across the whole int range lies below zero: a free slot.
-    EXPECT_LT(pool.sparks[1].life, 0);
+    EXPECT_LT(pool.Sparks()[1].life, 0);
 }
 
 TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
@@ -127,17 +127,17 @@ TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
     pool.Emit(1, 100, 50);
 
     pool.Update();
-    EXPECT_NEAR(pool.sparks[1].x, 103.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[1].y, 50.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[2].x, 100.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[2].y, 47.0f, 1e-4);
-    EXPECT_EQ(pool.sparks[1].life, 1);
+    EXPECT_NEAR(pool.Sparks()[1].x, 103.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[1].y, 50.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[2].x, 100.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[2].y, 47.0f, 1e-4);
+    EXPECT_EQ(pool.Sparks()[1].life, 1);
 
     pool.Update();
     EXPECT_EQ(pool.LiveSparkCount(), 0);
     pool.Update();  // free slots stay where they stopped
-    EXPECT_NEAR(pool.sparks[1].x, 106.0f, 1e-4);
-    EXPECT_EQ(pool.sparks[1].life, 0);
+    EXPECT_NEAR(pool.Sparks()[1].x, 106.0f, 1e-4);
+    EXPECT_EQ(pool.Sparks()[1].life, 0);
 }
 
 namespace {
@@ -165,7 +165,9 @@ TEST_F(SparkDrawTest, DrawsADashAndMarksItDirty) {
     SparkPool pool(4, &sparkPen, 4);
     pool.lifeMin = pool.lifeMax = 5;
     pool.Emit(1, 40, 50);
-    pool.sparks[1].x = 40.9f;  // truncated to 40
+    Spark spark = pool.Sparks()[1];
+    spark.x = 40.9f;  // truncated to 40
+    pool.Place(1, spark);
     pool.Draw(dc);
 
     for (int x = 40; x < 44; ++x) EXPECT_EQ(surface.At(x, 50), 0x00FF8000u) << x;

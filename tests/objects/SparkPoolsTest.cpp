@@ -30,7 +30,7 @@ Spread EmitMany(SparkPool& pool) {
     randomGenerator.Seed(12345);
     pool.Emit(pool.capacity, 100, 100);
     Spread spread{1 << 30, -(1 << 30), 1e9f, -1e9f};
-    for (const Spark& spark : pool.sparks) {
+    for (const Spark& spark : pool.Sparks()) {
         if (spark.life <= 0) continue;
         spread.lifeLow = std::min(spread.lifeLow, spark.life);
         spread.lifeHigh = std::max(spread.lifeHigh, spark.life);
@@ -92,7 +92,7 @@ TEST_F(SparkPoolsTest, RedFlashLivesThreeToNineFrames) {
 
 TEST_F(SparkPoolsTest, OrangeRingLivesExactlyThirtyFramesAtOneSpeed) {
     EmitMany(*sparksOrangeRing);
-    for (const Spark& spark : sparksOrangeRing->sparks) {
+    for (const Spark& spark : sparksOrangeRing->Sparks()) {
         if (spark.life <= 0) continue;
         ASSERT_EQ(spark.life, 30);
         ASSERT_EQ(spark.speed, 6.0f);
