@@ -19,8 +19,8 @@ FrameRecorder::FrameRecorder(Surface& target)
     }
 }
 
-Rect FrameRecorder::TileRect(int tile) const {
-    const int x = tile % columns_ * kTileSize, y = tile / columns_ * kTileSize;
+Rect FrameRecorder::TileRect(int column, int row) const {
+    const int x = column * kTileSize, y = row * kTileSize;
     return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
 }
 
@@ -124,19 +124,21 @@ void FrameRecorder::Finish() {
         frame_.complete = false;
     } else {
         SortByTile();
-        for (int tile = 0; tile < columns_ * rows_; ++tile) {
-            const Rect within = TileRect(tile);
-            int8_t& covers = frame_.coversItself[size_t(tile)];
-            covers = -1;
-            if (IsLikeLastFrame(tile, within)) {
-                // The same operations as last frame's cover themselves as those did.
-                covers = last_.coversItself[size_t(tile)];
-                if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
-            }
-            if (covers == 1) {
-                ++tilesKept_;
-            } else {
-                DrawTile(tile, within);
+        for (int row = 0, tile = 0; row < rows_; ++row) {
+            for (int column = 0; column < columns_; ++column, ++tile) {
+                const Rect within = TileRect(column, row);
+                int8_t& covers = frame_.coversItself[size_t(tile)];
+                covers = -1;
+                if (IsLikeLastFrame(tile, within)) {
+                    // The same operations as last frame's cover themselves as those did.
+                    covers = last_.coversItself[size_t(tile)];
+                    if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
+                }
+                if (covers == 1) {
+                    ++tilesKept_;
+                } else {
+                    DrawTile(tile, within);
+                }
             }
         }
         frame_.complete = true;

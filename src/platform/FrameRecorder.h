@@ -48,7 +48,7 @@ private:
         bool complete = false;  // every operation it drew is here
     };
 
-    Rect TileRect(int tile) const;
+    Rect TileRect(int column, int row) const;
     static TileSpan TilesUnder(const Rect& area);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
