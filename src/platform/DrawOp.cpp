@@ -160,21 +160,25 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
     }
 }
 
-bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
-    // Most of a frame's operations are the last frame's, field for field.
-    if (a == b) return true;
-    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source || a.stride != b.stride ||
-        Intersect(a.area, within) != Intersect(b.area, within)) {
+bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
+    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source || a.stride != b.stride) {
         return false;
     }
     switch (a.kind) {
         case DrawOpKind::Fill:
             return true;
         case DrawOpKind::Line:
+            // A line sets the same pixels inside any clip.
             return a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1;
         default:
             // Each target pixel reads the same source pixel.
             return a.sourceX - a.area.left == b.sourceX - b.area.left &&
                    a.sourceY - a.area.top == b.sourceY - b.area.top;
     }
+}
+
+bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
+    // Most of a frame's operations are the last frame's, field for field.
+    if (a == b) return true;
+    return Intersect(a.area, within) == Intersect(b.area, within) && SameWhereBothDraw(a, b);
 }

@@ -42,3 +42,6 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within);
 // Whether the two operations write the same pixels inside `within` of the same target
 // (reading the same sources).
 bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within);
+// Whether the two operations write the same pixel wherever both write one: they differ at
+// most in their areas.
+bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);

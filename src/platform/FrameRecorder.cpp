@@ -95,6 +95,91 @@ bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
     return true;
 }
 
+namespace {
+
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
+// The smallest rectangle holding the pixels of a outside b: the strips of a above, below,
+// left and right of their overlap.
+Rect OutsideBox(const Rect& a, const Rect& b) {
+    const Rect both = Intersect(a, b);
+    if (both.IsEmpty()) return a;
+    Rect box;
+    if (a.top < both.top) box = Union(box, Rect{a.left, a.top, a.right, both.top});
+    if (both.bottom < a.bottom) box = Union(box, Rect{a.left, both.bottom, a.right, a.bottom});
+    if (a.left < both.left) box = Union(box, Rect{a.left, both.top, both.left, both.bottom});
+    if (both.right < a.right) box = Union(box, Rect{both.right, both.top, a.right, both.bottom});
+    return box;
+}
+
+// How far ahead the matching looks for an operation's partner.
+constexpr uint32_t kMatchLookAhead = 4;
+
+}  // namespace
+
+Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
+    // The two lists are matched in order, an operation to one that writes the same pixels
+    // where both draw; the box takes in what only one of a pair draws and every operation
+    // left unmatched. Outside it each pixel meets the same operations in the same order.
+    const uint16_t* now = frame_.byTile.data() + frame_.tileStart[size_t(tile)];
+    const uint32_t nowCount = frame_.tileStart[size_t(tile) + 1] - frame_.tileStart[size_t(tile)];
+    const uint16_t* then = last_.byTile.data() + last_.tileStart[size_t(tile)];
+    const uint32_t thenCount = last_.tileStart[size_t(tile) + 1] - last_.tileStart[size_t(tile)];
+    auto nowOp = [&](uint32_t i) -> const DrawOp& { return frame_.ops[now[i]]; };
+    auto thenOp = [&](uint32_t j) -> const DrawOp& { return last_.ops[then[j]]; };
+    Rect box;
+    uint32_t i = 0, j = 0;
+    while (i < nowCount && j < thenCount) {
+        if (box == within) return box;  // it cannot grow
+        const DrawOp& a = nowOp(i);
+        const DrawOp& b = thenOp(j);
+        if (a == b) {
+            ++i, ++j;
+            continue;
+        }
+        if (SameWhereBothDraw(a, b)) {
+            const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
+            if (areaNow != areaThen) {
+                box =
+                    Union(box, Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow)));
+            }
+            ++i, ++j;
+            continue;
+        }
+        // Lines (sparks) move every frame and are left unmatched; otherwise the nearer of
+        // a's partner among last frame's next operations and b's among this frame's, and
+        // what lies before it is unmatched.
+        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
+        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
+        for (uint32_t k = 1; k <= kMatchLookAhead && skipThen == 0 && skipNow == 0; ++k) {
+            if (j + k < thenCount && SameWhereBothDraw(a, thenOp(j + k))) {
+                skipThen = k;
+            } else if (i + k < nowCount && SameWhereBothDraw(nowOp(i + k), b)) {
+                skipNow = k;
+            }
+        }
+        if (skipThen == 0 && skipNow == 0) skipThen = skipNow = 1;
+        for (; skipNow > 0; --skipNow, ++i) box = Union(box, Intersect(nowOp(i).area, within));
+        for (; skipThen > 0; --skipThen, ++j) box = Union(box, Intersect(thenOp(j).area, within));
+    }
+    for (; i < nowCount; ++i) box = Union(box, Intersect(nowOp(i).area, within));
+    for (; j < thenCount; ++j) box = Union(box, Intersect(thenOp(j).area, within));
+    return box;
+}
+
+bool FrameRecorder::HasBlend(int tile) const {
+    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
+        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Blend) return true;
+    }
+    return false;
+}
+
 bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
     // A few opaque areas are enough: a tile is mostly one background copy.
     std::array<Rect, 8> opaque;
@@ -136,6 +221,11 @@ void FrameRecorder::Finish() {
                 }
                 if (covers == 1) {
                     ++tilesKept_;
+                } else if (last_.complete && HasBlend(tile) && CoversItself(tile, within)) {
+                    // Blending text is dear: only what changed is drawn again. Elsewhere
+                    // the tile shows what its operations draw over anything.
+                    covers = 1;
+                    DrawTile(tile, ChangedBox(tile, within));
                 } else {
                     DrawTile(tile, within);
                 }

@@ -1,5 +1,6 @@
 // A frame's drawing, carried out tile by tile: a tile whose operations are the last frame's,
 // and give the same pixels whatever lay under them, already shows them and is left alone.
+// A tile with text whose operations changed only in places is drawn again around those.
 #pragma once
 
 #include <cstdint>
@@ -52,6 +53,10 @@ private:
     static TileSpan TilesUnder(const Rect& area);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
+    // Holds every pixel of the tile that meets other operations than last frame, or not in
+    // the same order.
+    Rect ChangedBox(int tile, const Rect& within) const;
+    bool HasBlend(int tile) const;
     // Whether drawing the tile's operations on any pixels gives the same result: every
     // pixel a blend, masked copy or line touches was first copied or filled over.
     bool CoversItself(int tile, const Rect& within) const;
