@@ -127,13 +127,15 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
         if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
             return runOpen ? &result_ : nullptr;
         }
-        const int32_t x = (cursor % kTileColumns) * kTileSize;
-        const int32_t y = (cursor / kTileColumns) * kTileSize;
         const TileRect& tile = tileMap[size_t(cursor)];
         if (IsClean(tile)) {
             if (runOpen) return &result_;
             ++cursor;
-        } else if (tile != kWholeTile) {
+            continue;
+        }
+        const int32_t x = (cursor % kTileColumns) * kTileSize;
+        const int32_t y = (cursor / kTileColumns) * kTileSize;
+        if (tile != kWholeTile) {
             if (runOpen) return &result_;
             result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
             ++cursor;
