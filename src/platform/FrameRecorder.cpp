@@ -221,9 +221,11 @@ void FrameRecorder::Finish() {
                 }
                 if (covers == 1) {
                     ++tilesKept_;
-                } else if (last_.complete && HasBlend(tile) && CoversItself(tile, within)) {
-                    // Blending text is dear: only what changed is drawn again. Elsewhere
-                    // the tile shows what its operations draw over anything.
+                } else if (covers < 0 && last_.complete && HasBlend(tile) &&
+                           CoversItself(tile, within)) {
+                    // Changed since last frame, and blending text is dear: only what changed
+                    // is drawn again. Elsewhere the tile shows what its operations draw over
+                    // anything.
                     covers = 1;
                     DrawTile(tile, ChangedBox(tile, within));
                 } else {
