@@ -28,10 +28,10 @@ ReplayStart CaptureReplayStart(const PlayMode& play) {
         if (pool == nullptr) continue;
         ReplaySparkPool& kept = start.sparkPools[i];
         kept.lastSlot = pool->lastSlot;
-        for (size_t slot = 0; slot < pool->sparks.size(); ++slot) {
-            if (pool->sparks[slot].life > 0) {
-                kept.sparks.push_back(ReplaySpark{int32_t(slot), pool->sparks[slot]});
-            }
+        const std::vector<Spark>& sparks = pool->Sparks();
+        for (size_t slot = 0; slot < sparks.size(); ++slot) {
+            if (sparks[slot].life > 0)
+                kept.sparks.push_back(ReplaySpark{int32_t(slot), sparks[slot]});
         }
     }
     return start;
@@ -67,11 +67,10 @@ void ApplyReplayStart(PlayMode& play, const ReplayStart& start, bool withSoundSw
     for (size_t i = 0; i < pools.size(); ++i) {
         SparkPool* pool = pools[i].pool;
         if (pool == nullptr) continue;
-        for (Spark& spark : pool->sparks) spark.life = 0;
+        pool->Clear();
         pool->lastSlot = start.sparkPools[i].lastSlot;
-        for (const ReplaySpark& live : start.sparkPools[i].sparks) {
-            pool->sparks[size_t(live.slot)] = live.spark;
-        }
+        for (const ReplaySpark& live : start.sparkPools[i].sparks)
+            pool->Place(live.slot, live.spark);
     }
 }
 

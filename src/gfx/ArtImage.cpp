@@ -41,11 +41,12 @@ void ArtImage::Draw(DrawContext& dc, int left, int top, int frame, int mirrored,
 void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int /*ignoredFlag*/,
                              const char* captionText) {
     Rect dest;
-    if (FrameAt(frame, left, top, dest) == nullptr) return;
+    DibFrame* picture = FrameAt(frame, left, top, dest);
+    if (picture == nullptr) return;
     const int map = dirtyRects.previous;
     for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
          changed = dirtyRects.NextDirtyRect(map, &dest)) {
-        DrawInside(dc, left, top, frame, *changed, captionText);
+        DrawPictureInside(dc, *picture, dest, *changed, captionText);
     }
 }
 
@@ -53,10 +54,15 @@ void ArtImage::DrawInside(DrawContext& dc, int left, int top, int frame, const R
                           const char* captionText) {
     Rect dest;
     DibFrame* picture = FrameAt(frame, left, top, dest);
+    if (picture != nullptr) DrawPictureInside(dc, *picture, dest, area, captionText);
+}
+
+void ArtImage::DrawPictureInside(DrawContext& dc, DibFrame& picture, const Rect& dest,
+                                 const Rect& area, const char* captionText) {
     // Nothing of the picture or its caption lies outside dest.
-    if (picture == nullptr || Intersect(area, dest).IsEmpty()) return;
+    if (Intersect(area, dest).IsEmpty()) return;
     dc.SetClip(area);
-    picture->DrawTransparent(dc, &dest, 0);
+    picture.DrawTransparent(dc, &dest, 0);
     DrawCaption(dc, dest, captionText);
     dc.SetClip(DirtyRectSet::fullScreenRegion);
 }

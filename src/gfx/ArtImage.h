@@ -43,5 +43,8 @@ public:
 private:
     // The frame's rectangle at (left, top); null when frame is not one of the image's.
     DibFrame* FrameAt(int frame, int left, int top, Rect& dest);
+    // The picture placed at dest, drawn only inside area.
+    void DrawPictureInside(DrawContext& dc, DibFrame& picture, const Rect& dest, const Rect& area,
+                           const char* captionText);
     void DrawCaption(DrawContext& dc, const Rect& dest, const char* captionText) const;
 };

@@ -34,12 +34,19 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
     const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
     const int32_t c0 = std::max(left / kTileSize, 0);
     const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
+    // Only the first and last row and column can be cut: the rows between run from 0 to
+    // 32, and so do the columns.
+    const uint8_t firstTop = ClampByte(top - int64_t(r0) * kTileSize, 0, 31);
+    const uint8_t lastBottom = ClampByte(bottom - int64_t(r1) * kTileSize, 1, 32);
+    const uint8_t firstLeft = ClampByte(left - int64_t(c0) * kTileSize, 0, 31);
+    const uint8_t lastRight = ClampByte(right - int64_t(c1) * kTileSize, 1, 32);
     TileMap& map = tiles[current];
     for (int32_t r = r0; r <= r1; ++r) {
+        const uint8_t markTop = r == r0 ? firstTop : 0;
+        const uint8_t markBottom = r == r1 ? lastBottom : kTileSize;
         for (int32_t c = c0; c <= c1; ++c) {
-            const int64_t ox = int64_t(c) * kTileSize, oy = int64_t(r) * kTileSize;
-            const TileRect mark{ClampByte(left - ox, 0, 31), ClampByte(top - oy, 0, 31),
-                                ClampByte(right - ox, 1, 32), ClampByte(bottom - oy, 1, 32)};
+            const TileRect mark{c == c0 ? firstLeft : uint8_t(0), markTop,
+                                c == c1 ? lastRight : uint8_t(kTileSize), markBottom};
             TileRect& tile = map[size_t(r * kTileColumns + c)];
             if (IsClean(tile)) {
                 tile = mark;
@@ -120,13 +127,15 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
         if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
             return runOpen ? &result_ : nullptr;
         }
-        const int32_t x = (cursor % kTileColumns) * kTileSize;
-        const int32_t y = (cursor / kTileColumns) * kTileSize;
         const TileRect& tile = tileMap[size_t(cursor)];
         if (IsClean(tile)) {
             if (runOpen) return &result_;
             ++cursor;
-        } else if (tile != kWholeTile) {
+            continue;
+        }
+        const int32_t x = (cursor % kTileColumns) * kTileSize;
+        const int32_t y = (cursor / kTileColumns) * kTileSize;
+        if (tile != kWholeTile) {
             if (runOpen) return &result_;
             result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
             ++cursor;

@@ -39,6 +39,13 @@ public:
 
     int LiveSparkCount() const;
 
+    // Every slot, live or free, in slot order.
+    const std::vector<Spark>& Sparks() const { return sparks_; }
+    // Puts the spark in the slot, live or not as its life says.
+    void Place(int32_t slot, const Spark& spark);
+    // Frees every slot.
+    void Clear();
+
     int32_t capacity;
     int32_t lastSlot = 0;  // the slot filled last
     int32_t dashLength;
@@ -46,9 +53,17 @@ public:
     float angleMin = 0, angleMax = 0;
     float speedMin = 0, speedMax = 0;
     int32_t lifeMin = 0, lifeMax = 0;
-    std::vector<Spark> sparks;
 
 private:
+    static constexpr int kSlotsPerWord = 64;
+
     // The next free slot after lastSlot, or -1 when the search comes back to lastSlot.
     int32_t FindFreeSlot() const;
+    // Calls visit(slot) for every live slot, in slot order.
+    template <typename Visit>
+    void ForEachLive(Visit visit) const;
+
+    std::vector<Spark> sparks_;
+    // One bit a slot, set while its spark lives: the frame's walks skip the free slots.
+    std::vector<uint64_t> live_;
 };

@@ -31,6 +31,8 @@ struct DrawOp {
     int32_t y0 = 0;
     int32_t x1 = 0;
     int32_t y1 = 0;
+
+    bool operator==(const DrawOp&) const = default;
 };
 
 // Carries the operation out on the target, inside `within` only. Parts carried out one by
@@ -40,3 +42,6 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within);
 // Whether the two operations write the same pixels inside `within` of the same target
 // (reading the same sources).
 bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within);
+// Whether the two operations write the same pixel wherever both write one: they differ at
+// most in their areas.
+bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);

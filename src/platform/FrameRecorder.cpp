@@ -12,20 +12,24 @@ FrameRecorder::FrameRecorder(Surface& target)
       pairsOfTile_(size_t(columns_ * rows_)) {
     for (Frame* frame : {&frame_, &last_}) {
         frame->ops.reserve(kMostOps);
+        frame->spans.reserve(kMostOps);
         frame->byTile.resize(kMostPairs);
         frame->tileStart.resize(size_t(columns_ * rows_) + 1);
         frame->coversItself.resize(size_t(columns_ * rows_));
     }
 }
 
-Rect FrameRecorder::TileRect(int tile) const {
-    const int x = tile % columns_ * kTileSize, y = tile / columns_ * kTileSize;
+Rect FrameRecorder::TileRect(int column, int row) const {
+    const int x = column * kTileSize, y = row * kTileSize;
     return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
 }
 
-Rect FrameRecorder::TilesUnder(const Rect& area) const {
-    return Rect{area.left / kTileSize, area.top / kTileSize, (area.right - 1) / kTileSize + 1,
-                (area.bottom - 1) / kTileSize + 1};
+FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
+    // Recorded areas lie inside the target: never negative, never empty.
+    return TileSpan{uint16_t(uint32_t(area.left) / kTileSize),
+                    uint16_t(uint32_t(area.top) / kTileSize),
+                    uint16_t((uint32_t(area.right) - 1) / kTileSize + 1),
+                    uint16_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
@@ -33,14 +37,15 @@ void FrameRecorder::Record(const DrawOp& op) {
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    const Rect tiles = TilesUnder(op.area);
-    const size_t pairs = size_t(tiles.Width()) * size_t(tiles.Height());
+    const TileSpan tiles = TilesUnder(op.area);
+    const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
     if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
     frame_.ops.push_back(op);
+    frame_.spans.push_back(tiles);
     pairs_ += pairs;
     if (pairs == 1) {
         ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
@@ -67,7 +72,7 @@ void FrameRecorder::SortByTile() {
     }
     frame_.tileStart.back() = start;
     for (size_t index = 0; index < frame_.ops.size(); ++index) {
-        const Rect tiles = TilesUnder(frame_.ops[index].area);
+        const TileSpan tiles = frame_.spans[index];
         for (int row = tiles.top; row < tiles.bottom; ++row) {
             for (int column = tiles.left; column < tiles.right; ++column) {
                 frame_.byTile[pairsOfTile_[size_t(row * columns_ + column)]++] = uint16_t(index);
@@ -88,6 +93,91 @@ bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
         if (!SameWithin(frame_.ops[now[i]], last_.ops[then[i]], within)) return false;
     }
     return true;
+}
+
+namespace {
+
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
+// The smallest rectangle holding the pixels of a outside b: the strips of a above, below,
+// left and right of their overlap.
+Rect OutsideBox(const Rect& a, const Rect& b) {
+    const Rect both = Intersect(a, b);
+    if (both.IsEmpty()) return a;
+    Rect box;
+    if (a.top < both.top) box = Union(box, Rect{a.left, a.top, a.right, both.top});
+    if (both.bottom < a.bottom) box = Union(box, Rect{a.left, both.bottom, a.right, a.bottom});
+    if (a.left < both.left) box = Union(box, Rect{a.left, both.top, both.left, both.bottom});
+    if (both.right < a.right) box = Union(box, Rect{both.right, both.top, a.right, both.bottom});
+    return box;
+}
+
+// How far ahead the matching looks for an operation's partner.
+constexpr uint32_t kMatchLookAhead = 4;
+
+}  // namespace
+
+Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
+    // The two lists are matched in order, an operation to one that writes the same pixels
+    // where both draw; the box takes in what only one of a pair draws and every operation
+    // left unmatched. Outside it each pixel meets the same operations in the same order.
+    const uint16_t* now = frame_.byTile.data() + frame_.tileStart[size_t(tile)];
+    const uint32_t nowCount = frame_.tileStart[size_t(tile) + 1] - frame_.tileStart[size_t(tile)];
+    const uint16_t* then = last_.byTile.data() + last_.tileStart[size_t(tile)];
+    const uint32_t thenCount = last_.tileStart[size_t(tile) + 1] - last_.tileStart[size_t(tile)];
+    auto nowOp = [&](uint32_t i) -> const DrawOp& { return frame_.ops[now[i]]; };
+    auto thenOp = [&](uint32_t j) -> const DrawOp& { return last_.ops[then[j]]; };
+    Rect box;
+    uint32_t i = 0, j = 0;
+    while (i < nowCount && j < thenCount) {
+        if (box == within) return box;  // it cannot grow
+        const DrawOp& a = nowOp(i);
+        const DrawOp& b = thenOp(j);
+        if (a == b) {
+            ++i, ++j;
+            continue;
+        }
+        if (SameWhereBothDraw(a, b)) {
+            const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
+            if (areaNow != areaThen) {
+                box =
+                    Union(box, Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow)));
+            }
+            ++i, ++j;
+            continue;
+        }
+        // Lines (sparks) move every frame and are left unmatched; otherwise the nearer of
+        // a's partner among last frame's next operations and b's among this frame's, and
+        // what lies before it is unmatched.
+        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
+        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
+        for (uint32_t k = 1; k <= kMatchLookAhead && skipThen == 0 && skipNow == 0; ++k) {
+            if (j + k < thenCount && SameWhereBothDraw(a, thenOp(j + k))) {
+                skipThen = k;
+            } else if (i + k < nowCount && SameWhereBothDraw(nowOp(i + k), b)) {
+                skipNow = k;
+            }
+        }
+        if (skipThen == 0 && skipNow == 0) skipThen = skipNow = 1;
+        for (; skipNow > 0; --skipNow, ++i) box = Union(box, Intersect(nowOp(i).area, within));
+        for (; skipThen > 0; --skipThen, ++j) box = Union(box, Intersect(thenOp(j).area, within));
+    }
+    for (; i < nowCount; ++i) box = Union(box, Intersect(nowOp(i).area, within));
+    for (; j < thenCount; ++j) box = Union(box, Intersect(thenOp(j).area, within));
+    return box;
+}
+
+bool FrameRecorder::HasBlend(int tile) const {
+    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
+        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Blend) return true;
+    }
+    return false;
 }
 
 bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
@@ -119,25 +209,35 @@ void FrameRecorder::Finish() {
         frame_.complete = false;
     } else {
         SortByTile();
-        for (int tile = 0; tile < columns_ * rows_; ++tile) {
-            const Rect within = TileRect(tile);
-            int8_t& covers = frame_.coversItself[size_t(tile)];
-            covers = -1;
-            if (IsLikeLastFrame(tile, within)) {
-                // The same operations as last frame's cover themselves as those did.
-                covers = last_.coversItself[size_t(tile)];
-                if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
-            }
-            if (covers == 1) {
-                ++tilesKept_;
-            } else {
-                DrawTile(tile, within);
+        for (int row = 0, tile = 0; row < rows_; ++row) {
+            for (int column = 0; column < columns_; ++column, ++tile) {
+                const Rect within = TileRect(column, row);
+                int8_t& covers = frame_.coversItself[size_t(tile)];
+                covers = -1;
+                if (IsLikeLastFrame(tile, within)) {
+                    // The same operations as last frame's cover themselves as those did.
+                    covers = last_.coversItself[size_t(tile)];
+                    if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
+                }
+                if (covers == 1) {
+                    ++tilesKept_;
+                } else if (covers < 0 && last_.complete && HasBlend(tile) &&
+                           CoversItself(tile, within)) {
+                    // Changed since last frame, and blending text is dear: only what changed
+                    // is drawn again. Elsewhere the tile shows what its operations draw over
+                    // anything.
+                    covers = 1;
+                    DrawTile(tile, ChangedBox(tile, within));
+                } else {
+                    DrawTile(tile, within);
+                }
             }
         }
         frame_.complete = true;
     }
     std::swap(frame_, last_);
     frame_.ops.clear();
+    frame_.spans.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);
     pairs_ = 0;
     spilled_ = false;

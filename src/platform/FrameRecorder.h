@@ -1,5 +1,6 @@
 // A frame's drawing, carried out tile by tile: a tile whose operations are the last frame's,
 // and give the same pixels whatever lay under them, already shows them and is left alone.
+// A tile with text whose operations changed only in places is drawn again around those.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +34,14 @@ public:
     static constexpr size_t kMostPairs = 32768;
 
 private:
+    // The columns and rows of tiles an operation touches, worked out once as it is recorded.
+    struct TileSpan {
+        uint16_t left, top, right, bottom;
+    };
     // One frame's operations and, tile after tile, the indices of those touching each.
     struct Frame {
         std::vector<DrawOp> ops;
+        std::vector<TileSpan> spans;  // one per operation
         std::vector<uint16_t> byTile;
         std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
         // Per tile, whether its operations cover themselves: 1 or 0, -1 not worked out.
@@ -43,10 +49,14 @@ private:
         bool complete = false;  // every operation it drew is here
     };
 
-    Rect TileRect(int tile) const;
-    Rect TilesUnder(const Rect& area) const;  // in columns and rows
+    Rect TileRect(int column, int row) const;
+    static TileSpan TilesUnder(const Rect& area);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
+    // Holds every pixel of the tile that meets other operations than last frame, or not in
+    // the same order.
+    Rect ChangedBox(int tile, const Rect& within) const;
+    bool HasBlend(int tile) const;
     // Whether drawing the tile's operations on any pixels gives the same result: every
     // pixel a blend, masked copy or line touches was first copied or filled over.
     bool CoversItself(int tile, const Rect& within) const;

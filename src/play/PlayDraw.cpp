@@ -1,7 +1,10 @@
 // The play screen: background over last frame's changes, the objects, the overlay of the
 // screen state, the pause banner and the sparks on top. It also refreshes `accuracy`.
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
+#include "core/DecimalText.h"
 #include "core/PauseState.h"
 #include "core/PlayRecord.h"
 #include "core/Random.h"
@@ -130,11 +133,14 @@ void PlayMode::DrawTitle(DrawContext& dc) {
     for (int i = 0; i < 10; ++i) {
         const HighScoreEntry& entry = highScores[size_t(i)];
         const int top = 268 + 20 * i, bottom = top + 20;
-        std::snprintf(text, sizeof text, "%s", entry.initials);
+        *std::copy_n(entry.initials, strnlen(entry.initials, sizeof entry.initials), text) = '\0';
         Text(dc, FontMedium, text, Rect{0, top, 76, bottom}, kGrey, DT_RIGHT);
-        std::snprintf(text, sizeof text, "%06ld0", long(entry.score));
+        // The score in tens: a 0 after at least six digits.
+        char* end = WriteDecimal(text, entry.score, 6);
+        end[0] = '0';
+        end[1] = '\0';
         Text(dc, FontMedium, text, Rect{124, top, kFieldWidth, bottom}, kGrey, DT_LEFT);
-        std::snprintf(text, sizeof text, "%ld", long(entry.level));
+        *WriteDecimal(text, entry.level) = '\0';
         Text(dc, FontMedium, text, Rect{164, top, 258, bottom}, kGrey, DT_RIGHT);
     }
     Text(dc, FontMedium, "Click mouse to start playing", Rect{0, 540, kFieldWidth, 607}, kPaleGreen,

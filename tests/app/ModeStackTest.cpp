@@ -111,6 +111,7 @@ TEST_F(ModeStackTest, ShutDownDeactivatesOnlyTheTopAndDeletesEveryMode) {
 }
 
 TEST_F(ModeStackTest, PauseKeysToggleOnReleaseOnly) {
+    PushLoggingMode();  // a mode that types no text: P pauses
     for (uintptr_t key : {uintptr_t(VK_ESCAPE), uintptr_t(VK_PAUSE), uintptr_t('P')}) {
         const int before = paused;
         game.Send(WM_KEYDOWN, key);

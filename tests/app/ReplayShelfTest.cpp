@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string_view>
 
@@ -138,3 +139,13 @@ TEST_F(ReplayShelfTest, AReplayThatCannotBeSavedIsSkippedWithOneLine) {
 }
 
 }  // namespace
+
+TEST_F(ReplayShelfTest, OpeningTheShelfRemovesWhatKilledSavesOfReplaysLeftBehind) {
+    fs::create_directories(folder);
+    const char* names[] = {".last.replay.tmp-a1B2c3", ".notes.txt.tmp-a1B2c3", "notes.txt"};
+    for (const char* name : names) std::ofstream(folder / name) << "x";
+    Shelf().Load(Table());
+    EXPECT_FALSE(fs::exists(folder / names[0]));
+    EXPECT_TRUE(fs::exists(folder / names[1])) << "not a replay's";
+    EXPECT_TRUE(fs::exists(folder / names[2]));
+}

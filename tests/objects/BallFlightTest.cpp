@@ -103,7 +103,7 @@ TEST_F(BallFlightTest, FallingBelowTheLineEndsInARedPuffButNotForTheSlingshotBal
     EXPECT_TRUE(ball->dead);
     EXPECT_EQ(missCount, 0);
     ASSERT_EQ(sparksRedPuff->LiveSparkCount(), 40);
-    for (const Spark& spark : sparksRedPuff->sparks) {
+    for (const Spark& spark : sparksRedPuff->Sparks()) {
         if (spark.life <= 0) continue;
         EXPECT_EQ(spark.x, 100.0f);
         EXPECT_EQ(spark.y, 515.0f);

@@ -31,7 +31,7 @@ DeathRing* FindRing() {
 // Distinct positions of the live sparks of a pool.
 Points SparkPoints(const SparkPool& pool) {
     Points points;
-    for (const Spark& spark : pool.sparks) {
+    for (const Spark& spark : pool.Sparks()) {
         if (spark.life > 0) points.insert({spark.x, spark.y});
     }
     return points;

@@ -53,8 +53,8 @@ TEST_F(DeathRingTest, BreaksGemsWithinItsRadiusBorderIncluded) {
     EXPECT_TRUE(onRim->dead);
     EXPECT_FALSE(outside->dead);
     // Sparks at the gem's truncated place.
-    EXPECT_EQ(sparksRedBurst->sparks[size_t(sparksRedBurst->lastSlot)].x, 130.0f);
-    EXPECT_EQ(sparksRedBurst->sparks[size_t(sparksRedBurst->lastSlot)].y, 240.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[size_t(sparksRedBurst->lastSlot)].x, 130.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[size_t(sparksRedBurst->lastSlot)].y, 240.0f);
 }
 
 TEST_F(DeathRingTest, ABigGemInsideLosesTenHitPointsAFrameAndGoesWithSound164) {
@@ -107,7 +107,7 @@ TEST_F(DeathRingTest, RimGlittersWithFortyStillSparksOnTheRadius) {
     ring.Update(1.0f);
     ASSERT_EQ(sparksRedFlash->LiveSparkCount(), 40);
     for (int slot = 1; slot <= 40; ++slot) {
-        const Spark& spark = sparksRedFlash->sparks[size_t(slot)];
+        const Spark& spark = sparksRedFlash->Sparks()[size_t(slot)];
         const float angle = float(expected.Next()) * 6.2831855f * (1.0f / 32767.0f);
         EXPECT_EQ(spark.x, float(std::trunc(144.5 + std::sin(double(angle)) * 40)));
         EXPECT_EQ(spark.y, float(std::trunc(300.5 + std::cos(double(angle)) * 40)));

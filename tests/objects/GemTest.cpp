@@ -98,7 +98,7 @@ TEST_F(GemTest, AFrozenGemStaysAndShedsOneBlueSparklePerUpdateWhateverTheTime) {
         timeWarpCount = warps;
         gem.Update(1.0f);
         EXPECT_EQ(gem.y, 200.25f);
-        const Spark& spark = sparksBlueTrail->sparks[size_t(sparksBlueTrail->lastSlot)];
+        const Spark& spark = sparksBlueTrail->Sparks()[size_t(sparksBlueTrail->lastSlot)];
         EXPECT_EQ(std::pair(spark.x, spark.y), NextSparklePlace(expected, 50.5f, 200.25f));
     }
     EXPECT_EQ(randomGenerator.State(), expected.State());
@@ -120,7 +120,7 @@ TEST_F(GemTest, SparklePlacesTruncateTowardZero) {
     }
     randomGenerator.Seed(seed);
     gem.Update(1.0f);
-    const Spark& spark = sparksBlueTrail->sparks[size_t(sparksBlueTrail->lastSlot)];
+    const Spark& spark = sparksBlueTrail->Sparks()[size_t(sparksBlueTrail->lastSlot)];
     EXPECT_EQ(spark.x, -4.0f);  // 2.5 - 7 = -4.5
     EXPECT_EQ(spark.y, -3.0f);  // 3.5 - 7 = -3.5
 }
@@ -136,7 +136,7 @@ TEST_F(GemTest, ABigGemShedsOneWhiteSparklePerMissingHitPointEveryUpdateEvenDead
     bigGem.Update(1.0f);
     ASSERT_EQ(sparksWhiteTrail->LiveSparkCount(), 3);
     for (int slot = 1; slot <= 3; ++slot) {
-        const Spark& spark = sparksWhiteTrail->sparks[size_t(slot)];
+        const Spark& spark = sparksWhiteTrail->Sparks()[size_t(slot)];
         EXPECT_EQ(std::pair(spark.x, spark.y), NextSparklePlace(expected, 144.0f, bigGem.y));
     }
     EXPECT_EQ(randomGenerator.State(), expected.State());
@@ -160,8 +160,8 @@ TEST_F(GemTest, ABlastTakesTenHitPointsAndTheLastOnePlaysTheDestructionSound) {
     }
     EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 60);
     EXPECT_EQ(sparksOrangeRing->LiveSparkCount(), 60);
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 60.0f);
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 80.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].x, 60.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].y, 80.0f);
     EXPECT_TRUE(audio.Played().empty());  // no hit sound for a big gem
     tough.TakeBlast(30);
     EXPECT_TRUE(tough.dead);

@@ -69,8 +69,8 @@ TEST_F(MineTest, StrikesOneGemWithinItsRadiusAndIsSpentEvenOnADeadOne) {
     EXPECT_TRUE(mine.dead);
     EXPECT_EQ(sparksRedBurst->LiveSparkCount(), 30);
     EXPECT_EQ(sparksOrangeRing->LiveSparkCount(), 30);
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 112.0f);
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 100.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].x, 112.0f);
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].y, 100.0f);
     EXPECT_EQ(HitSounds(), 1);
 
     Mine spent(112.7f, 100.3f, 0, 0);

@@ -58,8 +58,8 @@ TEST_F(SlideOutBarrier, DestroysGemsAndBigGemsStrictlyWithinFivePixelsOfItsLine)
     EXPECT_EQ(RedBurst(), 120);
     EXPECT_EQ(OrangeRing(), 100);
     EXPECT_EQ(HitSounds(), 3) << "one hit sound per destroyed target";
-    EXPECT_EQ(sparksRedBurst->sparks[1].x, 50.0f);   // at the gem
-    EXPECT_EQ(sparksRedBurst->sparks[1].y, 195.0f);  // truncated
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].x, 50.0f);   // at the gem
+    EXPECT_EQ(sparksRedBurst->Sparks()[1].y, 195.0f);  // truncated
     EXPECT_EQ(above->x, 50.0f) << "the barrier does not move what it destroys";
 }
 

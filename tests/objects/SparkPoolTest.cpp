@@ -18,8 +18,8 @@ namespace {
 
 std::vector<int> LiveSlots(const SparkPool& pool) {
     std::vector<int> slots;
-    for (size_t i = 0; i < pool.sparks.size(); ++i) {
-        if (pool.sparks[i].life > 0) slots.push_back(int(i));
+    for (size_t i = 0; i < pool.Sparks().size(); ++i) {
+        if (pool.Sparks()[i].life > 0) slots.push_back(int(i));
     }
     return slots;
 }
@@ -55,11 +55,11 @@ TEST(SparkPool, FillsTheSlotsAfterLastSlotInTurnWrapsAndDropsWhenFull) {
     EXPECT_EQ(randomGenerator.State(), state) << "no draws for dropped sparks";
 
     // The search never looks at lastSlot: 1..4 are live and the free slot 0 is lastSlot.
-    pool.sparks[0].life = 0;
+    pool.Place(0, Spark{});
     pool.Emit(1, 0, 0);
     EXPECT_EQ(pool.LiveSparkCount(), 4);
     // It skips live slots and reuses freed ones, wrapping.
-    pool.sparks[2].life = 0;
+    pool.Place(2, Spark{});
     pool.lastSlot = 1;
     pool.Emit(3, 0, 0);
     EXPECT_EQ(LiveSlots(pool), (std::vector<int>{0, 1, 2, 3, 4}));
@@ -76,7 +76,7 @@ TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrderWithoutOverflow) {
     pool.lifeMax = 20;
     randomGenerator.Seed(1);  // 41, 18467, 6334: mod 1000 gives 41, 467, 334
     pool.Emit(1, 7, -9);
-    const Spark& spark = pool.sparks[1];
+    const Spark& spark = pool.Sparks()[1];
     EXPECT_EQ(spark.x, 7.0f);
     EXPECT_EQ(spark.y, -9.0f);
     EXPECT_FLOAT_EQ(spark.heading, 41 * 1.0f * 0.001f + 1.0f);
@@ -88,7 +88,7 @@ TEST(SparkPool, DrawsHeadingSpeedAndLifeInThatOrderWithoutOverflow) {
     randomGenerator.Seed(1);
     pool.Emit(1, 0, 0);
     // r = 334 of 1000 across the whole int range lies below zero: a free slot.
-    EXPECT_LT(pool.sparks[2].life, 0);
+    EXPECT_LT(pool.Sparks()[2].life, 0);
 }
 
 TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
@@ -101,16 +101,16 @@ TEST(SparkPool, UpdateMovesAlongTheHeadingAndAges) {
     pool.Emit(1, 100, 50);
 
     pool.Update();
-    EXPECT_NEAR(pool.sparks[1].x, 103.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[1].y, 50.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[2].x, 100.0f, 1e-4);
-    EXPECT_NEAR(pool.sparks[2].y, 47.0f, 1e-4);
-    EXPECT_EQ(pool.sparks[1].life, 1);
+    EXPECT_NEAR(pool.Sparks()[1].x, 103.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[1].y, 50.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[2].x, 100.0f, 1e-4);
+    EXPECT_NEAR(pool.Sparks()[2].y, 47.0f, 1e-4);
+    EXPECT_EQ(pool.Sparks()[1].life, 1);
     pool.Update();
     EXPECT_EQ(pool.LiveSparkCount(), 0);
     pool.Update();  // free slots stay where they stopped
-    EXPECT_NEAR(pool.sparks[1].x, 106.0f, 1e-4);
-    EXPECT_EQ(pool.sparks[1].life, 0);
+    EXPECT_NEAR(pool.Sparks()[1].x, 106.0f, 1e-4);
+    EXPECT_EQ(pool.Sparks()[1].life, 0);
 }
 
 class SparkDrawTest : public ::testing::Test {
@@ -134,8 +134,12 @@ TEST_F(SparkDrawTest, DrawsADashOfLiveSparksAndMarksItDirty) {
     SparkPool pool(4, &sparkPen, 4);
     pool.lifeMin = pool.lifeMax = 5;
     pool.Emit(1, 40, 50);
-    pool.sparks[1].x = 40.9f;  // truncated to 40
-    pool.sparks[2].x = 100;    // free slots draw nothing
+    Spark moved = pool.Sparks()[1];
+    moved.x = 40.9f;  // truncated to 40
+    pool.Place(1, moved);
+    Spark free;
+    free.x = 100;  // free slots draw nothing
+    pool.Place(2, free);
     pool.Draw(dc);
     for (int x = 40; x < 44; ++x) EXPECT_EQ(surface.At(x, 50), 0x00FF8000u) << x;
     EXPECT_EQ(surface.At(39, 50), 0u);
@@ -208,7 +212,7 @@ TEST_F(SparkPoolsTest, TenPoolsInCreationOrderWithTheirPensSizesAndRanges) {
         randomGenerator.Seed(12345);
         pool.Emit(pool.capacity, 100, 100);
         EXPECT_EQ(pool.LiveSparkCount(), pool.capacity) << rows[i].name;
-        for (const Spark& spark : pool.sparks) {
+        for (const Spark& spark : pool.Sparks()) {
             EXPECT_TRUE(spark.life >= rows[i].lifeLow && spark.life <= rows[i].lifeHigh &&
                         spark.speed >= rows[i].speedLow && spark.speed <= rows[i].speedHigh &&
                         spark.heading >= rows[i].headingLow && spark.heading <= rows[i].headingHigh)

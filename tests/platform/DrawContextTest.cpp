@@ -89,4 +89,39 @@ TEST(DrawContextLine, AClipCutsTheLineWithoutMovingItsPixels) {
     }
 }
 
+// Each channel (ink * c + under * (255 - c) + 127) / 255; a pixel of no coverage is left as
+// it is, one of full coverage takes the colour.
+Pixel ExpectedBlend(Pixel under, Pixel ink, int c) {
+    if (c == 0) return under;
+    if (c == 255) return ink;
+    auto channel = [&](int shift) {
+        const int mixed =
+            (int(ink >> shift & 0xFF) * c + int(under >> shift & 0xFF) * (255 - c) + 127) / 255;
+        return Pixel(mixed) << shift;
+    };
+    return channel(16) | channel(8) | channel(0);
+}
+
+TEST(DrawContextBlend, EveryCoverageMixesEachChannelRoundedToNearest) {
+    std::vector<uint8_t> coverage(256);
+    for (int c = 0; c < 256; ++c) coverage[size_t(c)] = uint8_t(c);
+    for (const Pixel under : {Pixel{0}, Pixel{0x00FFFFFF}, Pixel{0x00123456}, Pixel{0xAB80FF01}}) {
+        for (const Pixel ink : {Pixel{0x00C8FFC8}, Pixel{0x00000000}, Pixel{0x00FF0080}}) {
+            // Rows of even and odd widths, starting at even and odd columns.
+            for (const int skip : {0, 1}) {
+                Surface surface(260, 1);
+                surface.Fill(under);
+                DrawContext dc(surface);
+                dc.BlendCoverage(coverage.data(), 256, skip, 0, Rect{1 + skip, 0, 257, 1}, ink);
+                for (int c = skip; c < 256; ++c) {
+                    ASSERT_EQ(surface.At(1 + c, 0), ExpectedBlend(under, ink, c))
+                        << std::hex << under << " " << ink << " " << std::dec << c;
+                }
+                EXPECT_EQ(surface.At(0, 0), under);
+                EXPECT_EQ(surface.At(257, 0), under);
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // Drawing through the frame recorder gives, after every frame, the pixels of drawing at
-// once: kept tiles, blends that build up frame after frame, moving sprites, and a frame
-// too big to record.
+// once: kept tiles, text tiles drawn again only where they changed, blends that build up
+// frame after frame, moving sprites, and a frame too big to record.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -33,7 +33,14 @@ struct Art {
 void DrawFrame(DrawContext& dc, const Art& art, int frame) {
     // A background under a text-like blend: the same every frame.
     dc.Copy(art.background, 0, 0, 64, 64, 0, 0);
+    // A picture over a box that grows and shrinks, under the text.
+    dc.Copy(art.sprite, 0, 0, 4 + frame % 4 * 2, 12, 4, 4);
     dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{10, 10, 18, 18}, 0xFFFFFF);
+    // A spark's dash moving over the text: only around it is the tile drawn again.
+    const Pen spark{0xFF0000};
+    dc.SelectPen(&spark);
+    dc.MoveTo(6 + frame % 7, 12);
+    dc.LineTo(10 + frame % 7, 12);
     // A blend over nothing opaque builds up: its tile is drawn every frame.
     dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{70, 70, 78, 78}, 0x336699);
     // A sprite that moves every third frame, across a tile edge.

@@ -37,10 +37,22 @@ void HeadlessWindow::Present(const Surface& backBuffer, std::span<const Rect> re
         CopyPresented();
         source_ = &backBuffer;
     }
-    // Frames often present what the last one did, which the mask may still hold.
-    for (size_t i = 0; i < rects.size(); ++i) {
-        if (!maskHoldsLast_ || i >= lastPresented_.size() || rects[i] != lastPresented_[i]) {
-            presentedSince_.Add(Intersect(rects[i], backBuffer.Bounds()));
+    // Frames often present much of what the last one did, which the mask may still hold.
+    // The game presents its rectangles a band of 32 rows after another, left to right in
+    // each: the last frame's are looked through once, in that order.
+    auto before = [](const Rect& a, const Rect& b) {
+        return a.top / 32 < b.top / 32 || (a.top / 32 == b.top / 32 && a.left < b.left);
+    };
+    size_t last = 0;
+    for (const Rect& rect : rects) {
+        while (maskHoldsLast_ && last < lastPresented_.size() &&
+               before(lastPresented_[last], rect)) {
+            ++last;
+        }
+        if (maskHoldsLast_ && last < lastPresented_.size() && lastPresented_[last] == rect) {
+            ++last;
+        } else {
+            presentedSince_.Add(Intersect(rect, backBuffer.Bounds()));
         }
     }
     lastPresented_.assign(rects.begin(), rects.end());
