@@ -8,6 +8,7 @@
 #include "app/DesktopReplays.h"
 #include "app/GameSession.h"
 #include "app/MessageLoop.h"
+#include "app/ReplayText.h"
 #include "platform/Cp1252.h"
 #include "platform/SaveReport.h"
 
@@ -31,4 +32,29 @@ int RunDesktopGame(Window& window, Clock& clock, AudioDevice& audio, SettingStor
     InstallSaveReporter(nullptr);
     InstallClock(nullptr);
     return exitCode;
+}
+
+int RunDesktopProgram(const CommandLine& commandLine, const ShowText& show,
+                      const std::function<int(const std::optional<Replay>&)>& play) {
+    switch (commandLine.WhatToDo()) {
+        case CommandLine::Action::ShowHelp:
+            return show(UsageText(), false) ? 0 : 1;
+        case CommandLine::Action::ShowVersion:
+            return show(VersionText(), false) ? 0 : 1;
+        case CommandLine::Action::Refuse:
+            show("pebblor: " + commandLine.Problem() + "\n" + UsageText(), true);
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+    std::optional<Replay> replay;
+    if (!commandLine.ReplayFile().empty()) {
+        std::string error;
+        replay.emplace();
+        if (!LoadReplay(commandLine.ReplayFile(), *replay, error)) {
+            show("pebblor: cannot watch " + error + "\n", true);
+            return 1;
+        }
+    }
+    return play(replay);
 }

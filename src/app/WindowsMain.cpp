@@ -6,7 +6,6 @@
 #include "app/CommandLine.h"
 #include "app/DesktopFiles.h"
 #include "app/DesktopGame.h"
-#include "app/ReplayText.h"
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
 #include "platform/ProgramArguments.h"
@@ -37,28 +36,11 @@ int Play(const std::optional<Replay>& firstReplay) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = CommandLine::Parse(ProgramArguments(argc, argv));
-    switch (commandLine.WhatToDo()) {
-        case CommandLine::Action::ShowHelp:
-            ShowProgramText(UsageText(), false);
-            return 0;
-        case CommandLine::Action::ShowVersion:
-            ShowProgramText(VersionText(), false);
-            return 0;
-        case CommandLine::Action::Refuse:
-            ShowProgramText("pebblor: " + commandLine.Problem() + "\n" + UsageText(), true);
-            return 2;
-        case CommandLine::Action::Play:
-            break;
-    }
-    std::optional<Replay> replay;
-    if (!commandLine.ReplayFile().empty()) {
-        std::string error;
-        replay.emplace();
-        if (!LoadReplay(commandLine.ReplayFile(), *replay, error)) {
-            ShowProgramText("pebblor: cannot watch " + error + "\n", true);
-            return 1;
-        }
-    }
-    return Play(replay);
+    return RunDesktopProgram(
+        CommandLine::Parse(ProgramArguments(argc, argv)),
+        [](const std::string& text, bool isError) {
+            ShowProgramText(text, isError);
+            return true;
+        },
+        Play);
 }

@@ -8,7 +8,6 @@
 #include "app/DesktopFiles.h"
 #include "app/DesktopGame.h"
 #include "app/IconResources.h"
-#include "app/ReplayText.h"
 #include "app/Shell.h"
 #include "app/WindowSettings.h"
 #include "platform/FileSettingStore.h"
@@ -50,26 +49,10 @@ int Play(const std::optional<Replay>& firstReplay) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = CommandLine::Parse(ProgramArguments(argc, argv));
-    switch (commandLine.WhatToDo()) {
-        case CommandLine::Action::ShowHelp:
-            return Print(stdout, UsageText()) ? 0 : 1;
-        case CommandLine::Action::ShowVersion:
-            return Print(stdout, VersionText()) ? 0 : 1;
-        case CommandLine::Action::Refuse:
-            Print(stderr, "pebblor: " + commandLine.Problem() + "\n" + UsageText());
-            return 2;
-        case CommandLine::Action::Play:
-            break;
-    }
-    std::optional<Replay> replay;
-    if (!commandLine.ReplayFile().empty()) {
-        std::string error;
-        replay.emplace();
-        if (!LoadReplay(commandLine.ReplayFile(), *replay, error)) {
-            Print(stderr, "pebblor: cannot watch " + error + "\n");
-            return 1;
-        }
-    }
-    return Play(replay);
+    return RunDesktopProgram(
+        CommandLine::Parse(ProgramArguments(argc, argv)),
+        [](const std::string& text, bool isError) {
+            return Print(isError ? stderr : stdout, text);
+        },
+        Play);
 }
