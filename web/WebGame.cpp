@@ -94,9 +94,7 @@ void WebGame::Replay(const SimOptions& options, std::vector<ScriptEvent> events)
     clips_.SetRecording(false);
     clips_.Clear();
     report.clock = replayClock_.Now();
-    if (report.frameRan) report.presented = frameDriver->LastPresented();
     report.played = played;
-    report.backBuffer = frameDriver != nullptr ? &frameDriver->BackBuffer() : nullptr;
     json_.Clear();
     WriteStepDump(json_, report);
     pebblor_page_replayed(json_.Text().c_str());
@@ -144,10 +142,6 @@ const std::string& WebGame::StateJson() {
     report.step = framesRun_;
     report.clock = timeGetTime();
     report.frameRan = frameDriver != nullptr;
-    if (frameDriver != nullptr) {
-        report.presented = frameDriver->LastPresented();
-        report.backBuffer = &frameDriver->BackBuffer();
-    }
     json_.Clear();
     WriteStepDump(json_, report);
     return json_.Text();

@@ -145,9 +145,7 @@ private:
         report.step = step;
         report.clock = clock_.Now();
         report.frameRan = frameRan;
-        if (frameRan) report.presented = window_.LastPresented();
         report.played = played;
-        report.backBuffer = frameDriver != nullptr ? &frameDriver->BackBuffer() : nullptr;
         json_.Clear();
         WriteStepDump(json_, report);
         dump << json_.Text() << '\n';

@@ -131,12 +131,14 @@ void WriteStepDump(JsonWriter& json, const StepReport& report) {
     json.EndArray();
     json.Key("presented");
     json.BeginArray();
-    for (const Rect& r : report.presented) WriteRect(json, r);
+    if (report.frameRan && frameDriver != nullptr) {
+        for (const Rect& r : frameDriver->LastPresented()) WriteRect(json, r);
+    }
     json.EndArray();
     char hash[20];
-    std::snprintf(
-        hash, sizeof hash, "%016llx",
-        static_cast<unsigned long long>(report.backBuffer ? HashPixels(*report.backBuffer) : 0));
+    std::snprintf(hash, sizeof hash, "%016llx",
+                  static_cast<unsigned long long>(
+                      frameDriver != nullptr ? HashPixels(frameDriver->BackBuffer()) : 0));
     json.Key("frameHash");
     json.String(hash);
     json.EndObject();

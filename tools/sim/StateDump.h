@@ -6,16 +6,13 @@
 
 #include "JsonWriter.h"
 #include "app/CurrentPlayMode.h"
-#include "platform/Rect.h"
-#include "platform/Surface.h"
 
 struct StepReport {
     long step = 0;
     uint32_t clock = 0;
     bool frameRan = false;
-    std::span<const Rect> presented;
     std::span<const int> played;
-    const Surface* backBuffer = nullptr;
 };
 
+// What the frame driver presented (when a frame ran) and holds is read from it.
 void WriteStepDump(JsonWriter& json, const StepReport& report);
