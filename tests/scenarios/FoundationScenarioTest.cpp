@@ -118,6 +118,9 @@ TEST(FoundationScenario, BadArgumentsAndScriptsExitWithStatusTwo) {
     }
     const SimResult missing = RunSim({"--script", "no-such-file"});
     EXPECT_EQ(missing.status, 2);
+    const SimResult help = RunSim({"--help", "--bogus"});  // the usage, nothing run
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.dump.empty());
 }
 
 }  // namespace

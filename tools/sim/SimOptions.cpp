@@ -10,7 +10,8 @@ const char* const kSimUsage =
     "                   [--dump-every K] [--png STEP:FILE]... [--sound on|off] [--autoplay]\n"
     "                   [--record FILE]\n"
     "       pebblor-sim --replay FILE [--steps N] [--dump FILE] [--dump-every K]\n"
-    "                   [--png STEP:FILE]...\n";
+    "                   [--png STEP:FILE]...\n"
+    "       pebblor-sim --help\n";
 
 namespace {
 
@@ -57,7 +58,10 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         };
         std::string text;
         long long number = 0;
-        if (arg == "--autoplay") {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return true;
+        } else if (arg == "--autoplay") {
             options.autoplay = true;
         } else if (arg == "--clock") {
             if (!value(text)) return false;

@@ -24,6 +24,7 @@ struct SimOptions {
     bool clockGiven = false;
     std::string replayFile;  // empty: no replay to run
     std::string recordFile;  // empty: nothing recorded
+    bool help = false;       // --help: the usage, and nothing run
 };
 
 // Parses argv; on failure returns false with a message naming the problem.

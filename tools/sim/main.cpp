@@ -22,6 +22,10 @@ int main(int argc, char** argv) {
         std::cerr << "pebblor-sim: " << error << '\n' << kSimUsage;
         return 2;
     }
+    if (options.help) {
+        std::cout << kSimUsage;
+        return 0;
+    }
     std::vector<ScriptEvent> events;
     if (!options.scriptFile.empty()) {
         std::ifstream file;
