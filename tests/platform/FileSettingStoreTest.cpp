@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -37,9 +38,11 @@ void WriteFile(const fs::path& path, const std::string& text) {
 class FileSettingStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // One folder, not a folder per parameter: "Name/Param" would leave "Name" behind.
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '-');
         folder = fs::temp_directory_path() /
-                 ("pebblor-settings-" + std::to_string(getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("pebblor-settings-" + std::to_string(getpid()) + "-" + test);
         fs::remove_all(folder);
         fs::create_directories(folder);
         path = folder / "pebblor" / "settings.ini";
