@@ -1,14 +1,15 @@
-// The generated bitmaps: the names the game asks for, a format its loader reads, sizes that
-// fit the objects' dirty boxes, transparent borders, and a background that tiles.
+// The generated bitmaps: the names the game asks for, their recorded bytes, a format its
+// loader reads, sizes that fit the objects' dirty boxes, transparent borders, and a
+// background that tiles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <set>
 #include <string>
 
 #include "ArtCatalog.h"
+#include "ByteHash.h"
 #include "platform/BitmapDecoder.h"
 
 namespace {
@@ -92,12 +93,12 @@ TEST(ArtFiles, AreExactlyTheFilesTheGameRequests) {
     EXPECT_EQ(Art().size(), 83u);
 }
 
-TEST(ArtFiles, PaintingIsDeterministic) {
-    const std::vector<ArtFile> again = PaintAllArt();
-    ASSERT_EQ(again.size(), Art().size());
-    for (size_t i = 0; i < again.size(); ++i) {
-        EXPECT_EQ(EncodeArtFile(again[i]), EncodeArtFile(Art()[i])) << again[i].name;
-    }
+// Recorded from the painted files: a change to any painter, the palettes or the maths
+// under them shows here, on every system the art is painted on.
+TEST(ArtFiles, KeepTheirRecordedBytes) {
+    uint64_t hash = kEmptyHash;
+    for (const ArtFile& file : Art()) hash = HashBytes(EncodeArtFile(file), hash);
+    EXPECT_EQ(hash, 0x8700c5744a6c1d68u);
 }
 
 TEST(ArtFiles, HeadersAreTheSubsetTheLoaderReads) {
@@ -184,31 +185,6 @@ TEST(ArtFiles, SpritesFitTheirDirtyBoxesWithTransparentBorders) {
     }
 }
 
-TEST(ArtFiles, AnimationFramesDiffer) {
-    for (const ArtFile& file : Art()) {
-        const size_t digit = file.name.find_first_of("0123456789");
-        if (digit == std::string::npos || file.name[digit] != '0') continue;
-        const std::string next = file.name.substr(0, digit) + "1.bmp";
-        EXPECT_NE(HashPixels(file.picture), HashPixels(Find(next).picture)) << file.name;
-    }
-}
-
-TEST(ArtFiles, FamiliesHaveTheirOwnColours) {
-    // Summed over the first frame, the plain gems lean red, "Gr" green and "Bl" blue.
-    const std::map<std::string, int> dominant = {{"gemA0.bmp", 0},     {"gemGrA0.bmp", 1},
-                                                 {"gemBlA0.bmp", 2},   {"gemBIG0.bmp", 0},
-                                                 {"gemGrBIG0.bmp", 1}, {"gemBlBIG0.bmp", 2}};
-    for (const auto& [name, channel] : dominant) {
-        long long sums[3] = {0, 0, 0};
-        for (Pixel p : Find(name).picture.Pixels()) {
-            sums[0] += PixelRed(p);
-            sums[1] += PixelGreen(p);
-            sums[2] += PixelBlue(p);
-        }
-        EXPECT_EQ(std::max_element(sums, sums + 3) - sums, channel) << name;
-    }
-}
-
 TEST(ArtFiles, BackgroundHasNoBlackAndTilesSeamlessly) {
     const Surface& tile = Find("absBack.bmp").picture;
     const int w = tile.Width();
@@ -236,14 +212,4 @@ TEST(ArtFiles, BackgroundHasNoBlackAndTilesSeamlessly) {
         brightness += PixelRed(p) + PixelGreen(p) + PixelBlue(p);
     }
     EXPECT_LT(brightness / (3 * w * h), 60);
-}
-
-TEST(ArtFiles, TitleIsOnBlackWithTheNameLit) {
-    const Surface& title = Find("absTitle.bmp").picture;
-    EXPECT_TRUE(BorderIsBlack(title));
-    const auto lit =
-        std::count_if(title.Pixels().begin(), title.Pixels().end(), [](Pixel p) { return p != 0; });
-    // Letters and stones cover a fair part of the picture, but most of it stays see-through.
-    EXPECT_GT(lit, title.Width() * title.Height() / 8);
-    EXPECT_LT(lit, title.Width() * title.Height() / 2);
 }
