@@ -346,10 +346,17 @@ protected:
             << (paused ? "P did not pause play" : "P did not resume play");
     }
 
+    // Seen there twice in a row: a ball just let go passes through the resting place.
     void WaitForABallInTheSlingshot() {
-        ASSERT_TRUE(
-            WaitUntil([&] { return IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY); },
-                      kShortWaitMs))
+        bool seenBefore = false;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const bool seen = IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY);
+                const bool twice = seen && seenBefore;
+                seenBefore = seen;
+                return twice;
+            },
+            kShortWaitMs))
             << "no ball in the slingshot";
     }
 
