@@ -14,6 +14,7 @@
 
 #include "XSession.h"
 #include "platform/FieldGeometry.h"
+#include "platform/FieldPicture.h"
 #include "platform/display/FieldLayout.h"
 #include "platform/display/FieldScaler.h"
 #include "platform/sdl/DesktopPlatform.h"
@@ -367,20 +368,6 @@ namespace {
 
 constexpr Pixel kMenuBarColour = MakePixel(240, 240, 240);
 
-// Ramps, a blue checkerboard and a white diagonal: every scaling fault shows in it.
-Surface TestPicture() {
-    Surface picture(kFieldWidth, kFieldHeight);
-    for (int y = 0; y < kFieldHeight; ++y) {
-        for (int x = 0; x < kFieldWidth; ++x) {
-            picture.Set(x, y,
-                        MakePixel(uint8_t(x * 255 / 287), uint8_t(y * 255 / 575),
-                                  (x / 8 + y / 8) % 2 != 0 ? 255 : 0));
-        }
-        picture.Set(y / 2, y, MakePixel(255, 255, 255));
-    }
-    return picture;
-}
-
 // The first window pixel inside a field pixel, as an offset in the client area.
 FieldPoint WindowPixelOf(const WindowLayout& layout, FieldPoint p) {
     const int size = layout.field.Height();
@@ -410,7 +397,7 @@ protected:
 
     // The field on the screen shows exactly the scaler's picture for what was presented.
     void ExpectFieldShowsThePicture() {
-        const Surface picture = TestPicture();
+        const Surface picture = FieldTestPicture();
         const Rect all[] = {picture.Bounds()};
         window().Present(picture, all);
         const Rect field = platform->Layout().field;
