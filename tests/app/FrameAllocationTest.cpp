@@ -107,8 +107,6 @@ void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcep
 namespace {
 
 constexpr uint32_t kStartClock = 9000;
-constexpr long kWarmUpFrames = 50;
-constexpr long kTitleFrames = 600;
 constexpr long kPlayFrames = PEBBLOR_ALLOCATION_FRAMES;
 constexpr int kClipsPerFrameRoom = 256;
 
@@ -190,17 +188,6 @@ std::string Describe(const Fingerprint& f) {
          << f.screenTime << ", score " << f.score << ", " << f.targets << " targets, " << f.shots
          << " shots";
     return text.str();
-}
-
-TEST(FrameAllocation, TitleFramesAllocateNothing) {
-    AutoplayedGame autoplay(PEBBLOR_ART_FOLDER, kStartClock);
-    HeadlessGame& game = autoplay.Game();
-    for (long frame = 0; frame < kWarmUpFrames; ++frame) game.Frame();
-    for (long frame = 1; frame <= kTitleFrames; ++frame) {
-        const size_t allocations = CountedFrame(game);
-        ASSERT_EQ(CurrentPlayMode()->screen, PlayScreen::Title);
-        ASSERT_EQ(allocations, 0u) << "title frame " << frame << ": " << DescribeAllocations();
-    }
 }
 
 // Art is loaded on first request and decoded on first draw, once per process. A first run
