@@ -122,6 +122,7 @@ TEST(WaveResources, HoldEveryClipOfTheTableAsAPcmWaveFile) {
         EXPECT_EQ(read->samples.size(), ExpectedLength(e));
         const Clip* clip = FindClip(e.id);
         ASSERT_NE(clip, nullptr);
+        EXPECT_TRUE(std::ranges::equal(read->samples, clip->samples));
         EXPECT_TRUE(std::ranges::equal(wave, EncodeWave(clip->sampleRate, clip->samples)));
     }
 }
