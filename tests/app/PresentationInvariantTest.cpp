@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <sstream>
 #include <string>
 
 #include "StateDump.h"
-#include "core/GameObject.h"
 #include "core/PauseState.h"
-#include "core/PlayRecord.h"
 #include "play/PlayMode.h"
 #include "support/AutoplayedGame.h"
 
@@ -28,7 +25,6 @@ constexpr long kPauseAt = 1300;
 constexpr long kPauseLength = 30;
 constexpr long kFocusLostAt = 1900;
 constexpr long kStepsWithoutFocus = 40;
-constexpr int kNearObject = 4;  // pixels around an object's bounds still counted as its
 
 struct Mismatch {
     int x, y;
@@ -51,39 +47,11 @@ std::optional<Mismatch> FirstMismatch(const Surface& drawn, const Surface& shown
     return Mismatch{-1, -1, 0, 0};  // the sizes differ
 }
 
-std::string Hex(Pixel p) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%06X", unsigned(p));
-    return text;
-}
-
-// The playfield objects whose bounds come near (x, y): what was probably drawn there.
-std::string ObjectsNear(int x, int y) {
-    std::ostringstream found;
-    for (ObjectList* list : {&targetList, &shotList}) {
-        for (NamedObject* o = list->First(); o != nullptr; o = list->Next()) {
-            auto* object = static_cast<GameObject*>(o);
-            Rect bounds;
-            object->GetBounds(bounds);
-            if (x >= bounds.left - kNearObject && x < bounds.right + kNearObject &&
-                y >= bounds.top - kNearObject && y < bounds.bottom + kNearObject) {
-                found << ' ' << object->typeName << " at (" << object->x << ", " << object->y
-                      << ")";
-            }
-        }
-    }
-    return found.str().empty() ? " none" : found.str();
-}
-
 std::string Describe(long frame, const Mismatch& m, const HeadlessWindow& window) {
     std::ostringstream text;
     text << "frame " << frame << ": the window differs from the back buffer first at (" << m.x
-         << ", " << m.y << "): drawn " << Hex(m.drawn) << ", shown " << Hex(m.shown);
-    if (const PlayMode* play = CurrentPlayMode()) {
-        text << "\nscreen " << int(play->screen) << ", screenTime " << play->screenTime
-             << ", paused " << paused;
-    }
-    text << "\nobjects there:" << ObjectsNear(m.x, m.y) << "\npresented:";
+         << ", " << m.y << "): drawn " << std::hex << m.drawn << ", shown " << m.shown
+         << "\npresented:" << std::dec;
     for (const Rect& r : window.LastPresented()) {
         text << " [" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "]";
     }

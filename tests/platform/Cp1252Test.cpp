@@ -17,13 +17,6 @@ TEST(Cp1252Test, MapsPrintableBytesToTheirCharacters) {
     EXPECT_EQ(Cp1252CodePoint(0xFF), U'\u00FF');
 }
 
-TEST(Cp1252Test, ControlAndUndefinedBytesHaveNoCharacter) {
-    for (int byte = 0; byte < 0x20; ++byte) EXPECT_EQ(Cp1252CodePoint(uint8_t(byte)), 0u);
-    for (int byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-        EXPECT_EQ(Cp1252CodePoint(uint8_t(byte)), 0u) << byte;
-    }
-}
-
 TEST(Cp1252Test, Utf8PathsBecomeTheGamesTextWithQuestionMarksForTheRest) {
     EXPECT_EQ(Windows1252FromUtf8("/home/Jos\xC3\xA9/\xE2\x82\xAC"), "/home/Jos\xE9/\x80");
     // A character the code page lacks, a stray continuation byte, a cut sequence.

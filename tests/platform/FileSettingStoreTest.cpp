@@ -1,7 +1,8 @@
-// The settings file: round trips, missing, broken and hostile files, saves that fail or are
-// killed; the player's folders.
+// The settings file: round trips, missing and broken files, saves that fail or are killed;
+// the player's folders. Hostile files read through the same ReadRegularFile as the game's
+// other files (HostileFileScenario); a save failing at each step goes through the same Store
+// as the high score table's (HighScoresTest).
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 
 #include "platform/FileSettingStore.h"
 #include "platform/PlayerFolders.h"
-#include "support/HostileFiles.h"
 #include "support/SaveFaults.h"
 
 namespace fs = std::filesystem;
@@ -60,26 +60,6 @@ protected:
 
     fs::path folder;
     fs::path path;
-};
-
-// Restores the file size limit and SIGXFSZ whatever the test's outcome.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 }  // namespace
@@ -175,26 +155,6 @@ TEST_F(FileSettingStoreTest, UnwritablePathsFailAndAreTold) {
                                                       blockedPath.string() + ": Not a directory"});
 }
 
-TEST_F(FileSettingStoreTest, FailedWriteLeavesTheOldFileWhole) {
-    FileSettingStore store(path.string());
-    ASSERT_TRUE(store.Write(kKey, kName, "Y"));
-    const std::string before = ReadFile(path);
-    RecordedReports reports;
-    {
-        // The new file cannot grow past 64 bytes: writing it fails half-way.
-        FileSizeLimit limit(64);
-        EXPECT_FALSE(store.Write(kKey, "Long", std::string(500, 'x')));
-    }
-    EXPECT_EQ(ReadFile(path), before);
-    EXPECT_EQ(Leftovers(), 0);
-    std::string text;
-    ASSERT_TRUE(store.Read(kKey, kName, text));
-    EXPECT_EQ(text, "Y");
-    EXPECT_FALSE(store.Read(kKey, "Long", text));
-    EXPECT_EQ(reports.texts, std::vector<std::string>{"Could not save the settings to " +
-                                                      path.string() + ": File too large"});
-}
-
 TEST_F(FileSettingStoreTest, AFailureIsToldAgainOnlyAfterASaveSucceeded) {
     RecordedReports reports;
     FaultyFileSystem full(SaveStep::Write, std::errc::no_space_on_device);
@@ -211,44 +171,19 @@ TEST_F(FileSettingStoreTest, AFailureIsToldAgainOnlyAfterASaveSucceeded) {
     EXPECT_EQ(reports.texts.size(), 3u) << "each file is told of on its own";
 }
 
-// A save killed before each of its steps leaves a whole file; the next start removes the
-// temporary it left.
-class SettingSaveKillDeathTest : public FileSettingStoreTest,
-                                 public testing::WithParamInterface<SaveStep> {};
-
-TEST_P(SettingSaveKillDeathTest, LeavesAWholeFileAndTheNextStartTidiesUp) {
+// A save killed half-way leaves the old file whole and a temporary, which the next start
+// removes (each step of a killed save: HighScoresTest, through the same Store).
+TEST_F(FileSettingStoreTest, AKilledSaveLeavesAWholeFileAndTheNextStartTidiesUp) {
     ASSERT_TRUE(FileSettingStore(path.string()).Write(kKey, kName, "Y"));
     const std::string old = ReadFile(path);
-    FaultyFileSystem files = FaultyFileSystem::KillingAt(GetParam());
+    FaultyFileSystem files = FaultyFileSystem::KillingAt(SaveStep::Close);
     EXPECT_EXIT(FileSettingStore(path.string(), files).Write(kKey, kName, "N"),
                 testing::KilledBySignal(SIGKILL), "");
-    const bool renamed = GetParam() == SaveStep::SyncFolder;
-    EXPECT_EQ(ReadFile(path), renamed ? "[Software\\Zorvane]\nPebblorSoundSetting=N\n" : old);
-    EXPECT_EQ(Leftovers(), GetParam() != SaveStep::Create && !renamed ? 1 : 0);
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(Leftovers(), 1);
     const FileSettingStore nextStart(path.string());
     EXPECT_EQ(Leftovers(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(EveryStep, SettingSaveKillDeathTest, testing::ValuesIn(kSaveSteps),
-                         [](const auto& info) { return StepName(info.param); });
-
-// Anything but a readable regular file reads as no settings, at once.
-class HostileSettingsFileTest : public FileSettingStoreTest,
-                                public testing::WithParamInterface<HostileFile> {};
-
-TEST_P(HostileSettingsFileTest, ReadsAsNoSettings) {
-    if (std::string(GetParam().name) == "Unreadable" && !ModesStopReading()) {
-        GTEST_SKIP() << "root reads a file whatever its mode";
-    }
-    fs::create_directories(path.parent_path());
-    GetParam().make(path, "[Software\\Zorvane]\nPebblorSoundSetting=N\n");
-    FileSettingStore store(path.string());
-    std::string text;
-    EXPECT_FALSE(store.Read(kKey, kName, text));
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryKind, HostileSettingsFileTest, testing::ValuesIn(kHostileFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 namespace {
 

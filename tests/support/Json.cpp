@@ -67,12 +67,6 @@ private:
                 case 't':
                     out += '\t';
                     break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
                 case 'u': {
                     if (pos_ + 4 > text_.size()) Fail("bad escape");
                     const unsigned code =

@@ -4,8 +4,6 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "support/SimRun.h"
 
@@ -31,9 +29,6 @@ StreamedRun StreamSim(const std::vector<std::string>& arguments, const std::stri
     }
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream errors(folder + "/stderr.txt");
-    std::ostringstream text;
-    text << errors.rdbuf();
-    run.errorText = text.str();
+    run.errorText = ReadFile(folder + "/stderr.txt");
     return run;
 }

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -98,19 +97,8 @@ GameProcess::~GameProcess() {
     fs::remove_all(scratch_, ignored);
 }
 
-std::string GameProcess::SettingsPath() const {
-    return ConfigFolderOf(scratch_) + "/pebblor/settings.ini";
-}
-
 std::string GameProcess::DataPath(const std::string& name) const {
     return DataFolderOf(scratch_) + "/pebblor/" + name;
-}
-
-std::string GameProcess::SettingsText() const {
-    std::ifstream file(SettingsPath(), std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 std::vector<std::string> GameProcess::FilesInItsFolders() const {

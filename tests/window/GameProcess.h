@@ -24,11 +24,8 @@ public:
     GameProcess& operator=(const GameProcess&) = delete;
 
     pid_t Pid() const { return pid_; }
-    std::string SettingsPath() const;
     // A file in the game's data folder ("hiscores.dat", "replays/last.replay").
     std::string DataPath(const std::string& name) const;
-    // The settings file's contents; empty when there is none yet.
-    std::string SettingsText() const;
     // Every file in the game's folders, as "run/...", "config/..." or "data/...", sorted.
     std::vector<std::string> FilesInItsFolders() const;
 

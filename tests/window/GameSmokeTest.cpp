@@ -1,9 +1,8 @@
 // The real game on a real X display, played from outside as a player would: the window's
-// size, the title screen, the sound item of the menu and its setting, the How to Play box
-// from the keyboard's menu, the About box, closing the window, and the files it kept: only in
-// the player's folders; and a whole game, started with a click and its balls fired, kept and
-// replayed by the headless runner to the result it entered. The game is the one built here,
-// or the one PEBBLOR_GAME_PROGRAM names.
+// size, the title screen, the How to Play box from the keyboard's menu, closing the window,
+// and the files it kept: only in the player's folders; and a whole game, started with a click and
+// its balls fired, kept and replayed by the headless runner to the result it entered. The game is
+// the one built here, or the one PEBBLOR_GAME_PROGRAM names.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -33,9 +32,6 @@
 
 namespace {
 
-// The menu bar of a window less than twice the field's size.
-constexpr int kMenuStripHeight = 20;
-
 // Guards against hanging, not timings: what is awaited comes within a few frames, but a
 // loaded machine may take many seconds over them.
 constexpr int kShortWaitMs = 30000;
@@ -49,7 +45,6 @@ constexpr Rect kScoreLine{30, 546, 288, 573};
 // "Score:" starts at x = 30; the title's centred "Click mouse to start playing", on the same
 // rows, starts some 30 pixels further right.
 constexpr int kScoreTextStartsBefore = 40;
-constexpr Rect kAboveTheSlingshot{0, 0, 288, 400};
 // The pale blue "PAUSED" across the field while play is paused.
 constexpr Rect kPausedLine{0, 240, 288, 307};
 constexpr int kPausedPixels = 60;
@@ -61,17 +56,6 @@ constexpr int kRestY = 460;
 constexpr int kPull = 80;
 constexpr int kBallTolerance = 5;
 constexpr int kDragStartY = 300;
-// F6 presses to watch the ball's flight by: each runs three frames and pauses again.
-constexpr int kMostSteps = 40;
-
-// The menu strip, in window pixels: "Options" is the first title, its first item the sound.
-constexpr int kOptionsTitleX = 20;
-constexpr int kOptionsTitleY = 10;
-constexpr Rect kOptionsTitle{0, 0, 40, 20};
-constexpr int kSoundItemX = 60;
-constexpr int kSoundItemY = 33;
-constexpr Pixel kMenuStripColour = MakePixel(240, 240, 240);
-constexpr Pixel kMenuHighlight = MakePixel(0, 120, 215);
 
 // The table's grey text, 200, 200, 200, away from the glyphs' smoothed edges.
 bool IsTableGrey(Pixel p) {
@@ -84,8 +68,6 @@ bool IsTableGrey(Pixel p) {
 bool IsGold(Pixel p) {
     return PixelRed(p) >= 200 && PixelGreen(p) >= 90 && PixelGreen(p) <= 210 && PixelBlue(p) <= 110;
 }
-
-bool IsMenuHighlight(Pixel p) { return p == kMenuHighlight; }
 
 // The paused sign's 200, 200, 255, where a window scaled by a fraction leaves it unmixed.
 bool IsPausedBlue(Pixel p) {
@@ -261,10 +243,6 @@ protected:
         Xdotool("mouseup 1");
     }
 
-    bool SettingsSay(const std::string& line) {
-        return game->SettingsText().find(line + "\n") != std::string::npos;
-    }
-
     // The id and size of the box whose title begins so, while it is shown. xdotool's search
     // passes over windows without a class, as the boxes are; xwininfo lists every window
     // with its title and size ("0x600002 \"About\": ()  520x300+252+3  +252+3").
@@ -291,34 +269,14 @@ protected:
         return std::nullopt;
     }
 
-    // The first window: on the screen, its field nearly as tall as the screen.
+    // The game's first window: its field nearly as tall as the screen (how any first window
+    // fits a managed screen: DesktopWindowTest's ScreenTest).
     void CheckWindowSize() {
         const std::optional<ScreenRect> screen = ScreenSize();
         ASSERT_TRUE(screen);
-        EXPECT_GE(window.x, 0);
-        EXPECT_GE(window.y, 0);
-        EXPECT_LE(window.x + window.width, screen->width);
-        EXPECT_LE(window.y + window.height, screen->height);
         EXPECT_GE(layout.field.Height() * 100, screen->height * 85);
-        ASSERT_LT(layout.field.Height(), 2 * kFieldHeight) << "a larger menu bar than expected";
         EXPECT_EQ(FirstLine(RunCommand("xdotool getwindowname " + windowId)).rfind("Pebblor", 0),
                   0u);
-        // The window may show before the game has drawn into it.
-        Surface shot;
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                shot = WindowShot();
-                return shot.At(250, kMenuStripHeight / 2) == kMenuStripColour;
-            },
-            kLongWaitMs))
-            << "no menu strip";
-        EXPECT_NE(shot.At(250, kMenuStripHeight), kMenuStripColour) << "the strip is too tall";
-    }
-
-    void CheckSoundSettingWrittenAtStart() {
-        ASSERT_TRUE(WaitUntil([this] { return SettingsSay("PebblorSoundSetting=Y"); }, kLongWaitMs))
-            << game->SettingsText();
-        EXPECT_NE(game->SettingsText().find("[Software\\Zorvane]\n"), std::string::npos);
     }
 
     void CheckTitleScreen() {
@@ -355,28 +313,6 @@ protected:
         EXPECT_EQ(CountPixels(playing, kHighScoresHeading, IsPaleGreen), 0);
     }
 
-    // Waits for the picture to hold still after F6 and says where the ball is then (nothing
-    // once it has left the field). `before` is where it was: it only goes up from there, and
-    // the next ball, which comes to rest below it, is not looked at.
-    std::optional<Spot> BallAfterStep(const Spot& before) {
-        const Rect above{0, 0, kFieldWidth, std::min(kFieldHeight, before.y + 2 * kBallTolerance)};
-        std::optional<Spot> last = BallIn(above);
-        std::optional<Spot> settled;
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                const std::optional<Spot> now = BallIn(above);
-                const bool still = now.has_value() == last.has_value() &&
-                                   (!now || (now->x == last->x && now->y == last->y));
-                const bool moved = !now || now->x != before.x || now->y != before.y;
-                last = now;
-                settled = now;
-                return still && moved;
-            },
-            kLongWaitMs))
-            << "the ball did not move, or never held still, after F6";
-        return settled;
-    }
-
     bool ShowsPaused() {
         return CountPixels(FieldShot(), kPausedLine, IsPausedBlue) > kPausedPixels;
     }
@@ -391,10 +327,17 @@ protected:
             << (paused ? "P did not pause play" : "P did not resume play");
     }
 
+    // Seen there twice in a row: a ball just let go passes through the resting place.
     void WaitForABallInTheSlingshot() {
-        ASSERT_TRUE(
-            WaitUntil([&] { return IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY); },
-                      kShortWaitMs))
+        bool seenBefore = false;
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                const bool seen = IsNear(BallIn(AroundPoint(kRestX, kRestY)), kRestX, kRestY);
+                const bool twice = seen && seenBefore;
+                seenBefore = seen;
+                return twice;
+            },
+            kShortWaitMs))
             << "no ball in the slingshot";
     }
 
@@ -416,51 +359,6 @@ protected:
             kShortWaitMs))
             << "the drag did not pull the ball to (" << pulled.x << ", " << pulled.y << ")";
         Xdotool("mouseup 1");
-    }
-
-    // F6 then runs three frames at a time, so the flight is watched step by step.
-    void FireABall() {
-        ASSERT_NO_FATAL_FAILURE(PauseAndPull(0, kPull));
-        const int pulledY = kRestY + kPull;
-        std::optional<Spot> ball = BallIn(AroundPoint(kRestX, pulledY));
-        std::optional<int> firstSeenAbove;
-        bool wentOnUp = false;
-        for (int step = 0; step < kMostSteps && !wentOnUp && ball; ++step) {
-            Xdotool("key F6");
-            ball = BallAfterStep(*ball);
-            if (!ball || ball->y >= kAboveTheSlingshot.bottom) continue;
-            EXPECT_LE(std::abs(ball->x - kRestX), kBallTolerance)
-                << "a straight pull flies straight";
-            if (firstSeenAbove) wentOnUp = ball->y < *firstSeenAbove;
-            if (!firstSeenAbove) firstSeenAbove = ball->y;
-        }
-        ASSERT_TRUE(firstSeenAbove) << "the ball never flew up the field";
-        EXPECT_TRUE(wentOnUp) << "the ball did not go on up the field from y = " << *firstSeenAbove;
-
-        ASSERT_NO_FATAL_FAILURE(PressPauseUntil(false));
-        EXPECT_NO_FATAL_FAILURE(WaitForABallInTheSlingshot()) << "no new ball after the shot";
-    }
-
-    void ChooseSoundItem() {
-        MovePointer(kOptionsTitleX, kOptionsTitleY);
-        Click();
-        ASSERT_TRUE(WaitUntil(
-            [this] { return CountPixels(WindowShot(), kOptionsTitle, IsMenuHighlight) > 100; },
-            kShortWaitMs))
-            << "the Options menu did not open";
-        MovePointer(kSoundItemX, kSoundItemY);
-        Click();
-    }
-
-    void ToggleSoundTwice() {
-        ASSERT_NO_FATAL_FAILURE(ChooseSoundItem());
-        EXPECT_TRUE(
-            WaitUntil([this] { return SettingsSay("PebblorSoundSetting=N"); }, kShortWaitMs))
-            << game->SettingsText();
-        ASSERT_NO_FATAL_FAILURE(ChooseSoundItem());
-        EXPECT_TRUE(
-            WaitUntil([this] { return SettingsSay("PebblorSoundSetting=Y"); }, kShortWaitMs))
-            << game->SettingsText();
     }
 
     // Opens a box with the keys given, checks that it fits the screen and closes it.
@@ -541,12 +439,9 @@ protected:
 
 TEST_F(GameSmokeTest, APlayerUsesTheMenusAndBoxesAndClosesTheWindow) {
     ASSERT_NO_FATAL_FAILURE(CheckWindowSize());
-    ASSERT_NO_FATAL_FAILURE(CheckSoundSettingWrittenAtStart());
     ASSERT_NO_FATAL_FAILURE(CheckTitleScreen());
-    ASSERT_NO_FATAL_FAILURE(ToggleSoundTwice());
     // F10 opens the first menu, Right twice the Help menu, H its How to Play item.
     ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("F10 Right Right h", "How to Play"));
-    ASSERT_NO_FATAL_FAILURE(OpenAndCloseBox("alt+slash", "About"));
     ASSERT_NO_FATAL_FAILURE(CloseTheWindow());
     ASSERT_NO_FATAL_FAILURE(CheckFilesKeptInThePlayersFolders());
 }
@@ -559,7 +454,7 @@ TEST_F(PlayedGameTest, AGamePlayedInTheWindowReplaysToTheResultItEnteredInTheTab
     // machine slows the frames.
     constexpr int kWholeGameMs = 600000;
     ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
-    ASSERT_NO_FATAL_FAILURE(FireABall());
+    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(0, kPull));
     ASSERT_NO_FATAL_FAILURE(PullAndLetGo(-30, 90));
     ASSERT_NO_FATAL_FAILURE(PullAndLetGo(40, 70));
     const std::string last = game->DataPath("replays/last.replay");

@@ -66,10 +66,7 @@ protected:
                      " >wine.log 2>&1; echo $? >status.tmp; mv status.tmp status");
         ASSERT_TRUE(WaitUntil(
             [&] {
-                windowId = RunCommand("xdotool search --onlyvisible --name " +
-                                      Quote("^" + kTitle + "$") + " 2>/dev/null | head -n 1")
-                               .value_or("");
-                while (!windowId.empty() && windowId.back() == '\n') windowId.pop_back();
+                windowId = FindWindow(kTitle).value_or("");
                 return !windowId.empty() || Ended();
             },
             kStartWaitMs));

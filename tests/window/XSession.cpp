@@ -5,11 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
+#include "support/SimRun.h"
 
 std::optional<std::string> RunCommand(const std::string& command) {
     FILE* pipe = popen(command.c_str(), "r");
@@ -27,13 +23,13 @@ void StartCommand(const std::string& command) {
 }
 
 bool HaveTool(const std::string& name) {
-    return RunCommand("command -v " + Quote(name) + " >/dev/null").has_value();
+    return RunCommand("command -v " + ShellQuote(name) + " >/dev/null").has_value();
 }
 
 std::optional<std::string> FindWindow(const std::string& title) {
     std::optional<std::string> found =
         RunCommand("timeout 20 xdotool search --sync --onlyvisible --name " +
-                   Quote("^" + title + "$") + " 2>/dev/null | head -n 1");
+                   ShellQuote("^" + title + "$") + " 2>/dev/null | head -n 1");
     if (!found || found->empty()) return std::nullopt;
     while (!found->empty() && (found->back() == '\n' || found->back() == ' ')) found->pop_back();
     return found;
@@ -41,7 +37,7 @@ std::optional<std::string> FindWindow(const std::string& title) {
 
 void PressKeyWhenShown(const std::string& title, const std::string& key) {
     // xwininfo lists every window with its title, boxes without a class included.
-    const std::string pattern = Quote("\"" + title + "\":");
+    const std::string pattern = ShellQuote("\"" + title + "\":");
     StartCommand(
         "for attempt in $(seq 200); do"
         " window=$(xwininfo -root -tree | grep -F -- " +
@@ -49,7 +45,7 @@ void PressKeyWhenShown(const std::string& title, const std::string& key) {
         " | awk '{print $1}' | head -n 1);"
         " if [ -n \"$window\" ]; then"
         " xdotool windowfocus --sync \"$window\" key " +
-        Quote(key) +
+        ShellQuote(key) +
         "; exit; fi;"
         " sleep 0.1; done");
 }
@@ -107,7 +103,7 @@ Surface ReadScreen(const std::string& crop) {
 
 std::optional<ScreenRect> WindowGeometry(const std::string& windowId) {
     // The client area's place on the screen, inside any window manager frame.
-    return XwininfoGeometry("-id " + Quote(windowId));
+    return XwininfoGeometry("-id " + ShellQuote(windowId));
 }
 
 std::optional<ScreenRect> ScreenSize() { return XwininfoGeometry("-root"); }

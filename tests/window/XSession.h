@@ -18,7 +18,6 @@ struct ScreenRect {
 std::optional<std::string> RunCommand(const std::string& command);
 // Starts a shell command in the background and returns at once.
 void StartCommand(const std::string& command);
-std::string Quote(const std::string& text);
 
 bool HaveTool(const std::string& name);
 
