@@ -2,8 +2,9 @@
 // a run and its runner arguments, with the FNV-1a 64 hash of the whole dump and the last
 // frameHash it gave. Together the runs play every playfield object, every slide-out offer
 // and shot kind, big gems, the game's end and the high score entry, so a change of any rule
-// shows here as a changed hash. After an intended change, rerun with PEBBLOR_UPDATE_GOLDEN=1
-// to rewrite the hashes in the source tree.
+// shows here as a changed hash; the pictures the lines ask for are left for review. After an
+// intended change, run this program with PEBBLOR_UPDATE_GOLDEN=1 to rewrite the hashes in
+// the source tree.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -28,10 +29,12 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kScripts = fs::path(PEBBLOR_RUNS_FILE).parent_path().parent_path() / "scripts";
+const fs::path kPictures = PEBBLOR_PICTURE_FOLDER;
 
 // A line of the file: name, dump hash, last frameHash, then the runner's arguments, of which
 // `--script FILE` and `--table FILE` (the hiscores.dat to start from) name files in the
-// scripts folder. Comment lines are kept in place when the hashes are rewritten.
+// scripts folder, and `--png STEP:NAME` leaves a picture in <build>/tests/recorded-runs/.
+// Comment lines are kept in place when the hashes are rewritten.
 struct RunLine {
     std::string text;  // a comment, or the name of a run
     std::string dumpHash, frameHash;
@@ -76,6 +79,14 @@ void Play(RunLine& run) {
         if (named && argument == "--script") {
             fs::copy_file(kScripts / run.arguments[++i], folder.Path() / "script.txt");
             options += " --script script.txt";
+        } else if (named && argument == "--png") {
+            // STEP:NAME: the picture is left in the pictures folder for review.
+            const std::string& shot = run.arguments[++i];
+            const size_t name = shot.find(':') + 1;
+            fs::create_directories(kPictures);
+            arguments.insert(
+                arguments.end(),
+                {argument, shot.substr(0, name) + (kPictures / shot.substr(name)).string()});
         } else if (named && argument == "--table") {
             fs::copy_file(kScripts / run.arguments[++i], folder.Path() / "hiscores.dat");
         } else {
@@ -113,10 +124,10 @@ std::vector<RunLine> Runs() {
 
 void PrintTo(const RunLine& run, std::ostream* out) { *out << run.text; }
 
-class RecordedRun : public testing::TestWithParam<RunLine> {};
+class RecordedRunScenario : public testing::TestWithParam<RunLine> {};
 
 // In update mode each run writes its own line: run them from one process.
-TEST_P(RecordedRun, DumpsAsRecorded) {
+TEST_P(RecordedRunScenario, DumpsAsRecorded) {
     RunLine run = GetParam();
     Play(run);
     if (UpdatingGolden()) {
@@ -133,10 +144,12 @@ TEST_P(RecordedRun, DumpsAsRecorded) {
         << "\nif the change is intended, rerun with PEBBLOR_UPDATE_GOLDEN=1";
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, RecordedRun, testing::ValuesIn(Runs()), [](const auto& info) {
-    std::string name = info.param.text;
-    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Runs, RecordedRunScenario, testing::ValuesIn(Runs()),
+                         [](const auto& info) {
+                             std::string name = info.param.text;
+                             for (char& c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
 
 }  // namespace
