@@ -1,12 +1,10 @@
-// The play screen's texts at their boundaries: the hints' times, the accuracy and its
-// multiplier, the entry cursor's blink and the banners.
+// The play screen's texts at their boundaries: the hints' times, and the accuracy and its
+// multiplier.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/PauseState.h"
 #include "core/PlayRecord.h"
 #include "gfx/GameFonts.h"
 #include "platform/FieldGeometry.h"
@@ -146,27 +144,6 @@ TEST_F(PlayScreenTest, AccuracyAndItsMultiplierAtTheBoundaries) {
     Draw();
     EXPECT_FLOAT_EQ(accuracy, 42.0f);
     for (const DrawnText& t : drawn_) EXPECT_EQ(t.text.rfind("Accuracy", 0), std::string::npos);
-}
-
-TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdatesAndBannersShowOverTheirScreens) {
-    play->screen = PlayScreen::Entry;
-    std::strcpy(play->initials, "AB");
-    play->screenTime = 5;
-    Draw();
-    EXPECT_EQ(Shown("AB_").rect, (Rect{100, 410, 288, 430}));
-    play->screenTime = 10;
-    Draw();
-    EXPECT_NE(Find("AB"), nullptr);
-    EXPECT_EQ(Find("AB_"), nullptr);
-
-    play->screen = PlayScreen::GameOver;
-    paused = 1;
-    Draw();
-    paused = 0;
-    play->screen = PlayScreen::Title;
-    EXPECT_EQ(Shown("GAME OVER").rect, (Rect{0, 340, 288, 407}));
-    EXPECT_EQ(Shown("PAUSED").rect, (Rect{0, 240, 288, 307}));
-    EXPECT_EQ(Shown("PAUSED").font, &large_);
 }
 
 }  // namespace

@@ -33,17 +33,6 @@ TEST(FoundationScenario, FirstFrameAndPaintPresentTheWholeFieldRowByRow) {
     for (const auto& rect : Rects(run.dump[1]["presented"])) EXPECT_GE(rect[1], 32);
 }
 
-TEST(FoundationScenario, StepsRunOnTheVirtualClock) {
-    const SimResult run = RunSim({"--clock", "5000", "--steps", "3"});
-    ASSERT_EQ(run.status, 0) << run.errorText;
-    ASSERT_EQ(run.dump.size(), 3u);
-    for (long long s = 1; s <= 3; ++s) {
-        EXPECT_EQ(run.dump[size_t(s - 1)]["step"].Int(), s);
-        EXPECT_EQ(run.dump[size_t(s - 1)]["clock"].Int(), 5000 + 34 * s);
-        EXPECT_TRUE(run.dump[size_t(s - 1)]["frameRan"].boolean);
-    }
-}
-
 TEST(FoundationScenario, NoFrameRunsWhileTheWindowIsInactive) {
     const SimResult run = RunSim({"--steps", "5"}, "2 activate 0\n4 activate 1\n");
     ASSERT_EQ(run.status, 0) << run.errorText;
@@ -59,21 +48,6 @@ TEST(FoundationScenario, ClosingTheWindowEndsTheRun) {
     ASSERT_EQ(run.status, 0) << run.errorText;
     ASSERT_EQ(run.dump.size(), 2u);
     EXPECT_EQ(run.dump.back()["step"].Int(), 2);
-}
-
-TEST(FoundationScenario, DumpEveryKeepsEveryKthStepAndTheLast) {
-    const SimResult every = RunSim({"--steps", "10", "--dump-every", "4"});
-    ASSERT_EQ(every.status, 0) << every.errorText;
-    ASSERT_EQ(every.dump.size(), 3u);
-    EXPECT_EQ(every.dump[0]["step"].Int(), 4);
-    // The title tune started at start-up is reported with the first dump, and only there.
-    ASSERT_EQ(every.dump[0]["played"].Size(), 1u);
-    EXPECT_EQ(every.dump[0]["played"][0].Int(), 145);
-    EXPECT_EQ(every.dump[1]["played"].Size(), 0u);
-    EXPECT_EQ(every.dump[2]["step"].Int(), 10);
-    const SimResult last = RunSim({"--steps", "10", "--dump-every", "0"});
-    ASSERT_EQ(last.dump.size(), 1u);
-    EXPECT_EQ(last.dump[0]["step"].Int(), 10);
 }
 
 TEST(FoundationScenario, PngShowsWhatWasPresented) {
