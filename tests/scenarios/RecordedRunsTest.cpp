@@ -129,7 +129,7 @@ class RecordedRunScenario : public testing::TestWithParam<RunLine> {};
 // In update mode each run writes its own line: run them from one process.
 TEST_P(RecordedRunScenario, DumpsAsRecorded) {
     RunLine run = GetParam();
-    Play(run);
+    ASSERT_NO_FATAL_FAILURE(Play(run));
     if (UpdatingGolden()) {
         std::vector<RunLine> lines = ReadRunsFile();
         for (RunLine& line : lines) {
