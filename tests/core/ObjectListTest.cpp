@@ -1,4 +1,5 @@
-// The cursor list: walks, removal and insertion during walks, stacks, destruction.
+// The cursor list at its edges: empty lists, the wrapping walk, removal and insertion of
+// absent items, stacks and destruction. Whole runs walk it every frame.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -2,8 +2,6 @@
 // objects marked into, and the pixels they drew.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include "gfx/DirtyRectSet.h"
 #include "platform/Surface.h"
 

@@ -1,4 +1,5 @@
-// The sound channel's priority and busy-time decisions, on a clock the test moves.
+// The sound channel's busy time at its edges, on a clock the test moves: a clip that takes
+// time to start, Stop, sound off, the clock's wrap, no device, and the hit sounds' draws.
 #include <gtest/gtest.h>
 
 #include <vector>
