@@ -1,4 +1,4 @@
-// Truncation, distance, headings and colours as the playfield rules need them.
+// Truncation, headings and colours as the playfield rules need them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,11 +30,6 @@ TEST(TruncateToInt, TowardZeroSaturatingWithNaNAsZero) {
         EXPECT_EQ(TruncateToInt(value), expected) << value;
         EXPECT_EQ(TruncateToInt(float(value)), expected) << value << " as float";
     }
-}
-
-TEST(Distance, IsEuclidean) {
-    EXPECT_DOUBLE_EQ(Distance(3, 4, 0, 0), 5.0);
-    EXPECT_DOUBLE_EQ(Distance(-1, 2, -1, 2), 0.0);
 }
 
 TEST(AngleTo, HeadingsFromStraightUpClockwiseNearTheReferenceAndLimited) {

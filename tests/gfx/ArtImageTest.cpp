@@ -1,5 +1,5 @@
-// Art images: what they carry, and placing their frames on the screen through the screen
-// object's clip and over the previous frame's changes.
+// Art images: what they carry, the screen object's clip they keep to, and captions. Whole
+// runs check their pictures on the screen.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -55,7 +55,6 @@ protected:
         return std::make_unique<ArtImage>(0x1234u, name, std::move(frames));
     }
 
-    Pixel At(int x, int y) const { return screen_.At(x, y); }
     std::vector<Pixel> Block(int left, int top, int w, int h) const {
         std::vector<Pixel> block;
         for (int y = top; y < top + h; ++y) {
@@ -69,26 +68,6 @@ protected:
     DrawContext dc_{screen_};
 };
 
-TEST_F(ArtImageTest, DrawPlacesTheFrameTransparentAndMirrored) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    image->Draw(dc_, 10, 20, 0, 0, nullptr);
-    EXPECT_EQ(Block(10, 20, 2, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue}));
-    image->Draw(dc_, 30, 20, 0, 7, nullptr);
-    EXPECT_EQ(Block(30, 20, 2, 2), (std::vector<Pixel>{kGrey, kRed, kBlue, kGreen}));
-    image->Draw(dc_, 50, 20, 1, 0, nullptr);
-    EXPECT_EQ(Block(50, 20, 2, 1), (std::vector<Pixel>{kBlue, kGrey}));
-}
-
-TEST_F(ArtImageTest, DrawIsCutAtTheScreenEdge) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    image->Draw(dc_, kFieldWidth - 1, kFieldHeight - 1, 0, 0, nullptr);
-    EXPECT_EQ(At(kFieldWidth - 1, kFieldHeight - 1), kRed);
-    image->Draw(dc_, -1, -1, 0, 0, nullptr);
-    EXPECT_EQ(At(0, 0), kBlue);
-    EXPECT_EQ(At(1, 0), kGrey);
-    EXPECT_EQ(At(0, 1), kGrey);
-}
-
 TEST_F(ArtImageTest, DrawKeepsToTheScreenClipAndRestoresTheFullScreen) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
     dirtyRects.clip = Rect{0, 0, 11, kFieldHeight};
@@ -96,27 +75,6 @@ TEST_F(ArtImageTest, DrawKeepsToTheScreenClipAndRestoresTheFullScreen) {
     image->Draw(dc_, 10, 20, 0, 0, nullptr);
     EXPECT_EQ(Block(10, 20, 2, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kGrey}));
     EXPECT_EQ(dc_.Clip(), DirtyRectSet::fullScreenRegion);
-}
-
-TEST_F(ArtImageTest, DrawOverDirtyDrawsOnlyInsideThePreviousChangesAndNeverMirrors) {
-    const std::unique_ptr<ArtImage> image = TwoFrameImage();
-    // This frame's changes, and frames that do not exist, draw nothing.
-    dirtyRects.tiles[dirtyRects.current][0] = TileRect{0, 0, 32, 32};
-    image->DrawOverDirty(dc_, 0, 0, 0, 0, nullptr);
-    image->Draw(dc_, 0, 0, 2, 0, nullptr);
-    image->Draw(dc_, 0, 0, -1, 0, nullptr);
-    dirtyRects.tiles[dirtyRects.previous][0] = TileRect{0, 0, 32, 32};
-    image->DrawOverDirty(dc_, 0, 0, 2, 0, nullptr);
-    EXPECT_EQ(PixelsOf(screen_), std::vector<Pixel>(size_t(kFieldWidth) * kFieldHeight, kGrey));
-    // Tile 1 (x 32..63) changed only in its column 1, rows 0..1.
-    dirtyRects.tiles[dirtyRects.previous][1] = TileRect{1, 0, 2, 2};
-    image->DrawOverDirty(dc_, 32, 0, 0, 1, nullptr);
-    EXPECT_EQ(Block(32, 0, 2, 2), (std::vector<Pixel>{kGrey, kGrey, kGrey, kBlue}));
-    EXPECT_EQ(dc_.Clip(), DirtyRectSet::fullScreenRegion);
-
-    dirtyRects.tiles[dirtyRects.previous][1] = TileRect{0, 0, 32, 32};
-    image->DrawOverDirty(dc_, 32, 0, 0, 1, nullptr);
-    EXPECT_EQ(Block(32, 0, 2, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue}));
 }
 
 TEST_F(ArtImageTest, CaptionIsWrittenOverTheFrameOnlyWhenTheImageHasOne) {

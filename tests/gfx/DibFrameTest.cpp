@@ -1,5 +1,5 @@
-// Bitmap frames: loading files (and refusing broken ones), what they report, and drawing
-// them opaquely, stretched, mirrored and with black transparent.
+// Bitmap frames: loading files (and refusing broken ones), what they report, and painting
+// them opaquely, stretched and mirrored. Whole runs check the transparent drawing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -159,29 +159,6 @@ TEST_F(DibFrameTest, PaintStretchesByNearestNeighbourInsideTheClip) {
                                   kGrey, kGrey, kGrey,  kGrey,  kGrey,  kGrey}));
     const Rect empty{4, 4, 4, 6};
     EXPECT_FALSE(frame.PaintDib(dc_, &empty, nullptr));
-}
-
-TEST_F(DibFrameTest, TransparentDrawKeepsTheTargetUnderBlackInBothVariants) {
-    DibFrame frame = PictureFrame();
-    const Rect normal{1, 1, 4, 3}, mirrored{4, 3, 7, 5};
-    dc_.SetTextColour(kWhite);
-    EXPECT_TRUE(frame.DrawTransparent(dc_, &normal, 0));
-    EXPECT_EQ(dc_.TextColour(), 0u);
-    EXPECT_TRUE(frame.DrawTransparent(dc_, &mirrored, 1));
-    EXPECT_EQ(Block(1, 1, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue, kWhite, kGrey}));
-    EXPECT_EQ(Block(4, 3, 3, 2), (std::vector<Pixel>{kGreen, kGrey, kRed, kGrey, kWhite, kBlue}));
-
-    // The variants are kept apart: the plain one again after the mirror.
-    target_.Fill(kGrey);
-    EXPECT_TRUE(frame.DrawTransparent(dc_, nullptr, 0));
-    EXPECT_EQ(Block(0, 0, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGreen, kBlue, kWhite, kGrey}));
-    EXPECT_FALSE(frame.DrawTransparent(dc_, nullptr, 2));
-
-    // At most the destination's size is copied.
-    target_.Fill(kGrey);
-    const Rect small{2, 2, 4, 3};
-    EXPECT_TRUE(frame.DrawTransparent(dc_, &small, 0));
-    EXPECT_EQ(Block(2, 2, 3, 2), (std::vector<Pixel>{kRed, kGrey, kGrey, kGrey, kGrey, kGrey}));
 }
 
 }  // namespace

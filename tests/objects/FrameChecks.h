@@ -2,8 +2,6 @@
 // objects marked into, and the pixels they drew.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include "gfx/DirtyRectSet.h"
 #include "platform/Surface.h"
 
@@ -24,18 +22,4 @@ inline int CountLitPixels(const Surface& surface) {
     int lit = 0;
     for (Pixel p : surface.Pixels()) lit += p != 0 ? 1 : 0;
     return lit;
-}
-
-// Every pixel that is not black lies inside the changed box of its tile.
-inline void ExpectDrawnPixelsMarked(const Surface& surface) {
-    for (int y = 0; y < surface.Height(); ++y) {
-        for (int x = 0; x < surface.Width(); ++x) {
-            if (surface.At(x, y) == 0) continue;
-            const TileRect& tile =
-                MarkedTiles()[size_t((y / kTileSize) * kTileColumns + x / kTileSize)];
-            const int tx = x % kTileSize, ty = y % kTileSize;
-            EXPECT_TRUE(tx >= tile.left && tx < tile.right && ty >= tile.top && ty < tile.bottom)
-                << "pixel (" << x << ", " << y << ") drawn but not marked";
-        }
-    }
 }

@@ -1,21 +1,13 @@
-// Power-up capsules: direction, drift, end of life, drawing, and the shot-kind labels.
+// Power-up capsules at their edges: the middle of the field, the frame each ends on, and
+// labels outside the shot kinds.
 #include "objects/PowerUp.h"
 #include "support/PlayfieldFixture.h"
 
 class PowerUpTest : public PlayfieldFixture {};
 
-// The capsule's start from either side is the schedule scenario's; here, the middle.
 TEST_F(PowerUpTest, HeadsAwayFromTheSideOfTheFieldItStartsOn) {
     EXPECT_EQ(PowerUp(143.9f, 200.0f, 0).vx, 1.0f);
     EXPECT_EQ(PowerUp(144.0f, 200.0f, 0).vx, -1.0f);
-}
-
-TEST_F(PowerUpTest, DriftStaysWithinHalfAPixelPerFrame) {
-    for (int n = 0; n < 2000; ++n) {
-        const PowerUp capsule(0, 0, 0);
-        ASSERT_GE(capsule.vy, -0.5f);
-        ASSERT_LE(capsule.vy, 0.4991f);
-    }
 }
 
 TEST_F(PowerUpTest, CrossesTheFieldAndEndsPastTheFarEdge) {
@@ -47,23 +39,6 @@ TEST_F(PowerUpTest, LifetimeEndsAStalledCapsule) {
     EXPECT_EQ(capsule.lifetime, 0);
     capsule.Update(1.0f);
     EXPECT_EQ(capsule.lifetime, 0);
-}
-
-TEST_F(PowerUpTest, ChevronColourCyclesEveryFourFramesDrawn) {
-    PowerUp capsule(100.0f, 200.0f, 5);
-    // The first chevron starts at (x - 20, y - 5); a line's first point is always drawn.
-    const Pixel red = penRed->colour, blue = penBlue->colour, green = penGreen->colour;
-    const Pixel expected[] = {red,   red,   red,   blue,  blue, blue, blue,
-                              green, green, green, green, red,  red};
-    const Pen* outside = dc.SelectPen(penWhite);
-    for (int n = 1; n <= 13; ++n) {
-        capsule.Draw(dc);
-        EXPECT_EQ(capsule.animCounter, n);
-        EXPECT_EQ(frame.At(80, 195), expected[n - 1]) << "frame " << n;
-        EXPECT_EQ(frame.At(100, 210), expected[n - 1]) << "lower chevron tip";
-        EXPECT_EQ(dc.SelectedPen(), penWhite) << "the pen is given back";
-    }
-    dc.SelectPen(outside);
 }
 
 TEST_F(PowerUpTest, LabelsAreTheShotKindNamesAndNothingOutsideThem) {

@@ -55,9 +55,4 @@ protected:
     int CountPixels(Pixel colour) const {
         return int(std::count(frame.Pixels().begin(), frame.Pixels().end(), colour));
     }
-
-    static constexpr Pixel kRed = 0xFF0000;
-    static constexpr Pixel kBlue = 0x0000FF;
-    static constexpr Pixel kGreen = 0x00FF00;
-    static constexpr Pixel kDarkGreen = 0x008000;
 };

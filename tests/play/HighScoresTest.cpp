@@ -1,5 +1,5 @@
-// The high score file: default table, round trips, odd lines, saves that fail or are
-// killed, and the tidying of what they leave.
+// The high score file: round trips, odd lines, saves that fail or are killed, and the
+// tidying of what they leave.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,25 +83,6 @@ void ExpectSameTable(const HighScoreTable& actual, const HighScoreTable& expecte
 }
 
 }  // namespace
-
-TEST_F(HighScoresTest, MissingFileGivesTheDefaultTableFromRandom) {
-    randomGenerator.Seed(77);
-    RandomGenerator expectedLetters;
-    expectedLetters.Seed(77);
-
-    const HighScoreTable table = Load();
-    for (int i = 0; i < 10; ++i) {
-        const HighScoreEntry& entry = table[size_t(i)];
-        EXPECT_EQ(entry.score, 1600 - 150 * i);
-        EXPECT_EQ(entry.level, 12 - i);
-        ASSERT_EQ(std::strlen(entry.initials), 3u);
-        for (int letter = 0; letter < 3; ++letter) {
-            EXPECT_EQ(entry.initials[letter], 'A' + expectedLetters.Next() % 5);
-        }
-    }
-    EXPECT_EQ(randomGenerator.State(), expectedLetters.State()) << "30 draws, no more";
-    EXPECT_FALSE(fs::exists(path)) << "loading never writes";
-}
 
 TEST_F(HighScoresTest, SaveReplacesTheFileWithThirtyCrLfLinesThatReloadTheSame) {
     WriteFile(std::string(5000, 'x'));

@@ -1,15 +1,12 @@
-// The play screen's texts: what each screen state writes, where, and in which font; and the
-// accuracy the screen refreshes.
+// The play screen's texts at their boundaries: the hints' times, and the accuracy and its
+// multiplier.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/PauseState.h"
 #include "core/PlayRecord.h"
 #include "gfx/GameFonts.h"
-#include "objects/Ball.h"
 #include "platform/FieldGeometry.h"
 #include "play/PlayMode.h"
 #include "support/HeadlessGame.h"
@@ -39,8 +36,7 @@ private:
     std::vector<DrawnText>& log_;
 };
 
-constexpr ColorRef kPaleGreen = 0xC8FFC8, kPaleBlue = 0xFFC8C8, kPaleRed = 0xC8C8FF,
-                   kPaleCyan = 0xFFFFC8, kGrey = 0xC8C8C8;
+constexpr ColorRef kPaleBlue = 0xFFC8C8, kPaleRed = 0xC8C8FF, kPaleCyan = 0xFFFFC8;
 
 class PlayScreenTest : public ::testing::Test {
 protected:
@@ -95,29 +91,6 @@ private:
     DrawContext dc_{surface_};
 };
 
-TEST_F(PlayScreenTest, TitleShowsTheTableBestFirst) {
-    play->highScores[0] = HighScoreEntry{"ABC", 1234, 0};
-    Draw();
-    EXPECT_EQ(Shown("High Scores").rect, (Rect{0, 220, 288, 240}));
-    EXPECT_EQ(Shown("High Scores").colour, kPaleGreen);
-    EXPECT_EQ(Shown("High Scores").format, DT_CENTER);
-    EXPECT_EQ(Shown("INITIALS").format, DT_RIGHT);
-    EXPECT_EQ(Shown("0012340").rect, (Rect{124, 268, 288, 288}));
-    EXPECT_EQ(Shown("0012340").colour, kGrey);
-    // The stored level is shown as it is: 0, not 1.
-    EXPECT_EQ(Shown("0").rect, (Rect{164, 268, 258, 288}));
-    EXPECT_EQ(Shown("Click mouse to start playing").rect, (Rect{0, 540, 288, 607}));
-}
-
-TEST_F(PlayScreenTest, HudShowsScoreWithATrailingZeroAndTheLevelPlusOne) {
-    StartPlaying();
-    play->score = 1234;
-    Draw();
-    EXPECT_EQ(Shown("Score: 0012340").rect, (Rect{30, 546, 288, 573}));
-    EXPECT_EQ(Shown("Level: 1").format, DT_RIGHT);
-    EXPECT_EQ(Find("High Scores"), nullptr);
-}
-
 TEST_F(PlayScreenTest, HintsShowOnlyInTheirTimes) {
     StartPlaying();
     const std::string first = "Click, drag, and release to\nfire the ball like a slingshot.";
@@ -171,46 +144,6 @@ TEST_F(PlayScreenTest, AccuracyAndItsMultiplierAtTheBoundaries) {
     Draw();
     EXPECT_FLOAT_EQ(accuracy, 42.0f);
     for (const DrawnText& t : drawn_) EXPECT_EQ(t.text.rfind("Accuracy", 0), std::string::npos);
-}
-
-TEST_F(PlayScreenTest, SpecialShotBannerCountsTheShotInTheSlingshot) {
-    StartPlaying();
-    Ball special(0);  // a Heavy ball resting in the slingshot
-    play->ball = &special;
-    pendingShotCount = 4;
-    pendingShotKind = 0;
-    Draw();
-    EXPECT_EQ(Shown("HEAVY: 5").font, &large_);
-    EXPECT_EQ(Shown("HEAVY: 5").rect, (Rect{0, 496, 288, 544}));
-    Ball normal(-1);
-    play->ball = &normal;
-    Draw();
-    EXPECT_EQ(Find("HEAVY: 5"), nullptr);  // a normal ball waits: the kind comes later
-    play->ball = nullptr;
-    pendingShotCount = -1;
-    Draw();
-    for (const DrawnText& t : drawn_) EXPECT_NE(t.font, &large_) << t.text;
-}
-
-TEST_F(PlayScreenTest, EntryCursorBlinksEveryFiveUpdatesAndBannersShowOverTheirScreens) {
-    play->screen = PlayScreen::Entry;
-    std::strcpy(play->initials, "AB");
-    play->screenTime = 5;
-    Draw();
-    EXPECT_EQ(Shown("AB_").rect, (Rect{100, 410, 288, 430}));
-    play->screenTime = 10;
-    Draw();
-    EXPECT_NE(Find("AB"), nullptr);
-    EXPECT_EQ(Find("AB_"), nullptr);
-
-    play->screen = PlayScreen::GameOver;
-    paused = 1;
-    Draw();
-    paused = 0;
-    play->screen = PlayScreen::Title;
-    EXPECT_EQ(Shown("GAME OVER").rect, (Rect{0, 340, 288, 407}));
-    EXPECT_EQ(Shown("PAUSED").rect, (Rect{0, 240, 288, 307}));
-    EXPECT_EQ(Shown("PAUSED").font, &large_);
 }
 
 }  // namespace

@@ -1,45 +1,16 @@
-// Start-up and the first moments of a game through the headless runner: the title screen,
-// the default high score table, hostile files in place of the game's files, the click that
-// starts a game, the first ball, and determinism.
+// Start-up through the headless runner with hostile files in place of the game's files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 
-#include "support/DumpQueries.h"
 #include "support/HostileFiles.h"
 #include "support/SimRun.h"
-#include "support/SimScenario.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kTitleTune = 145;
-const std::string kClickOnTitle = "1 down 100 100\n1 up 100 100\n";
-
-// Without a file the default table holds scores from 1600 down to 250.
-TEST(StartScenario, StartUpShowsTheTitleWithTheTuneEmptyListsAndTheDefaultTable) {
-    const JsonValue state = SimScenario{}.At(1);
-    EXPECT_EQ(state["screen"].Int(), 0);
-    EXPECT_EQ(state["paused"].Int(), 0);
-    EXPECT_EQ(state["targets"].Size(), 0u);
-    EXPECT_EQ(state["shots"].Size(), 0u);
-    ASSERT_GE(state["played"].Size(), 1u);
-    EXPECT_EQ(state["played"][0].Int(), kTitleTune);
-    const JsonValue& table = state["highScores"];
-    ASSERT_EQ(table.Size(), 10u);
-    for (size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(table[i]["score"].Int(), 1600 - 150 * (long long)i) << "entry " << i;
-        EXPECT_EQ(table[i]["level"].Int(), 12 - (long long)i) << "entry " << i;
-        const std::string& initials = table[i]["initials"].string;
-        ASSERT_EQ(initials.size(), 3u) << "entry " << i;
-        for (char letter : initials) {
-            EXPECT_TRUE(letter >= 'A' && letter <= 'E') << "entry " << i << ": " << initials;
-        }
-    }
-}
 
 // Runs the runner without the capabilities that let root read any file, when root, and
 // when this system lets them go; nothing when no unreadable file can be made.
@@ -92,58 +63,5 @@ TEST_P(HostileFileScenario, PlaysAsWithoutTheFiles) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, HostileFileScenario, testing::ValuesIn(kHostileFiles),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// The click starts a game without a drag, the next update makes a ball at the rest point,
-// and a second click starts a drag at its position.
-TEST(StartScenario, AClickOnTheTitleStartsAGameTheNextUpdateLoadsABallTheNextClickADrag) {
-    SimScenario scenario;
-    scenario.script = "0 key 80   # paused before the game: the click clears it\n" + kClickOnTitle +
-                      "3 down 120 130\n";
-    const std::vector<JsonValue> dump = scenario.Every(1, 3);
-    const JsonValue& state = StateOfStep(dump, 1);
-    EXPECT_EQ(state["screen"].Int(), 1);
-    EXPECT_EQ(state["screenTime"].Int(), 0);
-    EXPECT_EQ(state["playClock"].Int(), 0);
-    EXPECT_EQ(state["score"].Int(), 0);
-    EXPECT_EQ(state["level"].Int(), 0);
-    EXPECT_EQ(state["accuracy"].number, 0.0);
-    EXPECT_EQ(state["shotsFired"].Int(), 0);
-    EXPECT_EQ(state["paused"].Int(), 0);
-    EXPECT_EQ(state["dragAnchorX"].Int(), -10000);
-    EXPECT_EQ(state["shots"].Size(), 0u);
-
-    const auto balls = ObjectsOfType(StateOfStep(dump, 2)["shots"], "GO_BALL");
-    ASSERT_EQ(balls.size(), 1u);
-    EXPECT_EQ(balls[0]["kind"].Int(), -1);
-    EXPECT_EQ(balls[0]["loaded"].Int(), 1);
-    EXPECT_EQ(balls[0]["released"].Int(), 0);
-    EXPECT_FLOAT_EQ(float(balls[0]["x"].number), 144.0f);
-    EXPECT_FLOAT_EQ(float(balls[0]["y"].number), 460.8f);
-
-    const JsonValue& dragging = StateOfStep(dump, 3);
-    EXPECT_EQ(dragging["screen"].Int(), 1);
-    EXPECT_EQ(dragging["dragAnchorX"].Int(), 120);
-    EXPECT_EQ(dragging["dragAnchorY"].Int(), 130);
-}
-
-TEST(StartScenario, SameClockAndScriptGiveIdenticalDumpsAndAnotherClockAnotherSeed) {
-    SimScenario scenario;
-    scenario.script = kClickOnTitle + "40 down 144 300\n41 move 170 420\n42 up 170 420\n";
-    auto dumpText = [&](const std::vector<std::string>& arguments) {
-        scenario.arguments = arguments;
-        scenario.Every(10, 200);
-        return ReadFile(scenario.Folder() + "/dump.jsonl");
-    };
-    const std::string first = dumpText({"--clock", "4242"});
-    const std::string second = dumpText({"--clock", "4242"});
-    ASSERT_FALSE(first.empty());
-    EXPECT_EQ(first, second);
-
-    scenario.arguments = {"--clock", "4242"};
-    const JsonValue one = scenario.At(1);
-    scenario.arguments = {"--clock", "9999"};
-    const JsonValue other = scenario.At(1);
-    EXPECT_NE(one["gemSeed"].Int(), other["gemSeed"].Int());
-}
 
 }  // namespace
