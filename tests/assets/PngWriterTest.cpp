@@ -53,8 +53,10 @@ TEST_P(PngFile, KeepsItsRecordedBytes) {
     const std::string path =
         (std::filesystem::temp_directory_path() / "pebblor-png-writer-test.png").string();
     ASSERT_TRUE(WritePng(surface, path));
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {}), bytes);
+    {  // closed before the removal, which Windows refuses on an open file
+        std::ifstream file(path, std::ios::binary);
+        EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {}), bytes);
+    }
     std::filesystem::remove(path);
 }
 
