@@ -4,19 +4,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
-#include "support/DumpQueries.h"
 #include "support/SimRun.h"
 #include "support/SimScenario.h"
 
 namespace {
 
 constexpr int kScreenEntry = 4;
+constexpr int kCategoryGem = 1;  // as the dump prints a target's category
 constexpr long kLongestGame = 3500;
 constexpr long kAimStep = 300;
 constexpr long kStepsToHit = 40;  // about: 11 updates to launch, then the flight
@@ -54,10 +55,13 @@ SimScenario OneGemGame(const std::vector<Entry>& table) {
     game.highScoreFile = HighScoreFile(table);
     game.script = "1 down 100 100\n1 up 100 100\n";
     const JsonValue before = game.At(kAimStep);
-    const auto gems = TargetsOfCategory(before, kCategoryGem);
-    if (gems.empty()) throw std::runtime_error("no gem to aim at");
-    const double dx = gems[0]["x"].number - 144.0;
-    const double dy = gems[0]["y"].number + gems[0]["speed"].number * kStepsToHit - 460.8;
+    const auto& targets = before["targets"].array;
+    const auto gem = std::find_if(targets.begin(), targets.end(), [](const JsonValue& target) {
+        return target["category"].Int() == kCategoryGem;
+    });
+    if (gem == targets.end()) throw std::runtime_error("no gem to aim at");
+    const double dx = (*gem)["x"].number - 144.0;
+    const double dy = (*gem)["y"].number + (*gem)["speed"].number * kStepsToHit - 460.8;
     // The bands fling the ball back through the rest point, opposite to the pull.
     const long pullX = std::lround(-dx / std::hypot(dx, dy) * kPull);
     const long pullY = std::lround(-dy / std::hypot(dx, dy) * kPull);

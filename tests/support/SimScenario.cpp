@@ -8,13 +8,13 @@
 #include "support/SimRun.h"
 
 std::vector<JsonValue> SimScenario::Run(long k, long steps) const {
-    folder_ = MakeTempFolder("scenario");
+    const std::string folder = MakeTempFolder("scenario");
     if (!highScoreFile.empty()) {
-        std::ofstream(folder_ + "/hiscores.dat", std::ios::binary) << highScoreFile;
+        std::ofstream(folder + "/hiscores.dat", std::ios::binary) << highScoreFile;
     }
     std::vector<std::string> all = arguments;
     all.insert(all.end(), {"--steps", std::to_string(steps), "--dump-every", std::to_string(k)});
-    SimResult result = RunSim(all, script, folder_);
+    SimResult result = RunSim(all, script, folder);
     if (result.status != 0) {
         throw std::runtime_error("pebblor-sim exited with " + std::to_string(result.status) + ": " +
                                  result.errorText);
@@ -28,23 +28,12 @@ JsonValue SimScenario::At(long step) const {
     return std::move(dump.front());
 }
 
-std::vector<JsonValue> SimScenario::Every(long k, long steps) const { return Run(k, steps); }
-
-JsonValue SimScenario::FirstStateOfScreen(int screen, long steps) const {
+long SimScenario::StepScreenBegan(int screen, long steps) const {
     constexpr long kSampleEvery = 50;  // shorter than any screen that is searched for
-    for (JsonValue& state : Run(kSampleEvery, steps)) {
-        if (state["screen"].Int() == screen) return std::move(state);
+    for (const JsonValue& state : Run(kSampleEvery, steps)) {
+        if (state["screen"].Int() == screen) {
+            return long(state["step"].Int() - state["screenTime"].Int());
+        }
     }
     throw std::runtime_error("screen " + std::to_string(screen) + " never shown");
-}
-
-long SimScenario::StepScreenBegan(int screen, long steps) const {
-    const JsonValue state = FirstStateOfScreen(screen, steps);
-    return long(state["step"].Int() - state["screenTime"].Int());
-}
-
-SimScenario UnshotGame() {
-    SimScenario scenario;
-    scenario.script = "1 down 100 100\n1 up 100 100\n";
-    return scenario;
 }

@@ -13,22 +13,11 @@ struct SimScenario {
 
     // The state after `step`: a run of exactly that many steps that dumps only the last.
     JsonValue At(long step) const;
-    // The states after every k-th step of a run of `steps` steps, and after the last.
-    std::vector<JsonValue> Every(long k, long steps) const;
-    // The first state showing `screen` among those sampled in a run of `steps` steps, at
-    // most 50 steps after the screen was entered. Throws when the run never shows it.
-    JsonValue FirstStateOfScreen(int screen, long steps) const;
-    // The step in which `screen` was first entered (no pause may fall in between).
+    // The step in which `screen` was first entered, found among states sampled every 50
+    // steps of a run of `steps` steps (no pause may fall in between). Throws when the run
+    // never shows it.
     long StepScreenBegan(int screen, long steps) const;
-    // The folder of the last run, holding what the game wrote there (hiscores.dat).
-    const std::string& Folder() const { return folder_; }
 
 private:
     std::vector<JsonValue> Run(long k, long steps) const;
-
-    mutable std::string folder_;
 };
-
-// A game started by a click at step 1, in which nobody shoots: step s runs the update that
-// ends with playClock s - 1.
-SimScenario UnshotGame();
