@@ -46,15 +46,8 @@ void DrawContext::LineTo(int x, int y) {
     penY_ = y;
 }
 
-void DrawContext::BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
-                                const Rect& area, Pixel colour) {
-    Draw(DrawOp{.kind = DrawOpKind::Blend,
-                .colour = colour,
-                .area = area,
-                .source = coverage,
-                .sourceX = sourceX,
-                .sourceY = sourceY,
-                .stride = stride});
+void DrawContext::BlendGlyphs(const GlyphRun& run, const Rect& area, Pixel colour) {
+    Draw(DrawOp{.kind = DrawOpKind::Glyphs, .colour = colour, .area = area, .source = &run});
 }
 
 void DrawContext::Draw(DrawOp op) {

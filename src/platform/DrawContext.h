@@ -45,10 +45,9 @@ public:
                          int dstY);
     // Sets one pixel if it lies inside the clip.
     void Plot(int x, int y, Pixel colour);
-    // Lays the colour over `area` in proportion to 8-bit coverage, `stride` bytes a row,
-    // whose (sourceX, sourceY) falls on the area's top-left corner.
-    void BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
-                       const Rect& area, Pixel colour);
+    // Lays the colour over `area` in proportion to the coverage of the run's glyphs there.
+    // The run need not outlive the call.
+    void BlendGlyphs(const GlyphRun& run, const Rect& area, Pixel colour);
 
 private:
     // Draws the operation now, inside the clip, or hands it to the recorder.

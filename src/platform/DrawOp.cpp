@@ -105,6 +105,17 @@ void Fill(Surface& target, const Rect& r, Pixel colour) {
 // Bresenham from (x0, y0) to (x1, y1), the end point not drawn; only the pixels inside the
 // clip are set, whatever the clip, so any clip gives the same pixels inside it.
 void Line(Surface& target, const DrawOp& op, const Rect& clip) {
+    if (op.y0 == op.y1) {
+        // A level dash, as sparks draw: from x0 towards x1, x1 left out.
+        if (op.y0 < clip.top || op.y0 >= clip.bottom) return;
+        const bool rightwards = op.x0 <= op.x1;
+        const int64_t left = std::max<int64_t>(rightwards ? op.x0 : int64_t(op.x1) + 1, clip.left);
+        const int64_t right =
+            std::min<int64_t>(rightwards ? op.x1 : int64_t(op.x0) + 1, clip.right);
+        Pixel* row = target.Row(op.y0);
+        if (left < right) std::fill(row + left, row + right, op.colour);
+        return;
+    }
     // Wide arithmetic: far-off end points must not overflow.
     int64_t cx = op.x0, cy = op.y0;
     const int64_t x = op.x1, y = op.y1;
@@ -147,10 +158,15 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
         case DrawOpKind::CopyTransparent:
             CopyTransparent(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
             break;
-        case DrawOpKind::Blend:
-            BlendCoverage(target, static_cast<const uint8_t*>(op.source), op.stride, r, sourceX,
-                          sourceY, op.colour);
+        case DrawOpKind::Glyphs: {
+            const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
+            ForEachGlyphInside(run, r,
+                               [&](const Glyph& glyph, const Rect& part, int32_t x, int32_t y) {
+                                   BlendCoverage(target, run.coverage + glyph.offset, glyph.width,
+                                                 part, x, y, op.colour);
+                               });
             break;
+        }
         case DrawOpKind::Fill:
             Fill(target, r, op.colour);
             break;
@@ -161,7 +177,12 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
 }
 
 bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
-    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source || a.stride != b.stride) {
+    if (a.kind == DrawOpKind::Glyphs && b.kind == DrawOpKind::Glyphs) {
+        // Each frame keeps its runs apart: alike runs lie in different places.
+        return a.colour == b.colour &&
+               *static_cast<const GlyphRun*>(a.source) == *static_cast<const GlyphRun*>(b.source);
+    }
+    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source) {
         return false;
     }
     switch (a.kind) {

@@ -4,28 +4,28 @@
 
 #include <cstdint>
 
+#include "platform/GlyphRun.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 
 enum class DrawOpKind : uint8_t {
     Copy,             // a surface's pixels, opaque
     CopyTransparent,  // the same, leaving the target where the source is pure black
-    Blend,            // the colour laid over the target in proportion to 8-bit coverage
+    Glyphs,           // the colour laid over the target in proportion to a line's glyphs
     Fill,             // the colour
     Line,             // a one-pixel line, its end point not drawn
 };
 
 struct DrawOp {
     DrawOpKind kind = DrawOpKind::Copy;
-    Pixel colour = 0;  // Blend, Fill, Line
+    Pixel colour = 0;  // Glyphs, Fill, Line
     // Inside the target: the pixels copied, blended or filled; for a line, its clip.
     Rect area;
-    // Copy and CopyTransparent: the Surface read; Blend: the coverage bytes.
+    // Copy and CopyTransparent: the Surface read; Glyphs: the GlyphRun.
     const void* source = nullptr;
-    // Where the area's top-left corner reads the source; Blend: coverage bytes per row.
+    // Copy and CopyTransparent: where the area's top-left corner reads the source.
     int32_t sourceX = 0;
     int32_t sourceY = 0;
-    int32_t stride = 0;
     // Line: from (x0, y0) towards (x1, y1).
     int32_t x0 = 0;
     int32_t y0 = 0;

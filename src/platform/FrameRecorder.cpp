@@ -13,6 +13,8 @@ FrameRecorder::FrameRecorder(Surface& target)
     for (Frame* frame : {&frame_, &last_}) {
         frame->ops.reserve(kMostOps);
         frame->spans.reserve(kMostOps);
+        frame->runs.reserve(kMostRuns);
+        frame->text.reserve(kMostTextBytes);
         frame->byTile.resize(kMostPairs);
         frame->tileStart.resize(size_t(columns_ * rows_) + 1);
         frame->coversItself.resize(size_t(columns_ * rows_));
@@ -39,12 +41,12 @@ void FrameRecorder::Record(const DrawOp& op) {
     }
     const TileSpan tiles = TilesUnder(op.area);
     const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
-    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) {
+    if (!HasRoomFor(op, pairs)) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    frame_.ops.push_back(op);
+    frame_.ops.push_back(Kept(op));
     frame_.spans.push_back(tiles);
     pairs_ += pairs;
     if (pairs == 1) {
@@ -56,6 +58,27 @@ void FrameRecorder::Record(const DrawOp& op) {
             ++pairsOfTile_[size_t(row * columns_ + column)];
         }
     }
+}
+
+bool FrameRecorder::HasRoomFor(const DrawOp& op, size_t pairs) const {
+    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) return false;
+    if (op.kind != DrawOpKind::Glyphs) return true;
+    return frame_.runs.size() < kMostRuns &&
+           frame_.text.size() + static_cast<const GlyphRun*>(op.source)->text.size() <=
+               kMostTextBytes;
+}
+
+DrawOp FrameRecorder::Kept(const DrawOp& op) {
+    if (op.kind != DrawOpKind::Glyphs) return op;
+    // Within the capacity taken at the start: nothing moves, nothing is allocated.
+    const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
+    const size_t start = frame_.text.size();
+    frame_.text.insert(frame_.text.end(), run.text.begin(), run.text.end());
+    GlyphRun& kept = frame_.runs.emplace_back(run);
+    kept.text = std::string_view(frame_.text.data() + start, run.text.size());
+    DrawOp copy = op;
+    copy.source = &kept;
+    return copy;
 }
 
 void FrameRecorder::Spill() {
@@ -96,14 +119,6 @@ bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
 }
 
 namespace {
-
-// The smallest rectangle holding both; an empty one adds nothing.
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) return b;
-    if (b.IsEmpty()) return a;
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
 
 // The smallest rectangle holding the pixels of a outside b: the strips of a above, below,
 // left and right of their overlap.
@@ -173,9 +188,9 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
     return box;
 }
 
-bool FrameRecorder::HasBlend(int tile) const {
+bool FrameRecorder::HasGlyphs(int tile) const {
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
-        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Blend) return true;
+        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Glyphs) return true;
     }
     return false;
 }
@@ -221,7 +236,7 @@ void FrameRecorder::Finish() {
                 }
                 if (covers == 1) {
                     ++tilesKept_;
-                } else if (covers < 0 && last_.complete && HasBlend(tile) &&
+                } else if (covers < 0 && last_.complete && HasGlyphs(tile) &&
                            CoversItself(tile, within)) {
                     // Changed since last frame, and blending text is dear: only what changed
                     // is drawn again. Elsewhere the tile shows what its operations draw over
@@ -238,6 +253,8 @@ void FrameRecorder::Finish() {
     std::swap(frame_, last_);
     frame_.ops.clear();
     frame_.spans.clear();
+    frame_.runs.clear();
+    frame_.text.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);
     pairs_ = 0;
     spilled_ = false;

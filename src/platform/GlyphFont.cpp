@@ -79,22 +79,10 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
 
 void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                          const Rect& clip, Pixel colour) const {
-    for (char c : line) {
-        const Glyph& glyph = glyphs_[uint8_t(c)];
-        DrawGlyph(dc, glyph, penX, cellTop, clip, colour);
-        penX += glyph.advance;
-    }
-}
-
-void GlyphFont::DrawGlyph(DrawContext& dc, const Glyph& glyph, int64_t penX, int64_t cellTop,
-                          const Rect& clip, Pixel colour) const {
-    const int64_t glyphLeft = penX + glyph.left, glyphTop = cellTop + glyph.top;
-    const int64_t left = std::max<int64_t>(glyphLeft, clip.left);
-    const int64_t right = std::min<int64_t>(glyphLeft + glyph.width, clip.right);
-    const int64_t top = std::max<int64_t>(glyphTop, clip.top);
-    const int64_t bottom = std::min<int64_t>(glyphTop + glyph.height, clip.bottom);
-    if (left >= right || top >= bottom) return;
-    dc.BlendCoverage(coverage_.data() + glyph.offset, glyph.width, int(left - glyphLeft),
-                     int(top - glyphTop), Rect{int(left), int(top), int(right), int(bottom)},
-                     colour);
+    const GlyphRun run{&glyphs_, coverage_.data(), penX, cellTop, line};
+    Rect box;
+    ForEachGlyphInside(run, clip, [&box](const Glyph&, const Rect& part, int32_t, int32_t) {
+        box = Union(box, part);
+    });
+    if (!box.IsEmpty()) dc.BlendGlyphs(run, box, colour);
 }

@@ -105,6 +105,9 @@ Pixel ExpectedBlend(Pixel under, Pixel ink, int c) {
 TEST(DrawContextBlend, EveryCoverageMixesEachChannelRoundedToNearest) {
     std::vector<uint8_t> coverage(256);
     for (int c = 0; c < 256; ++c) coverage[size_t(c)] = uint8_t(c);
+    GlyphTable glyphs{};
+    glyphs['a'] = Glyph{.width = 256, .height = 1};
+    const GlyphRun run{&glyphs, coverage.data(), 1, 0, "a"};
     for (const Pixel under : {Pixel{0}, Pixel{0x00FFFFFF}, Pixel{0x00123456}, Pixel{0xAB80FF01}}) {
         for (const Pixel ink : {Pixel{0x00C8FFC8}, Pixel{0x00000000}, Pixel{0x00FF0080}}) {
             // Rows of even and odd widths, starting at even and odd columns.
@@ -112,7 +115,7 @@ TEST(DrawContextBlend, EveryCoverageMixesEachChannelRoundedToNearest) {
                 Surface surface(260, 1);
                 surface.Fill(under);
                 DrawContext dc(surface);
-                dc.BlendCoverage(coverage.data(), 256, skip, 0, Rect{1 + skip, 0, 257, 1}, ink);
+                dc.BlendGlyphs(run, Rect{1 + skip, 0, 257, 1}, ink);
                 for (int c = skip; c < 256; ++c) {
                     ASSERT_EQ(surface.At(1 + c, 0), ExpectedBlend(under, ink, c))
                         << std::hex << under << " " << ink << " " << std::dec << c;
