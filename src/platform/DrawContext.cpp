@@ -46,6 +46,13 @@ void DrawContext::LineTo(int x, int y) {
     penY_ = y;
 }
 
+void DrawContext::CopyTiled(const Surface& source, const Rect& area, bool transparent) {
+    if (source.IsEmpty()) return;
+    Draw(DrawOp{.kind = transparent ? DrawOpKind::TileTransparent : DrawOpKind::Tile,
+                .area = area,
+                .source = &source});
+}
+
 void DrawContext::BlendGlyphs(const GlyphRun& run, const Rect& area, Pixel colour) {
     Draw(DrawOp{.kind = DrawOpKind::Glyphs, .colour = colour, .area = area, .source = &run});
 }

@@ -43,6 +43,10 @@ public:
     // The same, leaving the destination where the source is pure black.
     void CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
                          int dstY);
+    // Covers `area` with copies of source laid edge to edge from the surface's top-left
+    // corner, opaque or, when transparent, leaving the destination where the source is pure
+    // black.
+    void CopyTiled(const Surface& source, const Rect& area, bool transparent);
     // Sets one pixel if it lies inside the clip.
     void Plot(int x, int y, Pixel colour);
     // Lays the colour over `area` in proportion to the coverage of the run's glyphs there.

@@ -27,14 +27,41 @@ void Copy(Surface& target, const Surface& source, const Rect& r, int sourceX, in
     }
 }
 
+void CopyRowTransparent(Pixel* __restrict to, const Pixel* __restrict from, int width) {
+    // Source and target never overlap here; branch-free, so several pixels go at once.
+    for (int col = 0; col < width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
+}
+
 void CopyTransparent(Surface& target, const Surface& source, const Rect& r, int sourceX,
                      int sourceY) {
-    const int width = r.Width();
     for (int y = r.top; y < r.bottom; ++y) {
-        // Source and target never overlap here; branch-free, so several pixels go at once.
-        const Pixel* __restrict from = source.Row(sourceY + y - r.top) + sourceX;
-        Pixel* __restrict to = target.Row(y) + r.left;
-        for (int col = 0; col < width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
+        CopyRowTransparent(target.Row(y) + r.left, source.Row(sourceY + y - r.top) + sourceX,
+                           r.Width());
+    }
+}
+
+// Target pixel (x, y) takes source pixel (x mod width, y mod height); r lies in the target,
+// so x and y are never negative.
+template <bool kTransparent>
+void Tile(Surface& target, const Surface& source, const Rect& r) {
+    const int firstX = r.left % source.Width();
+    int sourceY = r.top % source.Height();
+    for (int y = r.top; y < r.bottom; ++y) {
+        const Pixel* from = source.Row(sourceY);
+        Pixel* to = target.Row(y) + r.left;
+        int sourceX = firstX;
+        for (int left = r.Width(); left > 0;) {
+            const int width = std::min(source.Width() - sourceX, left);
+            if constexpr (kTransparent) {
+                CopyRowTransparent(to, from + sourceX, width);
+            } else {
+                std::copy(from + sourceX, from + sourceX + width, to);
+            }
+            to += width;
+            left -= width;
+            sourceX = 0;
+        }
+        if (++sourceY == source.Height()) sourceY = 0;
     }
 }
 
@@ -158,6 +185,12 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
         case DrawOpKind::CopyTransparent:
             CopyTransparent(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
             break;
+        case DrawOpKind::Tile:
+            Tile<false>(target, *static_cast<const Surface*>(op.source), r);
+            break;
+        case DrawOpKind::TileTransparent:
+            Tile<true>(target, *static_cast<const Surface*>(op.source), r);
+            break;
         case DrawOpKind::Glyphs: {
             const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
             ForEachGlyphInside(run, r,
@@ -187,6 +220,9 @@ bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
     }
     switch (a.kind) {
         case DrawOpKind::Fill:
+        case DrawOpKind::Tile:
+        case DrawOpKind::TileTransparent:
+            // What a pixel takes hangs on its place alone.
             return true;
         case DrawOpKind::Line:
             // A line sets the same pixels inside any clip.

@@ -202,7 +202,8 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
         const DrawOp& op = frame_.ops[frame_.byTile[i]];
         const Rect area = Intersect(op.area, within);
-        if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Fill) {
+        if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Tile ||
+            op.kind == DrawOpKind::Fill) {
             if (opaqueCount < opaque.size()) opaque[opaqueCount++] = area;
         } else if (std::none_of(opaque.begin(), opaque.begin() + opaqueCount,
                                 [&](const Rect& o) { return Contains(o, area); })) {
