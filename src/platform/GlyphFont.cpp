@@ -28,6 +28,12 @@ GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
             glyph = Glyph{};
         }
         highestGlyphTop_ = std::min(highestGlyphTop_, glyph.top);
+        if (glyph.width > 0 && glyph.height > 0) {
+            ink_.left = std::min<int64_t>(ink_.left, glyph.left);
+            ink_.top = std::min<int64_t>(ink_.top, glyph.top);
+            ink_.right = std::max(ink_.right, int64_t(glyph.left) + glyph.width - glyph.advance);
+            ink_.bottom = std::max(ink_.bottom, int64_t(glyph.top) + glyph.height);
+        }
     }
 }
 
@@ -79,10 +85,23 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
 
 void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                          const Rect& clip, Pixel colour) const {
-    const GlyphRun run{&glyphs_, coverage_.data(), penX, cellTop, line};
-    Rect box;
-    ForEachGlyphInside(run, clip, [&box](const Glyph&, const Rect& part, int32_t, int32_t) {
-        box = Union(box, part);
-    });
-    if (!box.IsEmpty()) dc.BlendGlyphs(run, box, colour);
+    int64_t width = 0;
+    bool inked = false;
+    for (const char c : line) {
+        const Glyph& glyph = glyphs_[uint8_t(c)];
+        width += glyph.advance;
+        inked = inked || (glyph.width > 0 && glyph.height > 0);
+    }
+    if (!inked) return;
+    // Every glyph's pen lies between penX and penX + width less its advance.
+    auto inside = [](int64_t value, int32_t low, int32_t high) {
+        return int32_t(std::clamp<int64_t>(value, low, high));
+    };
+    const Rect box{inside(penX + ink_.left, clip.left, clip.right),
+                   inside(cellTop + ink_.top, clip.top, clip.bottom),
+                   inside(penX + width + ink_.right, clip.left, clip.right),
+                   inside(cellTop + ink_.bottom, clip.top, clip.bottom)};
+    if (!box.IsEmpty()) {
+        dc.BlendGlyphs(GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line}, box, colour);
+    }
 }

@@ -21,13 +21,18 @@ public:
 
 private:
     int64_t LineWidth(std::string_view line) const;
-    // One operation for the line's glyphs inside the clip.
+    // One operation for the line's glyphs inside the clip, over a box that holds them.
     void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                   const Rect& clip, Pixel colour) const;
 
     int ascent_;
     int descent_;
     int32_t highestGlyphTop_ = 0;  // the most any glyph rises above its cell (<= 0)
+    // Where any glyph's bitmap can lie: left and top from the pen and the cell top, right
+    // past the pen's next position, bottom from the cell top. Empty bitmaps aside.
+    struct InkReach {
+        int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    } ink_;
     GlyphTable glyphs_;
     std::vector<uint8_t> coverage_;
 };
