@@ -46,7 +46,8 @@ void FrameRecorder::Record(const DrawOp& op) {
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    frame_.ops.push_back(Kept(op));
+    DrawOp& kept = frame_.ops.emplace_back(op);
+    if (op.kind == DrawOpKind::Glyphs) kept.source = Keep(*static_cast<const GlyphRun*>(op.source));
     frame_.spans.push_back(tiles);
     pairs_ += pairs;
     if (pairs == 1) {
@@ -68,17 +69,17 @@ bool FrameRecorder::HasRoomFor(const DrawOp& op, size_t pairs) const {
                kMostTextBytes;
 }
 
-DrawOp FrameRecorder::Kept(const DrawOp& op) {
-    if (op.kind != DrawOpKind::Glyphs) return op;
+const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
     // Within the capacity taken at the start: nothing moves, nothing is allocated.
-    const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
-    const size_t start = frame_.text.size();
+    const size_t index = frame_.runs.size(), start = frame_.text.size();
     frame_.text.insert(frame_.text.end(), run.text.begin(), run.text.end());
     GlyphRun& kept = frame_.runs.emplace_back(run);
     kept.text = std::string_view(frame_.text.data() + start, run.text.size());
-    DrawOp copy = op;
-    copy.source = &kept;
-    return copy;
+    // Text mostly comes in the same order every frame: the run of last frame's in the same
+    // place, when alike, lends its serial, and later comparisons of the two are quick.
+    const bool likeLast = index < last_.runs.size() && last_.runs[index] == kept;
+    kept.serial = likeLast ? last_.runs[index].serial : ++lastSerial_;
+    return &kept;
 }
 
 void FrameRecorder::Spill() {

@@ -58,8 +58,8 @@ private:
     Rect TileRect(int column, int row) const;
     static TileSpan TilesUnder(const Rect& area);
     bool HasRoomFor(const DrawOp& op, size_t pairs) const;
-    // The operation as kept: a Glyphs operation points to a copy of its run.
-    DrawOp Kept(const DrawOp& op);
+    // A copy of a Glyphs operation's run, for the operation to point to.
+    const GlyphRun* Keep(const GlyphRun& run);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
     // Holds every pixel of the tile that meets other operations than last frame, or not in
@@ -80,6 +80,7 @@ private:
     Frame last_;
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
     size_t pairs_ = 0;
+    uint64_t lastSerial_ = 0;
     bool spilled_ = false;
     int tilesKept_ = 0;
 };

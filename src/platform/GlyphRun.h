@@ -26,9 +26,15 @@ struct GlyphRun {
     int64_t penX = 0;                   // where the first glyph's pen stands
     int64_t cellTop = 0;
     std::string_view text;  // one byte a glyph
+    // Given by a frame recorder: runs of one serial have the same font, place and bytes.
+    uint64_t serial = 0;
 
     // The same font, place and bytes: the same pixels.
-    bool operator==(const GlyphRun&) const = default;
+    bool operator==(const GlyphRun& other) const {
+        if (serial != 0 && serial == other.serial) return true;
+        return glyphs == other.glyphs && coverage == other.coverage && penX == other.penX &&
+               cellTop == other.cellTop && text == other.text;
+    }
 };
 
 // Calls visit(glyph, part, sourceX, sourceY) for each glyph of the run, in order, whose
