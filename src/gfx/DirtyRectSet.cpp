@@ -2,6 +2,7 @@
 #include "gfx/DirtyRectSet.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -15,7 +16,7 @@ namespace {
 
 constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
-bool IsClean(const TileRect& t) { return t == TileRect{}; }
+bool IsClean(const TileRect& t) { return std::bit_cast<uint32_t>(t) == 0; }
 
 uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));
@@ -131,10 +132,12 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
                       kTileColumns *
                           std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
     }
+    const int32_t last = walkClip != nullptr ? std::min(end, kTileCount - 1) : kTileCount - 1;
+    if (cursor < 0) return nullptr;
+    // Most tiles are clean: passed over before a rectangle is begun.
+    while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
     for (;;) {
-        if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
-            return runOpen ? &result_ : nullptr;
-        }
+        if (cursor > last) return runOpen ? &result_ : nullptr;
         const TileRect& tile = tileMap[size_t(cursor)];
         if (IsClean(tile)) {
             if (runOpen) return &result_;
