@@ -1,5 +1,5 @@
 // Lines in the selected pen: every pixel from the start up to, not including, the end point,
-// the same pixels inside any clip as without one.
+// the same pixels inside any clip as without one; tiles laid from the corner; coverage blends.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -45,12 +45,13 @@ TEST(DrawContextLine, TheEndPointIsNotDrawn) {
     // Diagonal, steep and backwards lines stop one step short of their end as well.
     for (const auto& [from, to] :
          {std::pair{Point{2, 2}, Point{12, 12}}, std::pair{Point{20, 3}, Point{17, 25}},
-          std::pair{Point{30, 20}, Point{4, 9}}}) {
+          std::pair{Point{30, 20}, Point{4, 9}}, std::pair{Point{25, 14}, Point{15, 14}}}) {
         const Surface line = Line(from, to);
         EXPECT_EQ(line.At(from.x, from.y), kInk);
         EXPECT_EQ(line.At(to.x, to.y), 0u);
     }
     EXPECT_TRUE(Lit(Line({6, 6}, {6, 6})).empty());
+    EXPECT_EQ(Lit(Line({25, 14}, {15, 14})).size(), 10u);
 }
 
 TEST(DrawContextLine, ContinuesFromTheEndPointAndNeedsAPen) {
@@ -86,6 +87,35 @@ TEST(DrawContextLine, AClipCutsTheLineWithoutMovingItsPixels) {
                     << ") at (" << x << ", " << y << ")";
             }
         }
+    }
+}
+
+TEST(DrawContextTiles, CoverTheAreaAsCopiesLaidFromTheCornerWould) {
+    Surface tile(5, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            tile.Set(x, y, (x + y) % 4 == 0 ? 0 : MakePixel(uint8_t(x * 40), uint8_t(y * 80), 7));
+        }
+    }
+    const Rect area{3, 2, 23, 13};
+    for (const bool transparent : {false, true}) {
+        Surface tiled(30, 20), copied(30, 20);
+        tiled.Fill(0x123456);
+        copied.Fill(0x123456);
+        DrawContext tiledDc(tiled), copiedDc(copied);
+        tiledDc.SetClip(Rect{0, 0, 19, 20});
+        tiledDc.CopyTiled(tile, area, transparent);
+        copiedDc.SetClip(Rect{3, 2, 19, 13});
+        for (int y = 0; y < 20; y += 3) {
+            for (int x = 0; x < 30; x += 5) {
+                if (transparent) {
+                    copiedDc.CopyTransparent(tile, 0, 0, 5, 3, x, y);
+                } else {
+                    copiedDc.Copy(tile, 0, 0, 5, 3, x, y);
+                }
+            }
+        }
+        EXPECT_EQ(HashPixels(tiled), HashPixels(copied)) << transparent;
     }
 }
 

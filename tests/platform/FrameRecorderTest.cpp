@@ -48,6 +48,8 @@ void DrawFrame(DrawContext& dc, const Art& art, int frame) {
     // A blend over nothing opaque builds up: its tile is drawn every frame.
     const GlyphRun blot{&art.glyphs, art.coverage.data(), 72, 70, "x"};
     dc.BlendGlyphs(blot, Rect{70, 70, 78, 78}, 0x336699);
+    // Background tiles laid over an area that changes, opaque or not.
+    dc.CopyTiled(art.sprite, Rect{40, 60, 90, 70 + frame % 3}, frame % 2 == 1);
     // A sprite that moves every third frame, across a tile edge.
     dc.CopyTransparent(art.sprite, 0, 0, 12, 12, 26 + frame / 3, 40);
     const Pen pen{0x00FF00};
