@@ -14,6 +14,13 @@ bool BitmapFits(const Glyph& glyph, size_t coverageSize) {
     return uint64_t(glyph.offset) + uint64_t(glyph.width) * uint64_t(glyph.height) <= coverageSize;
 }
 
+// Where the line from start ends: its break, or the end of the text. A plain loop: the
+// library's search looks each byte up in the set of breaks.
+size_t LineEnd(std::string_view text, size_t start) {
+    while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
+    return start;
+}
+
 }  // namespace
 
 GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
@@ -63,8 +70,7 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
     // Lines below the clip cannot reach it: every glyph starts below its cell's top less
     // the tallest overhang.
     while (cellTop + highestGlyphTop_ < clip.bottom) {
-        size_t end = singleLine ? text.npos : text.find_first_of("\r\n", start);
-        if (end == text.npos) end = text.size();
+        const size_t end = singleLine ? text.size() : LineEnd(text, start);
         const std::string_view line = text.substr(start, end - start);
 
         int64_t penX = rect.left;
