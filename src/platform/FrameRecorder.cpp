@@ -10,6 +10,13 @@ FrameRecorder::FrameRecorder(Surface& target)
       columns_((target.Width() + kTileSize - 1) / kTileSize),
       rows_((target.Height() + kTileSize - 1) / kTileSize),
       pairsOfTile_(size_t(columns_ * rows_)) {
+    for (int row = 0; row < rows_; ++row) {
+        for (int column = 0; column < columns_; ++column) {
+            const int x = column * kTileSize, y = row * kTileSize;
+            tileRects_.push_back(
+                Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target.Bounds()));
+        }
+    }
     for (Frame* frame : {&frame_, &last_}) {
         frame->ops.reserve(kMostOps);
         frame->spans.reserve(kMostOps);
@@ -19,11 +26,6 @@ FrameRecorder::FrameRecorder(Surface& target)
         frame->tileStart.resize(size_t(columns_ * rows_) + 1);
         frame->coversItself.resize(size_t(columns_ * rows_));
     }
-}
-
-Rect FrameRecorder::TileRect(int column, int row) const {
-    const int x = column * kTileSize, y = row * kTileSize;
-    return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
 }
 
 FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
@@ -226,28 +228,25 @@ void FrameRecorder::Finish() {
         frame_.complete = false;
     } else {
         SortByTile();
-        for (int row = 0, tile = 0; row < rows_; ++row) {
-            for (int column = 0; column < columns_; ++column, ++tile) {
-                const Rect within = TileRect(column, row);
-                int8_t& covers = frame_.coversItself[size_t(tile)];
-                covers = -1;
-                if (IsLikeLastFrame(tile, within)) {
-                    // The same operations as last frame's cover themselves as those did.
-                    covers = last_.coversItself[size_t(tile)];
-                    if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
-                }
-                if (covers == 1) {
-                    ++tilesKept_;
-                } else if (covers < 0 && last_.complete && HasGlyphs(tile) &&
-                           CoversItself(tile, within)) {
-                    // Changed since last frame, and blending text is dear: only what changed
-                    // is drawn again. Elsewhere the tile shows what its operations draw over
-                    // anything.
-                    covers = 1;
-                    DrawTile(tile, ChangedBox(tile, within));
-                } else {
-                    DrawTile(tile, within);
-                }
+        for (int tile = 0; tile < int(tileRects_.size()); ++tile) {
+            const Rect& within = tileRects_[size_t(tile)];
+            int8_t& covers = frame_.coversItself[size_t(tile)];
+            covers = -1;
+            if (IsLikeLastFrame(tile, within)) {
+                // The same operations as last frame's cover themselves as those did.
+                covers = last_.coversItself[size_t(tile)];
+                if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
+            }
+            if (covers == 1) {
+                ++tilesKept_;
+            } else if (covers < 0 && last_.complete && HasGlyphs(tile) &&
+                       CoversItself(tile, within)) {
+                // Changed since last frame, and blending text is dear: only what changed is
+                // drawn again. Elsewhere the tile shows what its operations draw over anything.
+                covers = 1;
+                DrawTile(tile, ChangedBox(tile, within));
+            } else {
+                DrawTile(tile, within);
             }
         }
         frame_.complete = true;

@@ -55,7 +55,6 @@ private:
         bool complete = false;  // every operation it drew is here
     };
 
-    Rect TileRect(int column, int row) const;
     static TileSpan TilesUnder(const Rect& area);
     bool HasRoomFor(const DrawOp& op, size_t pairs) const;
     // A copy of a Glyphs operation's run, for the operation to point to.
@@ -76,6 +75,7 @@ private:
     Surface& target_;
     int columns_;
     int rows_;
+    std::vector<Rect> tileRects_;  // row after row, cut to the target
     Frame frame_;
     Frame last_;
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
