@@ -50,11 +50,24 @@ void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int 
     }
 }
 
-void ArtImage::DrawInside(DrawContext& dc, int left, int top, int frame, const Rect& area,
-                          const char* captionText) {
-    Rect dest;
-    DibFrame* picture = FrameAt(frame, left, top, dest);
-    if (picture != nullptr) DrawPictureInside(dc, *picture, dest, area, captionText);
+void ArtImage::DrawTiledInside(DrawContext& dc, const Rect& area) {
+    if (frameCount < 1) return;
+    DibFrame& picture = frames[0];
+    const int w = picture.FrameWidth(), h = picture.FrameHeight();
+    // A picture of no size would never cover anything.
+    if (w <= 0 || h <= 0 || area.IsEmpty()) return;
+    if (caption[0] != '\0' && captionFont != nullptr) {
+        // Every copy carries the caption: one at a time.
+        for (int x = area.left / w * w; x < area.right; x += w) {
+            for (int y = area.top / h * h; y < area.bottom; y += h) {
+                DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
+            }
+        }
+        return;
+    }
+    dc.SetClip(area);
+    picture.DrawTiled(dc);
+    dc.SetClip(DirtyRectSet::fullScreenRegion);
 }
 
 void ArtImage::DrawPictureInside(DrawContext& dc, DibFrame& picture, const Rect& dest,

@@ -28,9 +28,9 @@ public:
     // The same draw, never mirrored, but only inside the areas the previous frame changed.
     virtual void DrawOverDirty(DrawContext& dc, int left, int top, int frame, int ignoredFlag,
                                const char* captionText);
-    // The same draw only inside `area`.
-    void DrawInside(DrawContext& dc, int left, int top, int frame, const Rect& area,
-                    const char* captionText);
+    // Copies of frame 0 laid edge to edge from the screen's top-left corner, drawn only
+    // inside `area`, which lies on the screen; each copy as Draw draws it unmirrored.
+    void DrawTiledInside(DrawContext& dc, const Rect& area);
 
     uint32_t nameKey;
     std::unique_ptr<DibFrame[]> frames;

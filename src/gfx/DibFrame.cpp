@@ -75,6 +75,13 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
     return true;
 }
 
+bool DibFrame::DrawTiled(DrawContext& dc) {
+    if (!IsLoaded()) return false;
+    dc.CopyTiled(Variant(0), dc.Clip(), hasBlack_);
+    dc.SetTextColour(0);
+    return true;
+}
+
 const Surface& DibFrame::Variant(int variant) {
     Surface& surface = variants_[size_t(variant)];
     if (surface.IsEmpty()) {

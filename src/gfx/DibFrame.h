@@ -42,6 +42,9 @@ public:
     // Copies the picture (variant 0) or its mirror (variant 1) to dest's top-left corner,
     // dest's size at most, leaving the target where the picture is pure black.
     bool DrawTransparent(DrawContext& dc, const Rect* dest, int variant);
+    // Copies of the picture laid edge to edge from the target's top-left corner, each drawn
+    // as DrawTransparent draws it, over the whole clip.
+    bool DrawTiled(DrawContext& dc);
 
     uint8_t fromFile = 0;
     // Colour table entries, for bitmaps of 8 bits per pixel or fewer.

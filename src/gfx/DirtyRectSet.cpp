@@ -2,6 +2,7 @@
 #include "gfx/DirtyRectSet.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -15,10 +16,21 @@ namespace {
 
 constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
-bool IsClean(const TileRect& t) { return t == TileRect{}; }
+bool IsClean(const TileRect& t) { return std::bit_cast<uint32_t>(t) == 0; }
 
 uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));
+}
+
+// Grows the tile's box to hold the mark, which is never empty.
+void Widen(TileRect& tile, const TileRect& mark) {
+    // Only a clean tile has right 0.
+    if (tile.right == 0) {
+        tile = mark;
+        return;
+    }
+    tile = TileRect{std::min(tile.left, mark.left), std::min(tile.top, mark.top),
+                    std::max(tile.right, mark.right), std::max(tile.bottom, mark.bottom)};
 }
 
 }  // namespace
@@ -34,29 +46,26 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
     const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
     const int32_t c0 = std::max(left / kTileSize, 0);
     const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
+    if (r0 > r1 || c0 > c1) return;
     // Only the first and last row and column can be cut: the rows between run from 0 to
     // 32, and so do the columns.
     const uint8_t firstTop = ClampByte(top - int64_t(r0) * kTileSize, 0, 31);
     const uint8_t lastBottom = ClampByte(bottom - int64_t(r1) * kTileSize, 1, 32);
     const uint8_t firstLeft = ClampByte(left - int64_t(c0) * kTileSize, 0, 31);
     const uint8_t lastRight = ClampByte(right - int64_t(c1) * kTileSize, 1, 32);
-    TileMap& map = tiles[current];
-    for (int32_t r = r0; r <= r1; ++r) {
+    TileRect* row = tiles[current].data() + size_t(r0 * kTileColumns);
+    for (int32_t r = r0; r <= r1; ++r, row += kTileColumns) {
         const uint8_t markTop = r == r0 ? firstTop : 0;
         const uint8_t markBottom = r == r1 ? lastBottom : kTileSize;
-        for (int32_t c = c0; c <= c1; ++c) {
-            const TileRect mark{c == c0 ? firstLeft : uint8_t(0), markTop,
-                                c == c1 ? lastRight : uint8_t(kTileSize), markBottom};
-            TileRect& tile = map[size_t(r * kTileColumns + c)];
-            if (IsClean(tile)) {
-                tile = mark;
-            } else if (tile != kWholeTile) {
-                tile.left = std::min(tile.left, mark.left);
-                tile.top = std::min(tile.top, mark.top);
-                tile.right = std::max(tile.right, mark.right);
-                tile.bottom = std::max(tile.bottom, mark.bottom);
-            }
+        if (c0 == c1) {
+            Widen(row[c0], TileRect{firstLeft, markTop, lastRight, markBottom});
+            continue;
         }
+        Widen(row[c0], TileRect{firstLeft, markTop, kTileSize, markBottom});
+        for (int32_t c = c0 + 1; c < c1; ++c) {
+            Widen(row[c], TileRect{0, markTop, kTileSize, markBottom});
+        }
+        Widen(row[c1], TileRect{0, markTop, lastRight, markBottom});
     }
 }
 
@@ -123,10 +132,12 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
                       kTileColumns *
                           std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
     }
+    const int32_t last = walkClip != nullptr ? std::min(end, kTileCount - 1) : kTileCount - 1;
+    if (cursor < 0) return nullptr;
+    // Most tiles are clean: passed over before a rectangle is begun.
+    while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
     for (;;) {
-        if ((walkClip != nullptr && cursor > end) || cursor >= kTileCount || cursor < 0) {
-            return runOpen ? &result_ : nullptr;
-        }
+        if (cursor > last) return runOpen ? &result_ : nullptr;
         const TileRect& tile = tileMap[size_t(cursor)];
         if (IsClean(tile)) {
             if (runOpen) return &result_;

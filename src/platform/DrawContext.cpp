@@ -46,15 +46,15 @@ void DrawContext::LineTo(int x, int y) {
     penY_ = y;
 }
 
-void DrawContext::BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
-                                const Rect& area, Pixel colour) {
-    Draw(DrawOp{.kind = DrawOpKind::Blend,
-                .colour = colour,
+void DrawContext::CopyTiled(const Surface& source, const Rect& area, bool transparent) {
+    if (source.IsEmpty()) return;
+    Draw(DrawOp{.kind = transparent ? DrawOpKind::TileTransparent : DrawOpKind::Tile,
                 .area = area,
-                .source = coverage,
-                .sourceX = sourceX,
-                .sourceY = sourceY,
-                .stride = stride});
+                .source = &source});
+}
+
+void DrawContext::BlendGlyphs(const GlyphRun& run, const Rect& area, Pixel colour) {
+    Draw(DrawOp{.kind = DrawOpKind::Glyphs, .colour = colour, .area = area, .source = &run});
 }
 
 void DrawContext::Draw(DrawOp op) {

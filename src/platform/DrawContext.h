@@ -43,12 +43,15 @@ public:
     // The same, leaving the destination where the source is pure black.
     void CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height, int dstX,
                          int dstY);
+    // Covers `area` with copies of source laid edge to edge from the surface's top-left
+    // corner, opaque or, when transparent, leaving the destination where the source is pure
+    // black.
+    void CopyTiled(const Surface& source, const Rect& area, bool transparent);
     // Sets one pixel if it lies inside the clip.
     void Plot(int x, int y, Pixel colour);
-    // Lays the colour over `area` in proportion to 8-bit coverage, `stride` bytes a row,
-    // whose (sourceX, sourceY) falls on the area's top-left corner.
-    void BlendCoverage(const uint8_t* coverage, int stride, int sourceX, int sourceY,
-                       const Rect& area, Pixel colour);
+    // Lays the colour over `area` in proportion to the coverage of the run's glyphs there.
+    // The run need not outlive the call.
+    void BlendGlyphs(const GlyphRun& run, const Rect& area, Pixel colour);
 
 private:
     // Draws the operation now, inside the clip, or hands it to the recorder.

@@ -27,14 +27,41 @@ void Copy(Surface& target, const Surface& source, const Rect& r, int sourceX, in
     }
 }
 
+void CopyRowTransparent(Pixel* __restrict to, const Pixel* __restrict from, int width) {
+    // Source and target never overlap here; branch-free, so several pixels go at once.
+    for (int col = 0; col < width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
+}
+
 void CopyTransparent(Surface& target, const Surface& source, const Rect& r, int sourceX,
                      int sourceY) {
-    const int width = r.Width();
     for (int y = r.top; y < r.bottom; ++y) {
-        // Source and target never overlap here; branch-free, so several pixels go at once.
-        const Pixel* __restrict from = source.Row(sourceY + y - r.top) + sourceX;
-        Pixel* __restrict to = target.Row(y) + r.left;
-        for (int col = 0; col < width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
+        CopyRowTransparent(target.Row(y) + r.left, source.Row(sourceY + y - r.top) + sourceX,
+                           r.Width());
+    }
+}
+
+// Target pixel (x, y) takes source pixel (x mod width, y mod height); r lies in the target,
+// so x and y are never negative.
+template <bool kTransparent>
+void Tile(Surface& target, const Surface& source, const Rect& r) {
+    const int firstX = r.left % source.Width();
+    int sourceY = r.top % source.Height();
+    for (int y = r.top; y < r.bottom; ++y) {
+        const Pixel* from = source.Row(sourceY);
+        Pixel* to = target.Row(y) + r.left;
+        int sourceX = firstX;
+        for (int left = r.Width(); left > 0;) {
+            const int width = std::min(source.Width() - sourceX, left);
+            if constexpr (kTransparent) {
+                CopyRowTransparent(to, from + sourceX, width);
+            } else {
+                std::copy(from + sourceX, from + sourceX + width, to);
+            }
+            to += width;
+            left -= width;
+            sourceX = 0;
+        }
+        if (++sourceY == source.Height()) sourceY = 0;
     }
 }
 
@@ -105,6 +132,17 @@ void Fill(Surface& target, const Rect& r, Pixel colour) {
 // Bresenham from (x0, y0) to (x1, y1), the end point not drawn; only the pixels inside the
 // clip are set, whatever the clip, so any clip gives the same pixels inside it.
 void Line(Surface& target, const DrawOp& op, const Rect& clip) {
+    if (op.y0 == op.y1) {
+        // A level dash, as sparks draw: from x0 towards x1, x1 left out.
+        if (op.y0 < clip.top || op.y0 >= clip.bottom) return;
+        const bool rightwards = op.x0 <= op.x1;
+        const int64_t left = std::max<int64_t>(rightwards ? op.x0 : int64_t(op.x1) + 1, clip.left);
+        const int64_t right =
+            std::min<int64_t>(rightwards ? op.x1 : int64_t(op.x0) + 1, clip.right);
+        Pixel* row = target.Row(op.y0);
+        if (left < right) std::fill(row + left, row + right, op.colour);
+        return;
+    }
     // Wide arithmetic: far-off end points must not overflow.
     int64_t cx = op.x0, cy = op.y0;
     const int64_t x = op.x1, y = op.y1;
@@ -147,10 +185,21 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
         case DrawOpKind::CopyTransparent:
             CopyTransparent(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
             break;
-        case DrawOpKind::Blend:
-            BlendCoverage(target, static_cast<const uint8_t*>(op.source), op.stride, r, sourceX,
-                          sourceY, op.colour);
+        case DrawOpKind::Tile:
+            Tile<false>(target, *static_cast<const Surface*>(op.source), r);
             break;
+        case DrawOpKind::TileTransparent:
+            Tile<true>(target, *static_cast<const Surface*>(op.source), r);
+            break;
+        case DrawOpKind::Glyphs: {
+            const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
+            ForEachGlyphInside(run, r,
+                               [&](const Glyph& glyph, const Rect& part, int32_t x, int32_t y) {
+                                   BlendCoverage(target, run.coverage + glyph.offset, glyph.width,
+                                                 part, x, y, op.colour);
+                               });
+            break;
+        }
         case DrawOpKind::Fill:
             Fill(target, r, op.colour);
             break;
@@ -161,11 +210,19 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
 }
 
 bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
-    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source || a.stride != b.stride) {
+    if (a.kind == DrawOpKind::Glyphs && b.kind == DrawOpKind::Glyphs) {
+        // Each frame keeps its runs apart: alike runs lie in different places.
+        return a.colour == b.colour &&
+               *static_cast<const GlyphRun*>(a.source) == *static_cast<const GlyphRun*>(b.source);
+    }
+    if (a.kind != b.kind || a.colour != b.colour || a.source != b.source) {
         return false;
     }
     switch (a.kind) {
         case DrawOpKind::Fill:
+        case DrawOpKind::Tile:
+        case DrawOpKind::TileTransparent:
+            // What a pixel takes hangs on its place alone.
             return true;
         case DrawOpKind::Line:
             // A line sets the same pixels inside any clip.

@@ -3,37 +3,46 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
+#include "platform/GlyphRun.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 
-enum class DrawOpKind : uint8_t {
+// As wide as a pixel: an operation has no padding, so its bytes can be compared at once.
+enum class DrawOpKind : uint32_t {
     Copy,             // a surface's pixels, opaque
     CopyTransparent,  // the same, leaving the target where the source is pure black
-    Blend,            // the colour laid over the target in proportion to 8-bit coverage
+    Tile,             // copies of a surface laid edge to edge from the target's corner, opaque
+    TileTransparent,  // the same, leaving the target where the source is pure black
+    Glyphs,           // the colour laid over the target in proportion to a line's glyphs
     Fill,             // the colour
     Line,             // a one-pixel line, its end point not drawn
 };
 
 struct DrawOp {
     DrawOpKind kind = DrawOpKind::Copy;
-    Pixel colour = 0;  // Blend, Fill, Line
+    Pixel colour = 0;  // Glyphs, Fill, Line
     // Inside the target: the pixels copied, blended or filled; for a line, its clip.
     Rect area;
-    // Copy and CopyTransparent: the Surface read; Blend: the coverage bytes.
+    // Copies and tiles: the Surface read; Glyphs: the GlyphRun.
     const void* source = nullptr;
-    // Where the area's top-left corner reads the source; Blend: coverage bytes per row.
+    // Copy and CopyTransparent: where the area's top-left corner reads the source.
     int32_t sourceX = 0;
     int32_t sourceY = 0;
-    int32_t stride = 0;
     // Line: from (x0, y0) towards (x1, y1).
     int32_t x0 = 0;
     int32_t y0 = 0;
     int32_t x1 = 0;
     int32_t y1 = 0;
 
-    bool operator==(const DrawOp&) const = default;
+    bool operator==(const DrawOp& other) const {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
 };
+
+static_assert(std::has_unique_object_representations_v<DrawOp>);
 
 // Carries the operation out on the target, inside `within` only. Parts carried out one by
 // one give the same pixels as the whole at once.

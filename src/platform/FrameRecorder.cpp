@@ -10,18 +10,22 @@ FrameRecorder::FrameRecorder(Surface& target)
       columns_((target.Width() + kTileSize - 1) / kTileSize),
       rows_((target.Height() + kTileSize - 1) / kTileSize),
       pairsOfTile_(size_t(columns_ * rows_)) {
+    for (int row = 0; row < rows_; ++row) {
+        for (int column = 0; column < columns_; ++column) {
+            const int x = column * kTileSize, y = row * kTileSize;
+            tileRects_.push_back(
+                Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target.Bounds()));
+        }
+    }
     for (Frame* frame : {&frame_, &last_}) {
         frame->ops.reserve(kMostOps);
         frame->spans.reserve(kMostOps);
+        frame->runs.reserve(kMostRuns);
+        frame->text.reserve(kMostTextBytes);
         frame->byTile.resize(kMostPairs);
         frame->tileStart.resize(size_t(columns_ * rows_) + 1);
         frame->coversItself.resize(size_t(columns_ * rows_));
     }
-}
-
-Rect FrameRecorder::TileRect(int column, int row) const {
-    const int x = column * kTileSize, y = row * kTileSize;
-    return Intersect(Rect{x, y, x + kTileSize, y + kTileSize}, target_.Bounds());
 }
 
 FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
@@ -39,12 +43,13 @@ void FrameRecorder::Record(const DrawOp& op) {
     }
     const TileSpan tiles = TilesUnder(op.area);
     const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
-    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) {
+    if (!HasRoomFor(op, pairs)) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    frame_.ops.push_back(op);
+    DrawOp& kept = frame_.ops.emplace_back(op);
+    if (op.kind == DrawOpKind::Glyphs) kept.source = Keep(*static_cast<const GlyphRun*>(op.source));
     frame_.spans.push_back(tiles);
     pairs_ += pairs;
     if (pairs == 1) {
@@ -56,6 +61,27 @@ void FrameRecorder::Record(const DrawOp& op) {
             ++pairsOfTile_[size_t(row * columns_ + column)];
         }
     }
+}
+
+bool FrameRecorder::HasRoomFor(const DrawOp& op, size_t pairs) const {
+    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) return false;
+    if (op.kind != DrawOpKind::Glyphs) return true;
+    return frame_.runs.size() < kMostRuns &&
+           frame_.text.size() + static_cast<const GlyphRun*>(op.source)->text.size() <=
+               kMostTextBytes;
+}
+
+const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
+    // Within the capacity taken at the start: nothing moves, nothing is allocated.
+    const size_t index = frame_.runs.size(), start = frame_.text.size();
+    frame_.text.insert(frame_.text.end(), run.text.begin(), run.text.end());
+    GlyphRun& kept = frame_.runs.emplace_back(run);
+    kept.text = std::string_view(frame_.text.data() + start, run.text.size());
+    // Text mostly comes in the same order every frame: the run of last frame's in the same
+    // place, when alike, lends its serial, and later comparisons of the two are quick.
+    const bool likeLast = index < last_.runs.size() && last_.runs[index] == kept;
+    kept.serial = likeLast ? last_.runs[index].serial : ++lastSerial_;
+    return &kept;
 }
 
 void FrameRecorder::Spill() {
@@ -96,14 +122,6 @@ bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
 }
 
 namespace {
-
-// The smallest rectangle holding both; an empty one adds nothing.
-Rect Union(const Rect& a, const Rect& b) {
-    if (a.IsEmpty()) return b;
-    if (b.IsEmpty()) return a;
-    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
 
 // The smallest rectangle holding the pixels of a outside b: the strips of a above, below,
 // left and right of their overlap.
@@ -173,9 +191,9 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
     return box;
 }
 
-bool FrameRecorder::HasBlend(int tile) const {
+bool FrameRecorder::HasGlyphs(int tile) const {
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
-        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Blend) return true;
+        if (frame_.ops[frame_.byTile[i]].kind == DrawOpKind::Glyphs) return true;
     }
     return false;
 }
@@ -187,7 +205,8 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
         const DrawOp& op = frame_.ops[frame_.byTile[i]];
         const Rect area = Intersect(op.area, within);
-        if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Fill) {
+        if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Tile ||
+            op.kind == DrawOpKind::Fill) {
             if (opaqueCount < opaque.size()) opaque[opaqueCount++] = area;
         } else if (std::none_of(opaque.begin(), opaque.begin() + opaqueCount,
                                 [&](const Rect& o) { return Contains(o, area); })) {
@@ -209,28 +228,25 @@ void FrameRecorder::Finish() {
         frame_.complete = false;
     } else {
         SortByTile();
-        for (int row = 0, tile = 0; row < rows_; ++row) {
-            for (int column = 0; column < columns_; ++column, ++tile) {
-                const Rect within = TileRect(column, row);
-                int8_t& covers = frame_.coversItself[size_t(tile)];
-                covers = -1;
-                if (IsLikeLastFrame(tile, within)) {
-                    // The same operations as last frame's cover themselves as those did.
-                    covers = last_.coversItself[size_t(tile)];
-                    if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
-                }
-                if (covers == 1) {
-                    ++tilesKept_;
-                } else if (covers < 0 && last_.complete && HasBlend(tile) &&
-                           CoversItself(tile, within)) {
-                    // Changed since last frame, and blending text is dear: only what changed
-                    // is drawn again. Elsewhere the tile shows what its operations draw over
-                    // anything.
-                    covers = 1;
-                    DrawTile(tile, ChangedBox(tile, within));
-                } else {
-                    DrawTile(tile, within);
-                }
+        for (int tile = 0; tile < int(tileRects_.size()); ++tile) {
+            const Rect& within = tileRects_[size_t(tile)];
+            int8_t& covers = frame_.coversItself[size_t(tile)];
+            covers = -1;
+            if (IsLikeLastFrame(tile, within)) {
+                // The same operations as last frame's cover themselves as those did.
+                covers = last_.coversItself[size_t(tile)];
+                if (covers < 0) covers = CoversItself(tile, within) ? 1 : 0;
+            }
+            if (covers == 1) {
+                ++tilesKept_;
+            } else if (covers < 0 && last_.complete && HasGlyphs(tile) &&
+                       CoversItself(tile, within)) {
+                // Changed since last frame, and blending text is dear: only what changed is
+                // drawn again. Elsewhere the tile shows what its operations draw over anything.
+                covers = 1;
+                DrawTile(tile, ChangedBox(tile, within));
+            } else {
+                DrawTile(tile, within);
             }
         }
         frame_.complete = true;
@@ -238,6 +254,8 @@ void FrameRecorder::Finish() {
     std::swap(frame_, last_);
     frame_.ops.clear();
     frame_.spans.clear();
+    frame_.runs.clear();
+    frame_.text.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);
     pairs_ = 0;
     spilled_ = false;

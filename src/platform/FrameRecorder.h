@@ -32,6 +32,9 @@ public:
     // as it is recorded, and the next frame redraws every tile it touches.
     static constexpr size_t kMostOps = 8192;
     static constexpr size_t kMostPairs = 32768;
+    // And its most lines of text, and bytes in them.
+    static constexpr size_t kMostRuns = 1024;
+    static constexpr size_t kMostTextBytes = 16384;
 
 private:
     // The columns and rows of tiles an operation touches, worked out once as it is recorded.
@@ -42,6 +45,9 @@ private:
     struct Frame {
         std::vector<DrawOp> ops;
         std::vector<TileSpan> spans;  // one per operation
+        // The runs its Glyphs operations point to, and their bytes.
+        std::vector<GlyphRun> runs;
+        std::vector<char> text;
         std::vector<uint16_t> byTile;
         std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
         // Per tile, whether its operations cover themselves: 1 or 0, -1 not worked out.
@@ -49,16 +55,18 @@ private:
         bool complete = false;  // every operation it drew is here
     };
 
-    Rect TileRect(int column, int row) const;
     static TileSpan TilesUnder(const Rect& area);
+    bool HasRoomFor(const DrawOp& op, size_t pairs) const;
+    // A copy of a Glyphs operation's run, for the operation to point to.
+    const GlyphRun* Keep(const GlyphRun& run);
     void SortByTile();
     bool IsLikeLastFrame(int tile, const Rect& within) const;
     // Holds every pixel of the tile that meets other operations than last frame, or not in
     // the same order.
     Rect ChangedBox(int tile, const Rect& within) const;
-    bool HasBlend(int tile) const;
+    bool HasGlyphs(int tile) const;
     // Whether drawing the tile's operations on any pixels gives the same result: every
-    // pixel a blend, masked copy or line touches was first copied or filled over.
+    // pixel text, a masked copy or a line touches was first copied or filled over.
     bool CoversItself(int tile, const Rect& within) const;
     void DrawTile(int tile, const Rect& within);
     // Too much for one frame: what was recorded is drawn, and so is the rest as it comes.
@@ -67,10 +75,12 @@ private:
     Surface& target_;
     int columns_;
     int rows_;
+    std::vector<Rect> tileRects_;  // row after row, cut to the target
     Frame frame_;
     Frame last_;
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
     size_t pairs_ = 0;
+    uint64_t lastSerial_ = 0;
     bool spilled_ = false;
     int tilesKept_ = 0;
 };

@@ -14,6 +14,13 @@ bool BitmapFits(const Glyph& glyph, size_t coverageSize) {
     return uint64_t(glyph.offset) + uint64_t(glyph.width) * uint64_t(glyph.height) <= coverageSize;
 }
 
+// Where the line from start ends: its break, or the end of the text. A plain loop: the
+// library's search looks each byte up in the set of breaks.
+size_t LineEnd(std::string_view text, size_t start) {
+    while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
+    return start;
+}
+
 }  // namespace
 
 GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
@@ -28,6 +35,12 @@ GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
             glyph = Glyph{};
         }
         highestGlyphTop_ = std::min(highestGlyphTop_, glyph.top);
+        if (glyph.width > 0 && glyph.height > 0) {
+            ink_.left = std::min<int64_t>(ink_.left, glyph.left);
+            ink_.top = std::min<int64_t>(ink_.top, glyph.top);
+            ink_.right = std::max(ink_.right, int64_t(glyph.left) + glyph.width - glyph.advance);
+            ink_.bottom = std::max(ink_.bottom, int64_t(glyph.top) + glyph.height);
+        }
     }
 }
 
@@ -57,8 +70,7 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
     // Lines below the clip cannot reach it: every glyph starts below its cell's top less
     // the tallest overhang.
     while (cellTop + highestGlyphTop_ < clip.bottom) {
-        size_t end = singleLine ? text.npos : text.find_first_of("\r\n", start);
-        if (end == text.npos) end = text.size();
+        const size_t end = singleLine ? text.size() : LineEnd(text, start);
         const std::string_view line = text.substr(start, end - start);
 
         int64_t penX = rect.left;
@@ -79,22 +91,23 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
 
 void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                          const Rect& clip, Pixel colour) const {
-    for (char c : line) {
+    int64_t width = 0;
+    bool inked = false;
+    for (const char c : line) {
         const Glyph& glyph = glyphs_[uint8_t(c)];
-        DrawGlyph(dc, glyph, penX, cellTop, clip, colour);
-        penX += glyph.advance;
+        width += glyph.advance;
+        inked = inked || (glyph.width > 0 && glyph.height > 0);
     }
-}
-
-void GlyphFont::DrawGlyph(DrawContext& dc, const Glyph& glyph, int64_t penX, int64_t cellTop,
-                          const Rect& clip, Pixel colour) const {
-    const int64_t glyphLeft = penX + glyph.left, glyphTop = cellTop + glyph.top;
-    const int64_t left = std::max<int64_t>(glyphLeft, clip.left);
-    const int64_t right = std::min<int64_t>(glyphLeft + glyph.width, clip.right);
-    const int64_t top = std::max<int64_t>(glyphTop, clip.top);
-    const int64_t bottom = std::min<int64_t>(glyphTop + glyph.height, clip.bottom);
-    if (left >= right || top >= bottom) return;
-    dc.BlendCoverage(coverage_.data() + glyph.offset, glyph.width, int(left - glyphLeft),
-                     int(top - glyphTop), Rect{int(left), int(top), int(right), int(bottom)},
-                     colour);
+    if (!inked) return;
+    // Every glyph's pen lies between penX and penX + width less its advance.
+    auto inside = [](int64_t value, int32_t low, int32_t high) {
+        return int32_t(std::clamp<int64_t>(value, low, high));
+    };
+    const Rect box{inside(penX + ink_.left, clip.left, clip.right),
+                   inside(cellTop + ink_.top, clip.top, clip.bottom),
+                   inside(penX + width + ink_.right, clip.left, clip.right),
+                   inside(cellTop + ink_.bottom, clip.top, clip.bottom)};
+    if (!box.IsEmpty()) {
+        dc.BlendGlyphs(GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line}, box, colour);
+    }
 }

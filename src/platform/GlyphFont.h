@@ -1,23 +1,11 @@
 // A font held as prerendered coverage glyphs, one per byte: lays out and blends text.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "platform/Font.h"
-
-// One byte's glyph: an 8-bit coverage bitmap placed relative to the pen and the cell top.
-struct Glyph {
-    int32_t left = 0;  // bitmap's left edge, from the pen position
-    int32_t top = 0;   // bitmap's top row, from the top of the line's cell
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t advance = 0;  // how far the pen moves on
-    uint32_t offset = 0;  // where the bitmap's rows start in the coverage buffer
-};
-
-using GlyphTable = std::array<Glyph, 256>;
+#include "platform/GlyphRun.h"
 
 class GlyphFont final : public Font {
 public:
@@ -33,14 +21,18 @@ public:
 
 private:
     int64_t LineWidth(std::string_view line) const;
+    // One operation for the line's glyphs inside the clip, over a box that holds them.
     void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
                   const Rect& clip, Pixel colour) const;
-    void DrawGlyph(DrawContext& dc, const Glyph& glyph, int64_t penX, int64_t cellTop,
-                   const Rect& clip, Pixel colour) const;
 
     int ascent_;
     int descent_;
     int32_t highestGlyphTop_ = 0;  // the most any glyph rises above its cell (<= 0)
+    // Where any glyph's bitmap can lie: left and top from the pen and the cell top, right
+    // past the pen's next position, bottom from the cell top. Empty bitmaps aside.
+    struct InkReach {
+        int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    } ink_;
     GlyphTable glyphs_;
     std::vector<uint8_t> coverage_;
 };

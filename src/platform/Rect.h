@@ -24,6 +24,14 @@ inline Rect Intersect(const Rect& a, const Rect& b) {
     return r.IsEmpty() ? Rect{} : r;
 }
 
+// The smallest rectangle holding both; an empty one adds nothing.
+inline Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) return b;
+    if (b.IsEmpty()) return a;
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
 // Whether every pixel of `inner` lies in `outer`; an empty `inner` lies anywhere.
 inline bool Contains(const Rect& outer, const Rect& inner) {
     return inner.IsEmpty() || (inner.left >= outer.left && inner.top >= outer.top &&

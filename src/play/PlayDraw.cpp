@@ -33,21 +33,13 @@ void Text(DrawContext& dc, Font* font, const char* text, Rect rect, ColorRef col
     dirtyRects.DrawText(dc, font, text, rect, colour, format);
 }
 
-// Tiles the image over the areas the last frame changed: one walk of them, each drawing the
-// copies of the image it overlaps. An image that is missing or has no size is skipped:
-// tiling it would never end.
+// Tiles the image over the areas the last frame changed, in one walk of them.
 void TileOverDirty(DrawContext& dc, ArtImage* image) {
-    if (image == nullptr || image->frameCount < 1) return;
-    const int w = image->frames[0].FrameWidth(), h = image->frames[0].FrameHeight();
-    if (w <= 0 || h <= 0) return;
+    if (image == nullptr) return;
     const int map = dirtyRects.previous;
     for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
          changed = dirtyRects.NextDirtyRect(map, nullptr)) {
-        for (int x = changed->left / w * w; x < changed->right; x += w) {
-            for (int y = changed->top / h * h; y < changed->bottom; y += h) {
-                image->DrawInside(dc, x, y, 0, *changed, nullptr);
-            }
-        }
+        image->DrawTiledInside(dc, *changed);
     }
 }
 
@@ -149,9 +141,11 @@ void PlayMode::DrawTitle(DrawContext& dc) {
 
 void PlayMode::DrawHud(DrawContext& dc) {
     char text[96];
-    std::snprintf(text, sizeof text, "Score: %06ld0", long(score));
+    // Written without printf, as every frame does: the score in tens, six digits at least.
+    char* end = WriteDecimal(std::copy_n("Score: ", 7, text), score, 6);
+    std::copy_n("0", 2, end);
     Text(dc, FontMedium, text, Rect{30, 546, kFieldWidth, 573}, kPaleGreen, DT_LEFT);
-    std::snprintf(text, sizeof text, "Level: %ld", long(level) + 1);
+    *WriteDecimal(std::copy_n("Level: ", 7, text), int64_t(level) + 1) = '\0';
     Text(dc, FontMedium, text, Rect{0, 546, 258, 573}, kPaleGreen, DT_RIGHT);
 
     const Rect hintRect{0, 340, kFieldWidth, 407};

@@ -17,6 +17,7 @@ struct Art {
     Surface background{64, 64};
     Surface sprite{12, 12};
     std::array<uint8_t, 8 * 8> coverage{};
+    GlyphTable glyphs{};
 
     Art() {
         for (int y = 0; y < 64; ++y) {
@@ -27,6 +28,7 @@ struct Art {
             for (int x = 1; x < 11; ++x) sprite.Set(x, y, MakePixel(200, uint8_t(y * 20), 50));
         }
         for (size_t i = 0; i < coverage.size(); ++i) coverage[i] = uint8_t(i % 3 * 127);
+        glyphs['x'] = Glyph{.left = -2, .width = 8, .height = 8, .advance = 6};
     }
 };
 
@@ -35,14 +37,19 @@ void DrawFrame(DrawContext& dc, const Art& art, int frame) {
     dc.Copy(art.background, 0, 0, 64, 64, 0, 0);
     // A picture over a box that grows and shrinks, under the text.
     dc.Copy(art.sprite, 0, 0, 4 + frame % 4 * 2, 12, 4, 4);
-    dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{10, 10, 18, 18}, 0xFFFFFF);
+    // Overlapping glyphs: the later one blends over the earlier.
+    const GlyphRun text{&art.glyphs, art.coverage.data(), 12, 10, "xx"};
+    dc.BlendGlyphs(text, Rect{10, 10, 24, 18}, 0xFFFFFF);
     // A spark's dash moving over the text: only around it is the tile drawn again.
     const Pen spark{0xFF0000};
     dc.SelectPen(&spark);
     dc.MoveTo(6 + frame % 7, 12);
     dc.LineTo(10 + frame % 7, 12);
     // A blend over nothing opaque builds up: its tile is drawn every frame.
-    dc.BlendCoverage(art.coverage.data(), 8, 0, 0, Rect{70, 70, 78, 78}, 0x336699);
+    const GlyphRun blot{&art.glyphs, art.coverage.data(), 72, 70, "x"};
+    dc.BlendGlyphs(blot, Rect{70, 70, 78, 78}, 0x336699);
+    // Background tiles laid over an area that changes, opaque or not.
+    dc.CopyTiled(art.sprite, Rect{40, 60, 90, 70 + frame % 3}, frame % 2 == 1);
     // A sprite that moves every third frame, across a tile edge.
     dc.CopyTransparent(art.sprite, 0, 0, 12, 12, 26 + frame / 3, 40);
     const Pen pen{0x00FF00};
