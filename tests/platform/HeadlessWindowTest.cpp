@@ -1,7 +1,7 @@
 // The headless window copies presented pixels only when its client area is read, and then
 // shows what copying at every present would: rectangles across the mask's word edges, two
-// surfaces taking turns, the same rectangles again, reads now and then, and a surface forgotten
-// before it changes.
+// surfaces taking turns, the same rectangles again or others on their rows, reads now and
+// then, and a surface forgotten before it changes.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -30,12 +30,13 @@ TEST(HeadlessWindow, ShowsWhatCopyingAtEveryPresentWouldShow) {
     std::array<Rect, 3> rects;
     for (int frame = 1; frame <= 60; ++frame) {
         Surface& source = sources[size_t(frame / 9 % 2)];
-        // Every third frame presents the last one's rectangles again.
+        // Every third frame presents the last one's rectangles again, the frame before keeps
+        // their rows with other columns and heights.
         for (Rect& r : rects) {
             if (frame % 3 != 0) {
                 const int a = kColumns[size_t(next(kColumns.size()))];
                 const int b = kColumns[size_t(next(kColumns.size()))];
-                const int top = next(kFieldHeight) - 10;
+                const int top = frame % 3 == 2 ? r.top : next(kFieldHeight) - 10;
                 r = Rect{std::min(a, b), top, std::max(a, b) + 1, top + 1 + next(40)};
             }
             // A frame's drawing changes only what it presents.

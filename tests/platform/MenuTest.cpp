@@ -36,27 +36,23 @@ int CenterY(const Rect& r) { return (r.top + r.bottom) / 2; }
 }  // namespace
 
 TEST(MenuLabelTest, MarkersAreRemovedAndTheFirstMarkedLetterIsTheMnemonic) {
-    const MenuLabel options = ParseMenuLabel("&Options");
-    EXPECT_EQ(options.text, "Options");
-    EXPECT_EQ(options.mnemonicIndex, 0);
-    EXPECT_EQ(options.mnemonicKey, uint32_t('O'));
-
-    const MenuLabel exit = ParseMenuLabel("E&xit");
-    EXPECT_EQ(exit.text, "Exit");
-    EXPECT_EQ(exit.mnemonicIndex, 1);
-    EXPECT_EQ(exit.mnemonicKey, uint32_t('X'));
-
-    const MenuLabel ampersand = ParseMenuLabel("Save && &Quit");
-    EXPECT_EQ(ampersand.text, "Save & Quit");
-    EXPECT_EQ(ampersand.mnemonicIndex, 7);
-    EXPECT_EQ(ampersand.mnemonicKey, uint32_t('Q'));
-
-    EXPECT_EQ(ParseMenuLabel("Turn Sound Off").mnemonicIndex, -1);
-    EXPECT_EQ(ParseMenuLabel("Turn Sound Off").mnemonicKey, 0u);
-    EXPECT_EQ(ParseMenuLabel("End&").text, "End");
-    EXPECT_EQ(ParseMenuLabel("&1 Level").mnemonicKey, uint32_t('1'));
-    EXPECT_EQ(ParseMenuLabel("&.").mnemonicKey, 0u);  // underlined, but no key reaches it
-    EXPECT_EQ(ParseMenuLabel("").text, "");
+    struct Case {
+        const char* label;
+        const char* text;
+        int index;
+        uint32_t key;
+    };
+    for (const Case& c : {Case{"&Options", "Options", 0, 'O'}, Case{"E&xit", "Exit", 1, 'X'},
+                          Case{"Save && &Quit", "Save & Quit", 7, 'Q'},
+                          Case{"Turn Sound Off", "Turn Sound Off", -1, 0},
+                          Case{"End&", "End", -1, 0}, Case{"&1 Level", "1 Level", 0, '1'},
+                          // Underlined, but no key reaches it.
+                          Case{"&.", ".", 0, 0}, Case{"", "", -1, 0}}) {
+        const MenuLabel label = ParseMenuLabel(c.label);
+        EXPECT_EQ(label.text, c.text) << c.label;
+        EXPECT_EQ(label.mnemonicIndex, c.index) << c.label;
+        EXPECT_EQ(label.mnemonicKey, c.key) << c.label;
+    }
 }
 
 TEST(MenuBarTest, TitlesLieSideBySideInTheBarAndDropDownsBelowThem) {

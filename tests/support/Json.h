@@ -22,7 +22,6 @@ public:
 
     const JsonValue& operator[](const std::string& key) const;
     const JsonValue& operator[](size_t index) const;
-    bool Has(const std::string& key) const { return object.count(key) != 0; }
     size_t Size() const { return type == Type::Array ? array.size() : object.size(); }
     long long Int() const { return static_cast<long long>(number); }
 };

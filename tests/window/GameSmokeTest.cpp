@@ -45,10 +45,6 @@ constexpr Rect kScoreLine{30, 546, 288, 573};
 // "Score:" starts at x = 30; the title's centred "Click mouse to start playing", on the same
 // rows, starts some 30 pixels further right.
 constexpr int kScoreTextStartsBefore = 40;
-// The pale blue "PAUSED" across the field while play is paused.
-constexpr Rect kPausedLine{0, 240, 288, 307};
-constexpr int kPausedPixels = 60;
-
 // The ball: at rest at (144, 460.8); pulled 80 pixels down it rests 80 pixels lower. Its
 // silvery highlight, which is what is found of it, lies a little up and left of its centre.
 constexpr int kRestX = 144;
@@ -67,12 +63,6 @@ bool IsTableGrey(Pixel p) {
 // The title picture's gold lettering.
 bool IsGold(Pixel p) {
     return PixelRed(p) >= 200 && PixelGreen(p) >= 90 && PixelGreen(p) <= 210 && PixelBlue(p) <= 110;
-}
-
-// The paused sign's 200, 200, 255, where a window scaled by a fraction leaves it unmixed.
-bool IsPausedBlue(Pixel p) {
-    return PixelBlue(p) >= 235 && PixelRed(p) >= 180 && PixelRed(p) <= 215 &&
-           std::abs(PixelRed(p) - PixelGreen(p)) <= 10;
 }
 
 struct Spot {
@@ -313,20 +303,6 @@ protected:
         EXPECT_EQ(CountPixels(playing, kHighScoresHeading, IsPaleGreen), 0);
     }
 
-    bool ShowsPaused() {
-        return CountPixels(FieldShot(), kPausedLine, IsPausedBlue) > kPausedPixels;
-    }
-
-    // Presses P once play shows the other state, and waits for it to show this one. F6's
-    // frames run unpaused and pause play again: a P among them would leave it paused.
-    void PressPauseUntil(bool paused) {
-        ASSERT_TRUE(WaitUntil([&] { return ShowsPaused() != paused; }, kShortWaitMs))
-            << (paused ? "play never ran" : "play did not pause after its steps");
-        Xdotool("windowfocus --sync " + windowId + " key p");
-        ASSERT_TRUE(WaitUntil([&] { return ShowsPaused() == paused; }, kShortWaitMs))
-            << (paused ? "P did not pause play" : "P did not resume play");
-    }
-
     // Seen there twice in a row: a ball just let go passes through the resting place.
     void WaitForABallInTheSlingshot() {
         bool seenBefore = false;
@@ -341,23 +317,16 @@ protected:
             << "no ball in the slingshot";
     }
 
-    // With the game paused the pull and the release do not depend on how fast frames come:
-    // the resting ball, pulled from the drag's start by dx across and `pull` down in steps
-    // of 8 field pixels, is let go once the screen shows it there. Play stays paused.
-    void PauseAndPull(int dx, int pull) {
+    // The resting ball, pulled from the drag's start by dx across and `pull` down in steps of
+    // 8 field pixels, and let go.
+    void Pull(int dx, int pull) {
         ASSERT_NO_FATAL_FAILURE(WaitForABallInTheSlingshot());
-        ASSERT_NO_FATAL_FAILURE(PressPauseUntil(true));
         MovePointerToField(kRestX, kDragStartY);
         Xdotool("mousedown 1");
         const int steps = pull / 8;
         for (int step = 1; step <= steps; ++step) {
             MovePointerToField(kRestX + dx * step / steps, kDragStartY + pull * step / steps);
         }
-        const Spot pulled{kRestX + dx, kRestY + pull};
-        ASSERT_TRUE(WaitUntil(
-            [&] { return IsNear(BallIn(AroundPoint(pulled.x, pulled.y)), pulled.x, pulled.y); },
-            kShortWaitMs))
-            << "the drag did not pull the ball to (" << pulled.x << ", " << pulled.y << ")";
         Xdotool("mouseup 1");
     }
 
@@ -412,13 +381,6 @@ protected:
         GameSmokeTest::SetUp();
     }
 
-    // A pull from the resting ball, sideways by dx and down by `pull` field pixels, let go
-    // while paused; play goes on.
-    void PullAndLetGo(int dx, int pull) {
-        ASSERT_NO_FATAL_FAILURE(PauseAndPull(dx, pull));
-        ASSERT_NO_FATAL_FAILURE(PressPauseUntil(false));
-    }
-
     // The score and level of the table's row with these initials, as the game saved them.
     std::optional<std::pair<long, long>> SavedRow(const std::string& initials) {
         std::ifstream file(game->DataPath("hiscores.dat"), std::ios::binary);
@@ -446,17 +408,17 @@ TEST_F(GameSmokeTest, APlayerUsesTheMenusAndBoxesAndClosesTheWindow) {
     ASSERT_NO_FATAL_FAILURE(CheckFilesKeptInThePlayersFolders());
 }
 
-// A game played in the window as a player would, with pulls, the pause, a frame step and the
-// gems let down to the slingshot, is kept; the runner replays it to the score and level the
-// game entered in its table.
+// A game played in the window as a player would, with pulls and the gems let down to the
+// slingshot, is kept; the runner replays it to the score and level the game entered in its
+// table. The pause and frame steps in a kept game are DesktopReplaysTest's.
 TEST_F(PlayedGameTest, AGamePlayedInTheWindowReplaysToTheResultItEnteredInTheTable) {
     // The gems take some 80 s to come down at the game's frame rate, longer when a loaded
     // machine slows the frames.
     constexpr int kWholeGameMs = 600000;
     ASSERT_NO_FATAL_FAILURE(StartGameWithAClick());
-    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(0, kPull));
-    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(-30, 90));
-    ASSERT_NO_FATAL_FAILURE(PullAndLetGo(40, 70));
+    ASSERT_NO_FATAL_FAILURE(Pull(0, kPull));
+    ASSERT_NO_FATAL_FAILURE(Pull(-30, 90));
+    ASSERT_NO_FATAL_FAILURE(Pull(40, 70));
     const std::string last = game->DataPath("replays/last.replay");
     ASSERT_TRUE(
         WaitUntil([&] { return std::filesystem::exists(last) || !StillRunning(); }, kWholeGameMs))
