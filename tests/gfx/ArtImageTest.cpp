@@ -68,6 +68,10 @@ protected:
     DrawContext dc_{screen_};
 };
 
+TEST_F(ArtImageTest, KeepsItsNameCutTo2047Characters) {
+    EXPECT_EQ(std::strlen(TwoFrameImage(std::string(3000, 'n'))->name), 2047u);
+}
+
 TEST_F(ArtImageTest, DrawKeepsToTheScreenClipAndRestoresTheFullScreen) {
     const std::unique_ptr<ArtImage> image = TwoFrameImage();
     dirtyRects.clip = Rect{0, 0, 11, kFieldHeight};
