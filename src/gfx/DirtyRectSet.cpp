@@ -2,8 +2,8 @@
 #include "gfx/DirtyRectSet.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "core/GameMath.h"
@@ -16,7 +16,13 @@ namespace {
 
 constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
-bool IsClean(const TileRect& t) { return std::bit_cast<uint32_t>(t) == 0; }
+// All four bytes zero, read as one word (the web build's library has no std::bit_cast).
+bool IsClean(const TileRect& t) {
+    static_assert(sizeof(TileRect) == sizeof(uint32_t));
+    uint32_t bytes;
+    std::memcpy(&bytes, &t, sizeof bytes);
+    return bytes == 0;
+}
 
 uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));
