@@ -135,8 +135,12 @@ TEST_F(DesktopReplaysTest, AGameIsKeptListedWithItsEntryAndWatchedWithoutChangin
     Frame();
     EXPECT_EQ(Play().playClock, clock + 5);
     Send(WM_KEYUP, VK_RIGHT);
-    Send(WM_KEYUP, 'P');  // the viewer's keys do not reach the game
+    Send(WM_KEYUP, 'P');            // the viewer's keys do not reach the game
+    Mouse(WM_MOUSEMOVE, 100, 100);  // nor the pointer's moves and releases, nor typing
+    Mouse(WM_LBUTTONUP, 100, 100);
+    Send(WM_CHAR, 'a');
     Frame();
+    EXPECT_TRUE(replays->IsWatching());
     EXPECT_EQ(Play().playClock, clock + 6);
 
     for (int i = 0; i < kLongestUnshotGame && replays->IsWatching(); ++i) Frame();
