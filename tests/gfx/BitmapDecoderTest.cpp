@@ -54,21 +54,13 @@ std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
     return joined;
 }
 
-BitmapRecipe Rle8Recipe(int width, int height, std::vector<uint8_t> data) {
+// A run-length coded bitmap of 8 or 4 bits a pixel, with a full colour table.
+BitmapRecipe RleRecipe(int bitCount, int width, int height, std::vector<uint8_t> data) {
     return {.width = width,
             .height = height,
-            .bitCount = 8,
-            .compression = BI_RLE8,
-            .colourTable = TestPalette(256),
-            .pixels = std::move(data)};
-}
-
-BitmapRecipe Rle4Recipe(int width, int height, std::vector<uint8_t> data) {
-    return {.width = width,
-            .height = height,
-            .bitCount = 4,
-            .compression = BI_RLE4,
-            .colourTable = TestPalette(16),
+            .bitCount = uint16_t(bitCount),
+            .compression = bitCount == 8 ? BI_RLE8 : BI_RLE4,
+            .colourTable = TestPalette(1 << bitCount),
             .pixels = std::move(data)};
 }
 
@@ -173,46 +165,46 @@ std::vector<DecodeCase> DecodeCases() {
     cases.push_back({"no mask: a dark channel",
                      BitfieldsRecipe(40, 1, 32, 0, 0xFF00, 0xFF, {0xFFFFFFFF}),
                      {MakePixel(0, 255, 255)}});
-    const BitmapRecipe rle8 = Rle8Recipe(4, 3,
-                                         Join({
-                                             {3, 5, 0, 0},              // run of 3, end of line
-                                             {0, 3, 7, 8, 9, 0},        // literal, padded
-                                             {1, 4, 0, 0},              // run of 1, end of line
-                                             {0, 2, 2, 0, 2, 6, 0, 1},  // jump, run, end
-                                         }));
+    const BitmapRecipe rle8 = RleRecipe(8, 4, 3,
+                                        Join({
+                                            {3, 5, 0, 0},              // run of 3, end of line
+                                            {0, 3, 7, 8, 9, 0},        // literal, padded
+                                            {1, 4, 0, 0},              // run of 1, end of line
+                                            {0, 2, 2, 0, 2, 6, 0, 1},  // jump, run, end
+                                        }));
     const std::vector<Pixel>& p8 = rle8.colourTable;
     cases.push_back({"8-bit runs, literals, jumps and ends",
                      rle8,
                      {0, 0, p8[6], p8[6], p8[7], p8[8], p8[9], p8[4], p8[5], p8[5], p8[5], 0}});
-    const BitmapRecipe rle4 = Rle4Recipe(5, 3,
-                                         Join({
-                                             {5, 0x12, 0, 0},              // 1 2 1 2 1
-                                             {0, 3, 0x34, 0x50},           // 3 4 5
-                                             {2, 0x67, 0, 0},              // 6 7
-                                             {0, 5, 0x89, 0xAB, 0xC0, 0},  // 8 9 A B C, pad
-                                             {0, 1},
-                                         }));
+    const BitmapRecipe rle4 = RleRecipe(4, 5, 3,
+                                        Join({
+                                            {5, 0x12, 0, 0},              // 1 2 1 2 1
+                                            {0, 3, 0x34, 0x50},           // 3 4 5
+                                            {2, 0x67, 0, 0},              // 6 7
+                                            {0, 5, 0x89, 0xAB, 0xC0, 0},  // 8 9 A B C, pad
+                                            {0, 1},
+                                        }));
     const std::vector<Pixel>& p4 = rle4.colourTable;
     cases.push_back({"4-bit runs alternate nibbles",
                      rle4,
                      {p4[8], p4[9], p4[10], p4[11], p4[12], p4[3], p4[4], p4[5], p4[6], p4[7],
                       p4[1], p4[2], p4[1], p4[2], p4[1]}});
-    const BitmapRecipe edges = Rle8Recipe(2, 2,
-                                          Join({
-                                              {255, 3, 0, 0},            // 255 pixels into 2
-                                              {0, 5, 1, 2, 3, 4, 5, 0},  // literal of 5 into 2
-                                              {0, 2, 255, 255},          // jump far off
-                                              {200, 9, 0, 0, 200, 9},    // runs never drawn
-                                          }));
+    const BitmapRecipe edges = RleRecipe(8, 2, 2,
+                                         Join({
+                                             {255, 3, 0, 0},            // 255 pixels into 2
+                                             {0, 5, 1, 2, 3, 4, 5, 0},  // literal of 5 into 2
+                                             {0, 2, 255, 255},          // jump far off
+                                             {200, 9, 0, 0, 200, 9},    // runs never drawn
+                                         }));
     const std::vector<Pixel>& pe = edges.colourTable;
     cases.push_back({"runs and jumps past the edges dropped", edges, {pe[1], pe[2], pe[3], pe[3]}});
     // A literal of 4 with only 2 of its bytes; a run cut between its two bytes; no data.
     cases.push_back({"8-bit data ending early",
-                     Rle8Recipe(4, 1, {0, 4, 1, 2}),
+                     RleRecipe(8, 4, 1, {0, 4, 1, 2}),
                      {TestPalette(256)[1], TestPalette(256)[2], 0, 0}});
-    cases.push_back({"8-bit run cut short", Rle8Recipe(4, 1, {2}), std::vector<Pixel>(4, 0)});
+    cases.push_back({"8-bit run cut short", RleRecipe(8, 4, 1, {2}), std::vector<Pixel>(4, 0)});
     cases.push_back({"4-bit data ending early",
-                     Rle4Recipe(4, 1, {0, 4, 0x12}),
+                     RleRecipe(4, 4, 1, {0, 4, 0x12}),
                      {TestPalette(16)[1], TestPalette(16)[2], 0, 0}});
     return cases;
 }
