@@ -44,14 +44,18 @@ GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
     }
 }
 
-int64_t GlyphFont::LineWidth(std::string_view line) const {
-    int64_t width = 0;
-    for (char c : line) width += glyphs_[uint8_t(c)].advance;
-    return width;
+GlyphFont::LineMeasure GlyphFont::Measure(std::string_view line) const {
+    LineMeasure measure;
+    for (const char c : line) {
+        const Glyph& glyph = glyphs_[uint8_t(c)];
+        measure.width += glyph.advance;
+        measure.inked = measure.inked || (glyph.width > 0 && glyph.height > 0);
+    }
+    return measure;
 }
 
 int GlyphFont::MeasureWidth(std::string_view text) const {
-    return int(std::min<int64_t>(LineWidth(text), std::numeric_limits<int>::max()));
+    return int(std::min<int64_t>(Measure(text).width, std::numeric_limits<int>::max()));
 }
 
 void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
@@ -73,13 +77,14 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
         const size_t end = singleLine ? text.size() : LineEnd(text, start);
         const std::string_view line = text.substr(start, end - start);
 
+        const LineMeasure measure = Measure(line);
         int64_t penX = rect.left;
         if ((format & DT_CENTER) != 0) {
-            penX += (rectWidth - LineWidth(line)) / 2;
+            penX += (rectWidth - measure.width) / 2;
         } else if ((format & DT_RIGHT) != 0) {
-            penX = int64_t(rect.right) - LineWidth(line);
+            penX = int64_t(rect.right) - measure.width;
         }
-        DrawLine(dc, line, penX, cellTop, clip, colour);
+        if (measure.inked) DrawLine(dc, line, penX, measure.width, cellTop, clip, colour);
 
         if (end == text.size()) break;
         // "\r\n" is one break; a lone "\r" or "\n" is one too.
@@ -89,16 +94,8 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
     }
 }
 
-void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
-                         const Rect& clip, Pixel colour) const {
-    int64_t width = 0;
-    bool inked = false;
-    for (const char c : line) {
-        const Glyph& glyph = glyphs_[uint8_t(c)];
-        width += glyph.advance;
-        inked = inked || (glyph.width > 0 && glyph.height > 0);
-    }
-    if (!inked) return;
+void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t width,
+                         int64_t cellTop, const Rect& clip, Pixel colour) const {
     // Every glyph's pen lies between penX and penX + width less its advance.
     auto inside = [](int64_t value, int32_t low, int32_t high) {
         return int32_t(std::clamp<int64_t>(value, low, high));

@@ -20,10 +20,15 @@ public:
     int CellHeight() const override { return ascent_ + descent_; }
 
 private:
-    int64_t LineWidth(std::string_view line) const;
-    // One operation for the line's glyphs inside the clip, over a box that holds them.
-    void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t cellTop,
-                  const Rect& clip, Pixel colour) const;
+    struct LineMeasure {
+        int64_t width = 0;   // the pens' advances together
+        bool inked = false;  // some glyph has a bitmap
+    };
+    LineMeasure Measure(std::string_view line) const;
+    // One operation for the line's glyphs inside the clip, over a box that holds them;
+    // `width` is the line's, as measured.
+    void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t width,
+                  int64_t cellTop, const Rect& clip, Pixel colour) const;
 
     int ascent_;
     int descent_;
