@@ -9,8 +9,8 @@
 #include <string>
 
 #include "ArtCatalog.h"
-#include "ByteHash.h"
 #include "platform/BitmapDecoder.h"
+#include "support/ByteHash.h"
 
 namespace {
 

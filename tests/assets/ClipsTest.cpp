@@ -9,12 +9,12 @@
 #include <set>
 #include <span>
 
-#include "ByteHash.h"
 #include "ClipCatalog.h"
 #include "WaveWriter.h"
 #include "app/IconResources.h"
 #include "platform/WaveClip.h"
 #include "sound/WaveResources.h"
+#include "support/ByteHash.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "ByteHash.h"
 #include "platform/PngWriter.h"
+#include "support/ByteHash.h"
 
 namespace {
 

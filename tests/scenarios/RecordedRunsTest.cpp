@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "gfx/TempDir.h"
+#include "support/ByteHash.h"
 #include "support/GeneratedArt.h"
 #include "support/GoldenFile.h"
 #include "support/SimRun.h"
@@ -59,10 +60,9 @@ std::vector<RunLine> ReadRunsFile() {
 }
 
 std::string Fnv1a64(const std::string& bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    for (unsigned char byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
     char text[20];
-    std::snprintf(text, sizeof text, "%016" PRIx64, hash);
+    std::snprintf(text, sizeof text, "%016" PRIx64,
+                  HashBytes({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}));
     return text;
 }
 
