@@ -78,7 +78,7 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
 bool DibFrame::DrawTiled(DrawContext& dc) {
     if (!IsLoaded()) return false;
     dc.CopyTiled(Variant(0), dc.Clip(), hasBlack_);
-    dc.SetTextColour(0);
+    dc.SetTextColour(0);  // as DrawTransparent leaves it
     return true;
 }
 
