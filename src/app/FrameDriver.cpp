@@ -67,7 +67,8 @@ void FrameDriver::RunFrame() {
          r = dirtyRects.NextDirtyRect(dirtyRects.present, nullptr)) {
         presented_[presentedCount_++] = *r;
     }
-    window_.Present(backBuffer_, LastPresented());
+    const TileChanges changes = recorder_.Changes();
+    window_.Present(backBuffer_, LastPresented(), &changes);
 }
 
 void FrameDriver::TogglePause() { paused = 1 - paused; }

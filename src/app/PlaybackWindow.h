@@ -13,8 +13,9 @@ public:
     void PostQuitMessage(int exitCode) override { window_.PostQuitMessage(exitCode); }
     void Destroy() override { window_.Destroy(); }
     bool IsDestroyed() const override { return window_.IsDestroyed(); }
-    void Present(const Surface& backBuffer, std::span<const Rect> rects) override {
-        window_.Present(backBuffer, rects);
+    void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                 const TileChanges* changes) override {
+        window_.Present(backBuffer, rects, changes);
     }
     void ForgetSurface(const Surface& surface) override { window_.ForgetSurface(surface); }
     const Surface& ClientPixels() const override { return window_.ClientPixels(); }

@@ -142,5 +142,5 @@ void ReplayPlayback::PresentMark(Window& window) {
     dc.SetTextColour(kMarkColour);
     FontSmall->DrawText(dc, text, textArea, DT_LEFT | DT_SINGLELINE);
     const Rect shown[] = {area};
-    window.Present(mark_, shown);
+    window.Present(mark_, shown, nullptr);
 }

@@ -9,7 +9,8 @@ FrameRecorder::FrameRecorder(Surface& target)
     : target_(target),
       columns_((target.Width() + kTileSize - 1) / kTileSize),
       rows_((target.Height() + kTileSize - 1) / kTileSize),
-      pairsOfTile_(size_t(columns_ * rows_)) {
+      pairsOfTile_(size_t(columns_ * rows_)),
+      tileChanges_(size_t(columns_ * rows_)) {
     for (int row = 0; row < rows_; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const int x = column * kTileSize, y = row * kTileSize;
@@ -226,6 +227,7 @@ void FrameRecorder::Finish() {
     tilesKept_ = 0;
     if (spilled_) {
         frame_.complete = false;
+        for (uint32_t& changes : tileChanges_) ++changes;
     } else {
         SortByTile();
         for (int tile = 0; tile < int(tileRects_.size()); ++tile) {
@@ -239,8 +241,10 @@ void FrameRecorder::Finish() {
             }
             if (covers == 1) {
                 ++tilesKept_;
-            } else if (covers < 0 && last_.complete && HasGlyphs(tile) &&
-                       CoversItself(tile, within)) {
+                continue;
+            }
+            ++tileChanges_[size_t(tile)];
+            if (covers < 0 && last_.complete && HasGlyphs(tile) && CoversItself(tile, within)) {
                 // Changed since last frame, and blending text is dear: only what changed is
                 // drawn again. Elsewhere the tile shows what its operations draw over anything.
                 covers = 1;

@@ -9,6 +9,7 @@
 #include "platform/DrawOp.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
+#include "platform/TileChanges.h"
 
 class FrameRecorder {
 public:
@@ -24,10 +25,12 @@ public:
 
     // Tiles the last Finish left alone.
     int TilesKept() const { return tilesKept_; }
+    // The target's tiles that Finish may have changed, counted.
+    TileChanges Changes() const { return TileChanges{columns_, tileChanges_}; }
 
     // Square tiles this many pixels wide: about a sprite's size, so that what moves
     // redraws little around it.
-    static constexpr int kTileSize = 32;
+    static constexpr int kTileSize = TileChanges::kTileSize;
     // A frame's most operations and (operation, tile) pairs; a frame with more is drawn
     // as it is recorded, and the next frame redraws every tile it touches.
     static constexpr size_t kMostOps = 8192;
@@ -79,6 +82,7 @@ private:
     Frame frame_;
     Frame last_;
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
+    std::vector<uint32_t> tileChanges_;
     size_t pairs_ = 0;
     uint64_t lastSerial_ = 0;
     bool spilled_ = false;

@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
+#include "platform/TileChanges.h"
 
 class Window;
 
@@ -62,7 +63,10 @@ public:
     // Shows these rectangles of the back buffer in the client area. A window may copy them
     // only when its pixels are read, so until then the back buffer lives and changes only
     // in rectangles presented again (as a frame's drawing does), unless it is forgotten.
-    virtual void Present(const Surface& backBuffer, std::span<const Rect> rects) = 0;
+    // `changes`, when the drawer counts them, tells which of its tiles may have changed
+    // since an earlier present: a window may take the others as it copied them then.
+    virtual void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                         const TileChanges* changes) = 0;
     // The surface, presented before, is about to change elsewhere or go away: a window still
     // to copy from it does so now.
     virtual void ForgetSurface(const Surface& /*surface*/) {}

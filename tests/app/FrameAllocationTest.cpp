@@ -215,7 +215,7 @@ TEST(FrameAllocation, PresentingAtAnySizeAllocatesNothing) {
         allocationLog.count = 0;
         allocationLog.counting = true;
         for (int frame = 0; frame < 3; ++frame) {
-            canvas.Present(backBuffer, rects, TargetOf(window), changed);
+            canvas.Present(backBuffer, rects, nullptr, TargetOf(window), changed);
             canvas.Repaint(TargetOf(window), Rect{0, 0, 100, 100});
         }
         allocationLog.counting = false;

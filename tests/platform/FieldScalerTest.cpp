@@ -73,7 +73,7 @@ TEST(WindowCanvasTest, PresentingChangedRectanglesDrawsWhatARepaintWould) {
         Surface backBuffer = FieldTestPicture();
         std::vector<Rect> changed;
         const Rect all[] = {backBuffer.Bounds()};
-        canvas.Present(backBuffer, all, TargetOf(window), changed);
+        canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
         ASSERT_EQ(changed.size(), 1u);
         EXPECT_EQ(changed[0], layout.field);
 
@@ -87,13 +87,13 @@ TEST(WindowCanvasTest, PresentingChangedRectanglesDrawsWhatARepaintWould) {
                 }
             }
         }
-        canvas.Present(backBuffer, dirty, TargetOf(window), changed);
+        canvas.Present(backBuffer, dirty, nullptr, TargetOf(window), changed);
         ASSERT_EQ(changed.size(), 3u);
         EXPECT_EQ(changed[0], layout.FieldToWindow(dirty[0]));
 
         WindowCanvas fresh;
         fresh.SetLayout(layout);
-        fresh.Present(backBuffer, all, TargetOf(window), changed);
+        fresh.Present(backBuffer, all, nullptr, TargetOf(window), changed);
         Surface repainted(layout.window.width, layout.window.height);
         fresh.Repaint(TargetOf(repainted), repainted.Bounds());
         EXPECT_EQ(HashPixels(window), HashPixels(repainted));
@@ -110,14 +110,14 @@ TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
     backBuffer.Fill(kRed);
     std::vector<Rect> changed;
     const Rect all[] = {backBuffer.Bounds()};
-    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
     ASSERT_EQ(changed.size(), 1u);
 
     // Marked but unchanged: nothing to draw. One pixel changed: its reach alone.
-    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
     EXPECT_TRUE(changed.empty());
     backBuffer.Set(100, 200, kBlue);
-    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0], layout.FieldToWindow(Rect{100, 200, 101, 201}));
 
@@ -125,7 +125,7 @@ TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
     canvas.SetCoveredTop(20);
     window.Fill(kBlue);
     backBuffer.Fill(kGreen);
-    canvas.Present(backBuffer, all, TargetOf(window), changed);
+    canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0], (Rect{690, 20, 1230, 1080}));
     canvas.Repaint(TargetOf(window), window.Bounds());
@@ -134,4 +134,48 @@ TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
     EXPECT_EQ(window.At(689, 500), 0u);
     EXPECT_EQ(window.At(1230, 500), 0u);
     EXPECT_EQ(window.At(1229, 1079), kGreen);
+}
+
+TEST(WindowCanvasTest, ATileIsComparedAgainOnlyWhenItsCountMovesOrItShowedSomethingElse) {
+    const WindowLayout layout = WindowedLayout(PixelSize{288, 596});
+    WindowCanvas canvas;
+    canvas.SetLayout(layout);
+    Surface window(288, 596);
+    Surface backBuffer(288, 576);
+    backBuffer.Fill(kRed);
+    std::vector<uint32_t> counts(9 * 18, 0);
+    const TileChanges changes{9, counts};
+    std::vector<Rect> changed;
+    // A line of text's rows, presented every frame: parts of tiles in rows 6 and 7.
+    const Rect text[] = {Rect{0, 220, 288, 240}};
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    ASSERT_EQ(changed.size(), 1u);
+    auto shows = [&](int x, int y) { return canvas.Field().At(x, y); };
+
+    // Drawn where the count did not move: the field keeps what it copied.
+    backBuffer.Set(40, 230, kBlue);
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(shows(40, 230), kRed);
+    // The count moved: compared, and shown.
+    ++counts[7 * 9 + 1];
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], layout.FieldToWindow(Rect{40, 230, 41, 231}));
+
+    // A part of an unmoved tile that was never copied is compared.
+    backBuffer.Set(40, 250, kGreen);
+    const Rect taller[] = {Rect{0, 220, 288, 256}};
+    canvas.Present(backBuffer, taller, &changes, TargetOf(window), changed);
+    EXPECT_EQ(shows(40, 250), kGreen);
+
+    // Another surface shown there, or the back buffer forgotten: compared again.
+    Surface mark(288, 576);
+    canvas.Present(mark, text, nullptr, TargetOf(window), changed);
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    EXPECT_EQ(shows(40, 230), kBlue);
+    backBuffer.Set(41, 230, kGreen);
+    canvas.Forget(backBuffer);
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    EXPECT_EQ(shows(41, 230), kGreen);
 }

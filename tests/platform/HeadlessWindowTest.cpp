@@ -47,7 +47,7 @@ TEST(HeadlessWindow, ShowsWhatCopyingAtEveryPresentWouldShow) {
                 }
             }
         }
-        window.Present(source, rects);
+        window.Present(source, rects, nullptr);
         for (const Rect& r : rects) {
             expectedDc.Copy(source, r.left, r.top, r.Width(), r.Height(), r.left, r.top);
         }

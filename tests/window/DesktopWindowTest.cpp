@@ -167,7 +167,7 @@ TEST_F(DesktopWindowTest, TheClientAreaIsTheFieldBelowTheBarAndShowsExactlyWhatI
         for (int x = 50; x < 150; ++x) backBuffer.Set(x, y, kGreen);
     }
     const Rect shown[] = {Rect{40, 90, 160, 210}, Rect{280, 570, 300, 600}};
-    window().Present(backBuffer, shown);
+    window().Present(backBuffer, shown, nullptr);
 
     const Surface& client = window().ClientPixels();
     EXPECT_EQ(client.At(40, 90), kRed);
@@ -197,7 +197,7 @@ TEST_F(DesktopWindowTest, ExposedWindowRepaintsItselfAndTellsTheGame) {
     Surface backBuffer(kFieldWidth, kFieldHeight);
     backBuffer.Fill(kGreen);
     const Rect all[] = {backBuffer.Bounds()};
-    window().Present(backBuffer, all);
+    window().Present(backBuffer, all, nullptr);
     received.clear();
 
     Xdotool("windowunmap --sync " + windowId);
@@ -311,7 +311,7 @@ TEST_F(DesktopWindowTest, CloseRequestsBecomeWmCloseAndDestroyRunsOnce) {
     Surface backBuffer(kFieldWidth, kFieldHeight);
     backBuffer.Fill(kRed);
     const Rect all[] = {backBuffer.Bounds()};
-    window().Present(backBuffer, all);
+    window().Present(backBuffer, all, nullptr);
     EXPECT_EQ(window().ClientPixels().At(5, 5), kRed);
 }
 
@@ -399,7 +399,7 @@ protected:
     void ExpectFieldShowsThePicture() {
         const Surface picture = FieldTestPicture();
         const Rect all[] = {picture.Bounds()};
-        window().Present(picture, all);
+        window().Present(picture, all, nullptr);
         const Rect field = platform->Layout().field;
         Surface expected(field.Width(), field.Height());
         FieldScaler scaler;

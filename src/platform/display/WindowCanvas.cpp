@@ -5,7 +5,28 @@
 
 #include "platform/FieldGeometry.h"
 
-WindowCanvas::WindowCanvas() : field_(kFieldWidth, kFieldHeight) {}
+namespace {
+
+constexpr int kTileSize = TileChanges::kTileSize;
+
+int TilesAcross(int pixels) { return (pixels + kTileSize - 1) / kTileSize; }
+
+// The larger of two parts of a tile known to match, or both when they make a rectangle.
+Rect Joined(const Rect& a, const Rect& b) {
+    const Rect hull = Union(a, b);
+    const Rect both = Intersect(a, b);
+    const int64_t covered = int64_t(a.Width()) * a.Height() + int64_t(b.Width()) * b.Height() -
+                            int64_t(both.Width()) * both.Height();
+    if (int64_t(hull.Width()) * hull.Height() == covered) return hull;
+    return int64_t(a.Width()) * a.Height() >= int64_t(b.Width()) * b.Height() ? a : b;
+}
+
+}  // namespace
+
+WindowCanvas::WindowCanvas()
+    : field_(kFieldWidth, kFieldHeight),
+      tileColumns_(TilesAcross(kFieldWidth)),
+      copied_(size_t(tileColumns_) * size_t(TilesAcross(kFieldHeight))) {}
 
 void WindowCanvas::SetLayout(const WindowLayout& layout) {
     layout_ = layout;
@@ -37,15 +58,61 @@ Rect WindowCanvas::CopyChanges(const Surface& backBuffer, const Rect& area) {
     return changed.IsEmpty() ? Rect{} : changed;
 }
 
+WindowCanvas::CopiedTile& WindowCanvas::TileAt(int column, int row) {
+    return copied_[size_t(row) * size_t(tileColumns_) + size_t(column)];
+}
+
+Rect WindowCanvas::CopyChangedTiles(const Surface& backBuffer, const Rect& area,
+                                    const TileChanges& changes) {
+    Rect differs;
+    for (int row = area.top / kTileSize; row * kTileSize < area.bottom; ++row) {
+        for (int column = area.left / kTileSize; column * kTileSize < area.right; ++column) {
+            const Rect part =
+                Intersect(area, Rect{column * kTileSize, row * kTileSize, (column + 1) * kTileSize,
+                                     (row + 1) * kTileSize});
+            const size_t index = size_t(row) * size_t(changes.columns) + size_t(column);
+            CopiedTile& tile = TileAt(column, row);
+            if (column >= changes.columns || index >= changes.counts.size()) {
+                tile.source = nullptr;
+                differs = Union(differs, CopyChanges(backBuffer, part));
+                continue;
+            }
+            const uint32_t count = changes.counts[index];
+            const bool unchanged = tile.source == &backBuffer && tile.count == count;
+            if (unchanged && Contains(tile.part, part)) continue;
+            differs = Union(differs, CopyChanges(backBuffer, part));
+            tile = CopiedTile{&backBuffer, count, unchanged ? Joined(tile.part, part) : part};
+        }
+    }
+    return differs;
+}
+
+void WindowCanvas::Forget(const Surface& surface) {
+    for (CopiedTile& tile : copied_) {
+        if (tile.source == &surface) tile.source = nullptr;
+    }
+}
+
 void WindowCanvas::Present(const Surface& backBuffer, std::span<const Rect> rects,
-                           const PixelTarget& target, std::vector<Rect>& changed) {
+                           const TileChanges* changes, const PixelTarget& target,
+                           std::vector<Rect>& changed) {
     changed.clear();
     for (const Rect& rect : rects) {
         const Rect area = Intersect(Intersect(rect, field_.Bounds()), backBuffer.Bounds());
         if (area.IsEmpty()) continue;
+        if (changes == nullptr) {
+            // The field no longer holds what it copied from another surface here.
+            for (int row = area.top / kTileSize; row * kTileSize < area.bottom; ++row) {
+                for (int column = area.left / kTileSize; column * kTileSize < area.right;
+                     ++column) {
+                    TileAt(column, row).source = nullptr;
+                }
+            }
+        }
         // Only what differs from what the field shows is drawn again: a part marked as
         // changed often holds the same pixels as before.
-        const Rect differs = CopyChanges(backBuffer, area);
+        const Rect differs = changes != nullptr ? CopyChangedTiles(backBuffer, area, *changes)
+                                                : CopyChanges(backBuffer, area);
         if (differs.IsEmpty()) continue;
         const Rect shown = Intersect(Uncovered(layout_.FieldToWindow(differs)), target.Bounds());
         if (shown.IsEmpty()) continue;

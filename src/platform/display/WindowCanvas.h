@@ -8,6 +8,7 @@
 
 #include "platform/Rect.h"
 #include "platform/Surface.h"
+#include "platform/TileChanges.h"
 #include "platform/display/FieldLayout.h"
 #include "platform/display/FieldScaler.h"
 #include "platform/display/PixelTarget.h"
@@ -29,18 +30,35 @@ public:
 
     // Copies these rectangles of the back buffer into the field and draws the pixels that
     // changed into the target. The window rectangles drawn are put in `changed` (emptied
-    // first; it keeps its capacity, so frames allocate nothing once it has grown).
-    void Present(const Surface& backBuffer, std::span<const Rect> rects, const PixelTarget& target,
-                 std::vector<Rect>& changed);
+    // first; it keeps its capacity, so frames allocate nothing once it has grown). With the
+    // back buffer's tile changes, a tile whose count has not moved since this part of it was
+    // last copied from the same back buffer is passed over; without them, all is compared.
+    void Present(const Surface& backBuffer, std::span<const Rect> rects, const TileChanges* changes,
+                 const PixelTarget& target, std::vector<Rect>& changed);
+    // The surface is about to change or go away: what was copied from it is compared again.
+    void Forget(const Surface& surface);
     // Draws an area of the window (black around the field, the field) except covered rows.
     void Repaint(const PixelTarget& target, const Rect& area);
 
 private:
+    // What the field holds of a tile: the part copied from `source` when its count was
+    // `count`, which has not changed since if the count has not.
+    struct CopiedTile {
+        const Surface* source = nullptr;
+        uint32_t count = 0;
+        Rect part;
+    };
+
     Rect Uncovered(const Rect& area) const;
     // Copies an area of the back buffer into the field; the part that differed (empty: none).
     Rect CopyChanges(const Surface& backBuffer, const Rect& area);
+    // The same, tile by tile, passing over what the field already holds.
+    Rect CopyChangedTiles(const Surface& backBuffer, const Rect& area, const TileChanges& changes);
+    CopiedTile& TileAt(int column, int row);
 
     Surface field_;
+    int tileColumns_;
+    std::vector<CopiedTile> copied_;  // row after row of the field's tiles
     WindowLayout layout_;
     FieldScaler scaler_;
     int coveredTop_ = 0;

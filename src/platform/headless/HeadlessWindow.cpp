@@ -31,7 +31,8 @@ void HeadlessWindow::Destroy() {
     Send(WM_DESTROY);
 }
 
-void HeadlessWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
+void HeadlessWindow::Present(const Surface& backBuffer, std::span<const Rect> rects,
+                             const TileChanges* /*changes*/) {
     ++presentCount_;
     if (source_ != &backBuffer) {
         CopyPresented();

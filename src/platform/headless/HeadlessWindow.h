@@ -25,7 +25,9 @@ public:
     void Destroy() override;
     bool IsDestroyed() const override { return destroyed_; }
 
-    void Present(const Surface& backBuffer, std::span<const Rect> rects) override;
+    // Copies only when the client pixels are read: the tile changes are not needed.
+    void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                 const TileChanges* changes) override;
     void ForgetSurface(const Surface& surface) override;
     const Surface& ClientPixels() const override;
 

@@ -35,7 +35,9 @@ public:
     void Destroy() override;
     bool IsDestroyed() const override { return destroyed_; }
 
-    void Present(const Surface& backBuffer, std::span<const Rect> rects) override;
+    void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                 const TileChanges* changes) override;
+    void ForgetSurface(const Surface& surface) override { canvas_.Forget(surface); }
     const Surface& ClientPixels() const override { return canvas_.Field(); }
 
     void SetCapture() override;

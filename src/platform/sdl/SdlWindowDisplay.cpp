@@ -44,8 +44,9 @@ void SdlWindow::RevealMenuBar(int pointerY) {
     Show(std::span<const Rect>(&bar, 1));
 }
 
-void SdlWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    canvas_.Present(backBuffer, rects, Target(), changed_);
+void SdlWindow::Present(const Surface& backBuffer, std::span<const Rect> rects,
+                        const TileChanges* changes) {
+    canvas_.Present(backBuffer, rects, changes, Target(), changed_);
     Show(changed_);
 }
 

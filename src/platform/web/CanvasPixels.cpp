@@ -44,8 +44,9 @@ void CanvasPixels::SetLayout(const WindowLayout& layout) {
     Put(pixels_.Bounds());
 }
 
-void CanvasPixels::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    canvas_.Present(backBuffer, rects, TargetOf(pixels_), changed_);
+void CanvasPixels::Present(const Surface& backBuffer, std::span<const Rect> rects,
+                           const TileChanges* changes) {
+    canvas_.Present(backBuffer, rects, changes, TargetOf(pixels_), changed_);
     for (const Rect& area : changed_) Put(area);
 }
 

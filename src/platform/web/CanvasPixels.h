@@ -21,8 +21,10 @@ public:
     const Surface& Field() const { return canvas_.Field(); }
 
     // Copies these rectangles of the back buffer into the field and puts what changed on the
-    // canvas.
-    void Present(const Surface& backBuffer, std::span<const Rect> rects);
+    // canvas (see WindowCanvas::Present).
+    void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                 const TileChanges* changes);
+    void Forget(const Surface& surface) { canvas_.Forget(surface); }
 
 private:
     // Puts this window rectangle of pixels_ on the canvas.

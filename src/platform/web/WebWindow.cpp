@@ -87,8 +87,9 @@ void WebWindow::Destroy() {
     Send(WM_DESTROY);
 }
 
-void WebWindow::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    if (!destroyed_) pixels_.Present(backBuffer, rects);
+void WebWindow::Present(const Surface& backBuffer, std::span<const Rect> rects,
+                        const TileChanges* changes) {
+    if (!destroyed_) pixels_.Present(backBuffer, rects, changes);
 }
 
 void WebWindow::SetMenuItemText(int command, const std::string& text) {

@@ -29,7 +29,9 @@ public:
     void Destroy() override;
     bool IsDestroyed() const override { return destroyed_; }
 
-    void Present(const Surface& backBuffer, std::span<const Rect> rects) override;
+    void Present(const Surface& backBuffer, std::span<const Rect> rects,
+                 const TileChanges* changes) override;
+    void ForgetSurface(const Surface& surface) override { pixels_.Forget(surface); }
     const Surface& ClientPixels() const override { return pixels_.Field(); }
 
     // The page's pointer is always captured during a press; the game hears of it outside

@@ -155,8 +155,9 @@ void Win32Window::Paint() {
     EndPaint(window_, &paint);
 }
 
-void Win32Window::Present(const Surface& backBuffer, std::span<const Rect> rects) {
-    canvas_.Present(backBuffer, rects, pixels_.Target(), changed_);
+void Win32Window::Present(const Surface& backBuffer, std::span<const Rect> rects,
+                          const TileChanges* changes) {
+    canvas_.Present(backBuffer, rects, changes, pixels_.Target(), changed_);
     if (changed_.empty() || window_ == nullptr || IsIconic(window_)) return;
     const HDC context = GetDC(window_);
     if (context == nullptr) return;
