@@ -10,7 +10,8 @@ FrameRecorder::FrameRecorder(Surface& target)
       columns_((target.Width() + kTileSize - 1) / kTileSize),
       rows_((target.Height() + kTileSize - 1) / kTileSize),
       pairsOfTile_(size_t(columns_ * rows_)),
-      tileChanges_(size_t(columns_ * rows_)) {
+      tileChanges_(size_t(columns_ * rows_)),
+      lastChanged_(size_t(columns_ * rows_)) {
     for (int row = 0; row < rows_; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const int x = column * kTileSize, y = row * kTileSize;
@@ -217,10 +218,14 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
     return true;
 }
 
-void FrameRecorder::DrawTile(int tile, const Rect& within) {
+Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
+    Rect drawn;
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
-        ApplyDrawOp(target_, frame_.ops[frame_.byTile[i]], within);
+        const DrawOp& op = frame_.ops[frame_.byTile[i]];
+        ApplyDrawOp(target_, op, within);
+        drawn = Union(drawn, Intersect(op.area, within));
     }
+    return drawn;
 }
 
 void FrameRecorder::Finish() {
@@ -228,6 +233,7 @@ void FrameRecorder::Finish() {
     if (spilled_) {
         frame_.complete = false;
         for (uint32_t& changes : tileChanges_) ++changes;
+        lastChanged_ = tileRects_;
     } else {
         SortByTile();
         for (int tile = 0; tile < int(tileRects_.size()); ++tile) {
@@ -248,9 +254,9 @@ void FrameRecorder::Finish() {
                 // Changed since last frame, and blending text is dear: only what changed is
                 // drawn again. Elsewhere the tile shows what its operations draw over anything.
                 covers = 1;
-                DrawTile(tile, ChangedBox(tile, within));
+                lastChanged_[size_t(tile)] = DrawTile(tile, ChangedBox(tile, within));
             } else {
-                DrawTile(tile, within);
+                lastChanged_[size_t(tile)] = DrawTile(tile, within);
             }
         }
         frame_.complete = true;

@@ -26,7 +26,7 @@ public:
     // Tiles the last Finish left alone.
     int TilesKept() const { return tilesKept_; }
     // The target's tiles that Finish may have changed, counted.
-    TileChanges Changes() const { return TileChanges{columns_, tileChanges_}; }
+    TileChanges Changes() const { return TileChanges{columns_, tileChanges_, lastChanged_}; }
 
     // Square tiles this many pixels wide: about a sprite's size, so that what moves
     // redraws little around it.
@@ -71,7 +71,8 @@ private:
     // Whether drawing the tile's operations on any pixels gives the same result: every
     // pixel text, a masked copy or a line touches was first copied or filled over.
     bool CoversItself(int tile, const Rect& within) const;
-    void DrawTile(int tile, const Rect& within);
+    // Draws the tile's operations inside `within`; the box of what they drew.
+    Rect DrawTile(int tile, const Rect& within);
     // Too much for one frame: what was recorded is drawn, and so is the rest as it comes.
     void Spill();
 
@@ -83,6 +84,7 @@ private:
     Frame last_;
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
     std::vector<uint32_t> tileChanges_;
+    std::vector<Rect> lastChanged_;
     size_t pairs_ = 0;
     uint64_t lastSerial_ = 0;
     bool spilled_ = false;

@@ -144,7 +144,8 @@ TEST(WindowCanvasTest, ATileIsComparedAgainOnlyWhenItsCountMovesOrItShowedSometh
     Surface backBuffer(288, 576);
     backBuffer.Fill(kRed);
     std::vector<uint32_t> counts(9 * 18, 0);
-    const TileChanges changes{9, counts};
+    std::vector<Rect> lastChanged(9 * 18);
+    const TileChanges changes{9, counts, lastChanged};
     std::vector<Rect> changed;
     // A line of text's rows, presented every frame: parts of tiles in rows 6 and 7.
     const Rect text[] = {Rect{0, 220, 288, 240}};
@@ -157,11 +158,17 @@ TEST(WindowCanvasTest, ATileIsComparedAgainOnlyWhenItsCountMovesOrItShowedSometh
     canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
     EXPECT_TRUE(changed.empty());
     EXPECT_EQ(shows(40, 230), kRed);
-    // The count moved: compared, and shown.
+    // The count moved by one: compared where the last change was, and shown.
     ++counts[7 * 9 + 1];
+    lastChanged[7 * 9 + 1] = Rect{38, 229, 42, 231};
     canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
     ASSERT_EQ(changed.size(), 1u);
     EXPECT_EQ(changed[0], layout.FieldToWindow(Rect{40, 230, 41, 231}));
+    // By two: the change before the last may be anywhere.
+    backBuffer.Set(50, 235, kGreen);
+    counts[7 * 9 + 1] += 2;
+    canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
+    EXPECT_EQ(shows(50, 235), kGreen);
 
     // A part of an unmoved tile that was never copied is compared.
     backBuffer.Set(40, 250, kGreen);

@@ -1,10 +1,12 @@
 // Drawing through the frame recorder gives, after every frame, the pixels of drawing at
 // once: kept tiles, text tiles drawn again only where they changed, blends that build up
-// frame after frame, moving sprites, and a frame too big to record.
+// frame after frame, moving sprites, and a frame too big to record; and the tiles it tells a
+// window to compare again hold every pixel that changed.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/DrawContext.h"
 #include "platform/FrameRecorder.h"
@@ -71,13 +73,27 @@ TEST(FrameRecorder, GivesThePixelsOfDrawingAtOnceAfterEveryFrame) {
     FrameRecorder recorder(recorded);
     recordedDc.SetRecorder(&recorder);
     int tilesKept = 0;
+    std::vector<uint32_t> counts(9, 0);
     for (int frame = 0; frame < 12; ++frame) {
         SCOPED_TRACE(frame);
+        const Surface before = recorded;
         DrawFrame(directDc, art, frame);
         DrawFrame(recordedDc, art, frame);
         recorder.Finish();
         ASSERT_EQ(HashPixels(recorded), HashPixels(direct));
         tilesKept += recorder.TilesKept();
+        // Every pixel that changed lies in the last changed box of a tile whose count moved.
+        const TileChanges changes = recorder.Changes();
+        for (int y = 0; y < kSize; ++y) {
+            for (int x = 0; x < kSize; ++x) {
+                if (recorded.At(x, y) == before.At(x, y)) continue;
+                const size_t tile = size_t(y / 32 * changes.columns + x / 32);
+                ASSERT_EQ(changes.counts[tile], counts[tile] + 1) << x << "," << y;
+                ASSERT_TRUE(Contains(changes.lastChanged[tile], Rect{x, y, x + 1, y + 1}))
+                    << x << "," << y;
+            }
+        }
+        counts.assign(changes.counts.begin(), changes.counts.end());
     }
     // The unchanging background tiles were left alone.
     EXPECT_GT(tilesKept, 0);

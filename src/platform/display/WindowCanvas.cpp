@@ -78,8 +78,18 @@ Rect WindowCanvas::CopyChangedTiles(const Surface& backBuffer, const Rect& area,
                 continue;
             }
             const uint32_t count = changes.counts[index];
+            const bool copiedHere = tile.source == &backBuffer && Contains(tile.part, part);
+            if (copiedHere && tile.count == count) continue;
+            if (copiedHere && tile.count + 1 == count && index < changes.lastChanged.size()) {
+                // Changed once since: only where that change was.
+                const Rect changedPart = Intersect(part, changes.lastChanged[index]);
+                if (!changedPart.IsEmpty()) {
+                    differs = Union(differs, CopyChanges(backBuffer, changedPart));
+                }
+                tile.count = count;
+                continue;
+            }
             const bool unchanged = tile.source == &backBuffer && tile.count == count;
-            if (unchanged && Contains(tile.part, part)) continue;
             differs = Union(differs, CopyChanges(backBuffer, part));
             tile = CopiedTile{&backBuffer, count, unchanged ? Joined(tile.part, part) : part};
         }
