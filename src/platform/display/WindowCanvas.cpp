@@ -2,6 +2,7 @@
 #include "platform/display/WindowCanvas.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "platform/FieldGeometry.h"
 
@@ -11,14 +12,10 @@ constexpr int kTileSize = TileChanges::kTileSize;
 
 int TilesAcross(int pixels) { return (pixels + kTileSize - 1) / kTileSize; }
 
-// The larger of two parts of a tile known to match, or both when they make a rectangle.
-Rect Joined(const Rect& a, const Rect& b) {
-    const Rect hull = Union(a, b);
-    const Rect both = Intersect(a, b);
-    const int64_t covered = int64_t(a.Width()) * a.Height() + int64_t(b.Width()) * b.Height() -
-                            int64_t(both.Width()) * both.Height();
-    if (int64_t(hull.Width()) * hull.Height() == covered) return hull;
-    return int64_t(a.Width()) * a.Height() >= int64_t(b.Width()) * b.Height() ? a : b;
+// Bit x for each column x of a tile from left to right, relative to the tile.
+uint32_t ColumnBits(int left, int right) {
+    const uint32_t upToRight = right >= kTileSize ? ~0u : (1u << right) - 1;
+    return upToRight & ~((1u << left) - 1);
 }
 
 }  // namespace
@@ -39,23 +36,23 @@ Rect WindowCanvas::Uncovered(const Rect& area) const {
     return result.IsEmpty() ? Rect{} : result;
 }
 
+Rect WindowCanvas::CopyRowChanges(const Surface& backBuffer, int y, int left, int right) {
+    const Pixel* from = backBuffer.Row(y);
+    Pixel* to = field_.Row(y);
+    if (std::equal(from + left, from + right, to + left)) return Rect{};
+    // The changed columns, found from both ends.
+    while (from[left] == to[left]) ++left;
+    while (from[right - 1] == to[right - 1]) --right;
+    std::copy(from + left, from + right, to + left);
+    return Rect{left, y, right, y + 1};
+}
+
 Rect WindowCanvas::CopyChanges(const Surface& backBuffer, const Rect& area) {
-    Rect changed{area.right, area.bottom, area.left, area.top};
-    const size_t width = size_t(area.Width());
+    Rect changed;
     for (int y = area.top; y < area.bottom; ++y) {
-        const Pixel* from = backBuffer.Row(y) + area.left;
-        Pixel* to = field_.Row(y) + area.left;
-        if (std::equal(from, from + width, to)) continue;
-        // The changed columns of this row, found from both ends.
-        size_t left = 0;
-        while (from[left] == to[left]) ++left;
-        size_t right = width;
-        while (from[right - 1] == to[right - 1]) --right;
-        std::copy(from + left, from + right, to + left);
-        changed = Rect{std::min(changed.left, area.left + int(left)), std::min(changed.top, y),
-                       std::max(changed.right, area.left + int(right)), y + 1};
+        changed = Union(changed, CopyRowChanges(backBuffer, y, area.left, area.right));
     }
-    return changed.IsEmpty() ? Rect{} : changed;
+    return changed;
 }
 
 WindowCanvas::CopiedTile& WindowCanvas::TileAt(int column, int row) {
@@ -67,31 +64,44 @@ Rect WindowCanvas::CopyChangedTiles(const Surface& backBuffer, const Rect& area,
     Rect differs;
     for (int row = area.top / kTileSize; row * kTileSize < area.bottom; ++row) {
         for (int column = area.left / kTileSize; column * kTileSize < area.right; ++column) {
-            const Rect part =
-                Intersect(area, Rect{column * kTileSize, row * kTileSize, (column + 1) * kTileSize,
-                                     (row + 1) * kTileSize});
+            const int tileLeft = column * kTileSize, tileTop = row * kTileSize;
+            const Rect tileRect{tileLeft, tileTop, tileLeft + kTileSize, tileTop + kTileSize};
+            const Rect part = Intersect(area, tileRect);
             const size_t index = size_t(row) * size_t(changes.columns) + size_t(column);
             CopiedTile& tile = TileAt(column, row);
-            if (column >= changes.columns || index >= changes.counts.size()) {
+            if (column >= changes.columns || index >= changes.counts.size() ||
+                index >= changes.lastChanged.size()) {
                 tile.source = nullptr;
                 differs = Union(differs, CopyChanges(backBuffer, part));
                 continue;
             }
             const uint32_t count = changes.counts[index];
-            const bool copiedHere = tile.source == &backBuffer && Contains(tile.part, part);
-            if (copiedHere && tile.count == count) continue;
-            if (copiedHere && tile.count + 1 == count && index < changes.lastChanged.size()) {
-                // Changed once since: only where that change was.
-                const Rect changedPart = Intersect(part, changes.lastChanged[index]);
-                if (!changedPart.IsEmpty()) {
-                    differs = Union(differs, CopyChanges(backBuffer, changedPart));
+            if (tile.source != &backBuffer || count - tile.count > 1) {
+                tile.copiedColumns.fill(0);
+            } else if (count != tile.count) {
+                // Changed once since it was copied: only where that change was.
+                const Rect changed = Intersect(changes.lastChanged[index], tileRect);
+                if (!changed.IsEmpty()) {
+                    const uint32_t columns =
+                        ColumnBits(changed.left - tileLeft, changed.right - tileLeft);
+                    for (int y = changed.top; y < changed.bottom; ++y) {
+                        tile.copiedColumns[size_t(y - tileTop)] &= ~columns;
+                    }
                 }
-                tile.count = count;
-                continue;
             }
-            const bool unchanged = tile.source == &backBuffer && tile.count == count;
-            differs = Union(differs, CopyChanges(backBuffer, part));
-            tile = CopiedTile{&backBuffer, count, unchanged ? Joined(tile.part, part) : part};
+            tile.source = &backBuffer;
+            tile.count = count;
+            const uint32_t columns = ColumnBits(part.left - tileLeft, part.right - tileLeft);
+            for (int y = part.top; y < part.bottom; ++y) {
+                uint32_t& copied = tile.copiedColumns[size_t(y - tileTop)];
+                const uint32_t uncopied = columns & ~copied;
+                if (uncopied == 0) continue;
+                copied |= columns;
+                // From the first column not copied to the last: those between are compared too.
+                differs = Union(differs,
+                                CopyRowChanges(backBuffer, y, tileLeft + std::countr_zero(uncopied),
+                                               tileLeft + kTileSize - std::countl_zero(uncopied)));
+            }
         }
     }
     return differs;

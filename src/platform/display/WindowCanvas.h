@@ -3,6 +3,7 @@
 // be drawn again at any time, and presents the back buffer's changed rectangles.
 #pragma once
 
+#include <array>
 #include <span>
 #include <vector>
 
@@ -41,17 +42,18 @@ public:
     void Repaint(const PixelTarget& target, const Rect& area);
 
 private:
-    // What the field holds of a tile: the part copied from `source` when its count was
-    // `count`, which has not changed since if the count has not.
+    // What the field holds of a tile: per row, the columns copied from `source` (bit x
+    // for column x of the tile) that have not changed there since, as of its count.
     struct CopiedTile {
         const Surface* source = nullptr;
         uint32_t count = 0;
-        Rect part;
+        std::array<uint32_t, TileChanges::kTileSize> copiedColumns{};
     };
 
     Rect Uncovered(const Rect& area) const;
     // Copies an area of the back buffer into the field; the part that differed (empty: none).
     Rect CopyChanges(const Surface& backBuffer, const Rect& area);
+    Rect CopyRowChanges(const Surface& backBuffer, int y, int left, int right);
     // The same, tile by tile, passing over what the field already holds.
     Rect CopyChangedTiles(const Surface& backBuffer, const Rect& area, const TileChanges& changes);
     CopiedTile& TileAt(int column, int row);
