@@ -46,6 +46,21 @@ DirtyRectSet::DirtyRectSet() : artCache_(std::make_unique<ArtCache>()) {}
 DirtyRectSet::~DirtyRectSet() = default;
 
 void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    // Most marks (a spark's dash, a small sprite) lie inside one tile: the cut below, done at
+    // once. Unsigned, a negative coordinate lands past the grid and takes the long way.
+    const uint32_t tileColumn = uint32_t(left) / kTileSize, tileRow = uint32_t(top) / kTileSize;
+    if (tileColumn < kTileColumns && tileRow < kTileRows &&
+        uint32_t(right) / kTileSize == tileColumn && uint32_t(bottom) / kTileSize == tileRow) {
+        const TileRect mark{uint8_t(left % kTileSize), uint8_t(top % kTileSize),
+                            uint8_t(std::max(right % kTileSize, 1)),
+                            uint8_t(std::max(bottom % kTileSize, 1))};
+        Widen(tiles[current][tileRow * kTileColumns + tileColumn], mark);
+        return;
+    }
+    MarkAcrossTiles(left, top, right, bottom);
+}
+
+void DirtyRectSet::MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     // Division truncates toward zero, so -31..31 fall into row or column 0; the far edges
     // are inclusive. Only tiles inside the grid are visited.
     const int32_t r0 = std::max(top / kTileSize, 0);

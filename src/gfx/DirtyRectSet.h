@@ -72,6 +72,9 @@ public:
     static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
 
 private:
+    // MarkDirty's general case: a mark over several tiles or past the grid's edges.
+    void MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom);
+
     std::unique_ptr<ArtCache> artCache_;
     Rect result_;
 };
