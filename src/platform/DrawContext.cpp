@@ -34,13 +34,15 @@ void DrawContext::LineTo(int x, int y) {
                        int32_t(std::max<int64_t>(std::min(penY_, y), clip_.top)),
                        int32_t(std::min<int64_t>(int64_t(std::max(penX_, x)) + 1, clip_.right)),
                        int32_t(std::min<int64_t>(int64_t(std::max(penY_, y)) + 1, clip_.bottom))};
-        Draw(DrawOp{.kind = DrawOpKind::Line,
-                    .colour = pen_->colour,
-                    .area = box,
-                    .x0 = penX_,
-                    .y0 = penY_,
-                    .x1 = x,
-                    .y1 = y});
+        if (!box.IsEmpty()) {
+            Carry(DrawOp{.kind = DrawOpKind::Line,
+                         .colour = pen_->colour,
+                         .area = box,
+                         .x0 = penX_,
+                         .y0 = penY_,
+                         .x1 = x,
+                         .y1 = y});
+        }
     }
     penX_ = x;
     penY_ = y;
@@ -63,6 +65,10 @@ void DrawContext::Draw(DrawOp op) {
     op.sourceX += inside.left - op.area.left;
     op.sourceY += inside.top - op.area.top;
     op.area = inside;
+    Carry(op);
+}
+
+void DrawContext::Carry(const DrawOp& op) {
     if (recorder_ != nullptr) {
         recorder_->Record(op);
     } else {

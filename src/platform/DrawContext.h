@@ -56,6 +56,8 @@ public:
 private:
     // Draws the operation now, inside the clip, or hands it to the recorder.
     void Draw(DrawOp op);
+    // The same for an operation whose area already lies inside the clip, and is not empty.
+    void Carry(const DrawOp& op);
 
     Surface* target_;
     FrameRecorder* recorder_ = nullptr;
