@@ -144,45 +144,35 @@ const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
 
 const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
     int32_t& cursor = mapCursor[map];
-    const TileMap& tileMap = tiles[map];
-    bool runOpen = false;
-    int32_t end = kTileCount;
+    int32_t last = kTileCount - 1;
     if (walkClip != nullptr) {
         // Wide arithmetic: a clip at the far end of the int range must not overflow.
-        end = int32_t(std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, 8) +
-                      kTileColumns *
-                          std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
+        last = int32_t(std::min<int64_t>(
+            std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, kTileColumns - 1) +
+                kTileColumns *
+                    std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, kTileRows - 1),
+            last));
     }
-    const int32_t last = walkClip != nullptr ? std::min(end, kTileCount - 1) : kTileCount - 1;
     if (cursor < 0) return nullptr;
+    const TileMap& tileMap = tiles[map];
     // Most tiles are clean: passed over before a rectangle is begun.
     while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
-    for (;;) {
-        if (cursor > last) return runOpen ? &result_ : nullptr;
-        const TileRect& tile = tileMap[size_t(cursor)];
-        if (IsClean(tile)) {
-            if (runOpen) return &result_;
-            ++cursor;
-            continue;
-        }
-        const int32_t x = (cursor % kTileColumns) * kTileSize;
-        const int32_t y = (cursor / kTileColumns) * kTileSize;
-        if (tile != kWholeTile) {
-            if (runOpen) return &result_;
-            result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
-            ++cursor;
-            return &result_;
-        } else if (!runOpen) {
-            result_ = Rect{x, y, x + kTileSize, y + kTileSize};
-            runOpen = true;
-            ++cursor;
-        } else if (result_.top == y) {
-            result_.right += kTileSize;
-            ++cursor;
-        } else {
-            return &result_;
-        }
+    if (cursor > last) return nullptr;
+    const TileRect& tile = tileMap[size_t(cursor)];
+    const int32_t x = (cursor % kTileColumns) * kTileSize;
+    const int32_t y = (cursor / kTileColumns) * kTileSize;
+    ++cursor;
+    if (tile != kWholeTile) {
+        result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
+        return &result_;
     }
+    // Whole tiles side by side in the row join it.
+    result_ = Rect{x, y, x + kTileSize, y + kTileSize};
+    while (cursor <= last && cursor % kTileColumns != 0 && tileMap[size_t(cursor)] == kWholeTile) {
+        result_.right += kTileSize;
+        ++cursor;
+    }
+    return &result_;
 }
 
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }
