@@ -65,9 +65,9 @@ void ArtImage::DrawTiledInside(DrawContext& dc, const Rect& area) {
         }
         return;
     }
-    dc.SetClip(area);
-    picture.DrawTiled(dc);
+    // The area, on the screen, bounds the copies: the clip they leave behind does no more.
     dc.SetClip(DirtyRectSet::fullScreenRegion);
+    picture.DrawTiled(dc, area);
 }
 
 void ArtImage::DrawPictureInside(DrawContext& dc, DibFrame& picture, const Rect& dest,
