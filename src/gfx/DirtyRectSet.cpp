@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 #include "core/GameMath.h"
@@ -16,13 +15,7 @@ namespace {
 
 constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
-// All four bytes zero, read as one word (the web build's library has no std::bit_cast).
-bool IsClean(const TileRect& t) {
-    static_assert(sizeof(TileRect) == sizeof(uint32_t));
-    uint32_t bytes;
-    std::memcpy(&bytes, &t, sizeof bytes);
-    return bytes == 0;
-}
+bool IsClean(const TileRect& t) { return t == TileRect{}; }
 
 uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));

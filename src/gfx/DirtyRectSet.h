@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "platform/DrawContext.h"
 #include "platform/FieldGeometry.h"
@@ -21,8 +23,13 @@ struct TileRect {
     uint8_t top = 0;
     uint8_t right = 0;
     uint8_t bottom = 0;
-    bool operator==(const TileRect&) const = default;
+    // The four bytes at once, as one word: every walk compares tiles.
+    bool operator==(const TileRect& other) const {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
 };
+
+static_assert(std::has_unique_object_representations_v<TileRect>);
 
 constexpr int kTileSize = 32;
 constexpr int kTileColumns = 9;
