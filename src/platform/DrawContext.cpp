@@ -48,6 +48,23 @@ void DrawContext::LineTo(int x, int y) {
     penY_ = y;
 }
 
+void DrawContext::LevelLine(int x0, int x1, int y) {
+    penX_ = x1;
+    penY_ = y;
+    if (pen_ == nullptr || y < clip_.top || y >= clip_.bottom) return;
+    // LineTo's box on a row inside the clip: only its right edge needs wide arithmetic.
+    const int32_t left = std::max(std::min(x0, x1), clip_.left);
+    const int32_t right = int32_t(std::min<int64_t>(int64_t(std::max(x0, x1)) + 1, clip_.right));
+    if (left >= right) return;
+    Carry(DrawOp{.kind = DrawOpKind::Line,
+                 .colour = pen_->colour,
+                 .area = Rect{left, y, right, y + 1},
+                 .x0 = x0,
+                 .y0 = y,
+                 .x1 = x1,
+                 .y1 = y});
+}
+
 void DrawContext::CopyTiled(const Surface& source, const Rect& area, bool transparent) {
     if (source.IsEmpty()) return;
     Draw(DrawOp{.kind = transparent ? DrawOpKind::TileTransparent : DrawOpKind::Tile,
