@@ -22,7 +22,7 @@ void DrawContext::MoveTo(int x, int y) {
 
 void DrawContext::Plot(int x, int y, Pixel colour) {
     if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
-        Draw(DrawOp{.kind = DrawOpKind::Fill, .colour = colour, .area = Rect{x, y, x + 1, y + 1}});
+        Carry(DrawOp{.kind = DrawOpKind::Fill, .colour = colour, .area = Rect{x, y, x + 1, y + 1}});
     }
 }
 
@@ -131,20 +131,20 @@ void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int
                        int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    Draw(DrawOp{.kind = DrawOpKind::Copy,
-                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
-                .source = &source,
-                .sourceX = s.srcX,
-                .sourceY = s.srcY});
+    Carry(DrawOp{.kind = DrawOpKind::Copy,
+                 .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                 .source = &source,
+                 .sourceX = s.srcX,
+                 .sourceY = s.srcY});
 }
 
 void DrawContext::CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
                                   int dstX, int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    Draw(DrawOp{.kind = DrawOpKind::CopyTransparent,
-                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
-                .source = &source,
-                .sourceX = s.srcX,
-                .sourceY = s.srcY});
+    Carry(DrawOp{.kind = DrawOpKind::CopyTransparent,
+                 .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                 .source = &source,
+                 .sourceX = s.srcX,
+                 .sourceY = s.srcY});
 }
