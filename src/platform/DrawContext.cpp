@@ -52,17 +52,16 @@ void DrawContext::LevelLine(int x0, int x1, int y) {
     penX_ = x1;
     penY_ = y;
     if (pen_ == nullptr || y < clip_.top || y >= clip_.bottom) return;
-    // LineTo's box on a row inside the clip: only its right edge needs wide arithmetic.
-    const int32_t left = std::max(std::min(x0, x1), clip_.left);
-    const int32_t right = int32_t(std::min<int64_t>(int64_t(std::max(x0, x1)) + 1, clip_.right));
+    // The pixels from x0 towards x1, x1 left out. Wide arithmetic: an end may sit at the
+    // int range's edge.
+    const bool rightwards = x0 <= x1;
+    const int64_t from = rightwards ? x0 : int64_t(x1) + 1;
+    const int64_t to = rightwards ? x1 : int64_t(x0) + 1;
+    const int32_t left = int32_t(std::max<int64_t>(from, clip_.left));
+    const int32_t right = int32_t(std::min<int64_t>(to, clip_.right));
     if (left >= right) return;
-    Carry(DrawOp{.kind = DrawOpKind::Line,
-                 .colour = pen_->colour,
-                 .area = Rect{left, y, right, y + 1},
-                 .x0 = x0,
-                 .y0 = y,
-                 .x1 = x1,
-                 .y1 = y});
+    Carry(DrawOp{
+        .kind = DrawOpKind::Fill, .colour = pen_->colour, .area = Rect{left, y, right, y + 1}});
 }
 
 void DrawContext::CopyTiled(const Surface& source, const Rect& area, bool transparent) {

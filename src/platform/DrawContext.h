@@ -34,7 +34,8 @@ public:
     // A Bresenham line from the current position to (x, y), the end point not drawn,
     // in the selected pen (nothing without one); (x, y) becomes the current position.
     void LineTo(int x, int y);
-    // MoveTo(x0, y) then LineTo(x1, y), worked out for a line along one row.
+    // The pixels and pen of MoveTo(x0, y) then LineTo(x1, y), as a fill of the row's pixels:
+    // a recorder compares fills of one colour, and carries them out, more cheaply than lines.
     void LevelLine(int x0, int x1, int y);
 
     void SetTextColour(ColorRef colour) { textColour_ = colour; }
