@@ -28,8 +28,8 @@ void DrawContext::Plot(int x, int y, Pixel colour) {
 
 void DrawContext::LineTo(int x, int y) {
     if (pen_ != nullptr) {
-        // Every pixel of the line lies in its end points' box. Wide arithmetic: far-off end
-        // points must not overflow.
+        // Every pixel of the line lies in its end points' box, cut here to the clip. Wide
+        // arithmetic: far-off end points must not overflow.
         const Rect box{int32_t(std::max<int64_t>(std::min(penX_, x), clip_.left)),
                        int32_t(std::max<int64_t>(std::min(penY_, y), clip_.top)),
                        int32_t(std::min<int64_t>(int64_t(std::max(penX_, x)) + 1, clip_.right)),
