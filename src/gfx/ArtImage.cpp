@@ -50,24 +50,36 @@ void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int 
     }
 }
 
-void ArtImage::DrawTiledInside(DrawContext& dc, const Rect& area) {
+void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     if (frameCount < 1) return;
     DibFrame& picture = frames[0];
     const int w = picture.FrameWidth(), h = picture.FrameHeight();
     // A picture of no size would never cover anything.
-    if (w <= 0 || h <= 0 || area.IsEmpty()) return;
-    if (caption[0] != '\0' && captionFont != nullptr) {
-        // Every copy carries the caption: one at a time.
-        for (int x = area.left / w * w; x < area.right; x += w) {
-            for (int y = area.top / h * h; y < area.bottom; y += h) {
-                DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
+    if (w <= 0 || h <= 0) return;
+    const bool captioned = caption[0] != '\0' && captionFont != nullptr;
+    bool clipIsScreen = false;
+    const int map = dirtyRects.previous;
+    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
+         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
+        const Rect& area = *changed;
+        if (area.IsEmpty()) continue;
+        if (captioned) {
+            // Every copy carries the caption: one at a time.
+            for (int x = area.left / w * w; x < area.right; x += w) {
+                for (int y = area.top / h * h; y < area.bottom; y += h) {
+                    DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
+                }
             }
+            continue;
         }
-        return;
+        // The area, on the screen, bounds its copies: the whole screen is their clip, set
+        // once for all the areas.
+        if (!clipIsScreen) {
+            dc.SetClip(DirtyRectSet::fullScreenRegion);
+            clipIsScreen = true;
+        }
+        picture.DrawTiled(dc, area);
     }
-    dc.SetClip(area);
-    picture.DrawTiled(dc);
-    dc.SetClip(DirtyRectSet::fullScreenRegion);
 }
 
 void ArtImage::DrawPictureInside(DrawContext& dc, DibFrame& picture, const Rect& dest,

@@ -28,9 +28,9 @@ public:
     // The same draw, never mirrored, but only inside the areas the previous frame changed.
     virtual void DrawOverDirty(DrawContext& dc, int left, int top, int frame, int ignoredFlag,
                                const char* captionText);
-    // Copies of frame 0 laid edge to edge from the screen's top-left corner, drawn only
-    // inside `area`, which lies on the screen; each copy as Draw draws it unmirrored.
-    void DrawTiledInside(DrawContext& dc, const Rect& area);
+    // Copies of frame 0 laid edge to edge from the screen's top-left corner, each as Draw
+    // draws it unmirrored, but only inside the areas the previous frame changed.
+    void DrawTiledOverDirty(DrawContext& dc);
 
     uint32_t nameKey;
     std::unique_ptr<DibFrame[]> frames;

@@ -75,9 +75,9 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
     return true;
 }
 
-bool DibFrame::DrawTiled(DrawContext& dc) {
+bool DibFrame::DrawTiled(DrawContext& dc, const Rect& area) {
     if (!IsLoaded()) return false;
-    dc.CopyTiled(Variant(0), dc.Clip(), hasBlack_);
+    dc.CopyTiled(Variant(0), area, hasBlack_);
     dc.SetTextColour(0);  // as DrawTransparent leaves it
     return true;
 }

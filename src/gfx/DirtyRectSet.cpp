@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 #include "core/GameMath.h"
@@ -16,13 +15,7 @@ namespace {
 
 constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
-// All four bytes zero, read as one word (the web build's library has no std::bit_cast).
-bool IsClean(const TileRect& t) {
-    static_assert(sizeof(TileRect) == sizeof(uint32_t));
-    uint32_t bytes;
-    std::memcpy(&bytes, &t, sizeof bytes);
-    return bytes == 0;
-}
+bool IsClean(const TileRect& t) { return t == TileRect{}; }
 
 uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));
@@ -46,6 +39,21 @@ DirtyRectSet::DirtyRectSet() : artCache_(std::make_unique<ArtCache>()) {}
 DirtyRectSet::~DirtyRectSet() = default;
 
 void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    // Most marks (a spark's dash, a small sprite) lie inside one tile: the cut below, done at
+    // once. Unsigned, a negative coordinate lands past the grid and takes the long way.
+    const uint32_t tileColumn = uint32_t(left) / kTileSize, tileRow = uint32_t(top) / kTileSize;
+    if (tileColumn < kTileColumns && tileRow < kTileRows &&
+        uint32_t(right) / kTileSize == tileColumn && uint32_t(bottom) / kTileSize == tileRow) {
+        const TileRect mark{uint8_t(left % kTileSize), uint8_t(top % kTileSize),
+                            uint8_t(std::max(right % kTileSize, 1)),
+                            uint8_t(std::max(bottom % kTileSize, 1))};
+        Widen(tiles[current][tileRow * kTileColumns + tileColumn], mark);
+        return;
+    }
+    MarkAcrossTiles(left, top, right, bottom);
+}
+
+void DirtyRectSet::MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     // Division truncates toward zero, so -31..31 fall into row or column 0; the far edges
     // are inclusive. Only tiles inside the grid are visited.
     const int32_t r0 = std::max(top / kTileSize, 0);
@@ -129,45 +137,35 @@ const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
 
 const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
     int32_t& cursor = mapCursor[map];
-    const TileMap& tileMap = tiles[map];
-    bool runOpen = false;
-    int32_t end = kTileCount;
+    int32_t last = kTileCount - 1;
     if (walkClip != nullptr) {
         // Wide arithmetic: a clip at the far end of the int range must not overflow.
-        end = int32_t(std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, 8) +
-                      kTileColumns *
-                          std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, 17));
+        last = int32_t(std::min<int64_t>(
+            std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, kTileColumns - 1) +
+                kTileColumns *
+                    std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, kTileRows - 1),
+            last));
     }
-    const int32_t last = walkClip != nullptr ? std::min(end, kTileCount - 1) : kTileCount - 1;
     if (cursor < 0) return nullptr;
+    const TileMap& tileMap = tiles[map];
     // Most tiles are clean: passed over before a rectangle is begun.
     while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
-    for (;;) {
-        if (cursor > last) return runOpen ? &result_ : nullptr;
-        const TileRect& tile = tileMap[size_t(cursor)];
-        if (IsClean(tile)) {
-            if (runOpen) return &result_;
-            ++cursor;
-            continue;
-        }
-        const int32_t x = (cursor % kTileColumns) * kTileSize;
-        const int32_t y = (cursor / kTileColumns) * kTileSize;
-        if (tile != kWholeTile) {
-            if (runOpen) return &result_;
-            result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
-            ++cursor;
-            return &result_;
-        } else if (!runOpen) {
-            result_ = Rect{x, y, x + kTileSize, y + kTileSize};
-            runOpen = true;
-            ++cursor;
-        } else if (result_.top == y) {
-            result_.right += kTileSize;
-            ++cursor;
-        } else {
-            return &result_;
-        }
+    if (cursor > last) return nullptr;
+    const TileRect& tile = tileMap[size_t(cursor)];
+    const int32_t x = (cursor % kTileColumns) * kTileSize;
+    const int32_t y = (cursor / kTileColumns) * kTileSize;
+    ++cursor;
+    if (tile != kWholeTile) {
+        result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
+        return &result_;
     }
+    // Whole tiles side by side in the row join it.
+    result_ = Rect{x, y, x + kTileSize, y + kTileSize};
+    while (cursor <= last && cursor % kTileColumns != 0 && tileMap[size_t(cursor)] == kWholeTile) {
+        result_.right += kTileSize;
+        ++cursor;
+    }
+    return &result_;
 }
 
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "platform/DrawContext.h"
 #include "platform/FieldGeometry.h"
@@ -21,8 +23,13 @@ struct TileRect {
     uint8_t top = 0;
     uint8_t right = 0;
     uint8_t bottom = 0;
-    bool operator==(const TileRect&) const = default;
+    // The four bytes at once, as one word: every walk compares tiles.
+    bool operator==(const TileRect& other) const {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
 };
+
+static_assert(std::has_unique_object_representations_v<TileRect>);
 
 constexpr int kTileSize = 32;
 constexpr int kTileColumns = 9;
@@ -72,6 +79,9 @@ public:
     static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
 
 private:
+    // MarkDirty's general case: a mark over several tiles or past the grid's edges.
+    void MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom);
+
     std::unique_ptr<ArtCache> artCache_;
     Rect result_;
 };

@@ -109,8 +109,7 @@ void SparkPool::Draw(DrawContext& dc) {
         const int32_t xi = TruncateToInt(spark.x);
         const int32_t yi = TruncateToInt(spark.y);
         const int32_t dashEnd = AddSaturating(xi, dashLength);
-        dc.MoveTo(xi, yi);
-        dc.LineTo(dashEnd, yi);
+        dc.LevelLine(xi, dashEnd, yi);
         dirtyRects.MarkDirty(xi, yi, dashEnd, AddSaturating(yi, 1));
     });
     dc.SelectPen(previous);

@@ -22,28 +22,46 @@ void DrawContext::MoveTo(int x, int y) {
 
 void DrawContext::Plot(int x, int y, Pixel colour) {
     if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
-        Draw(DrawOp{.kind = DrawOpKind::Fill, .colour = colour, .area = Rect{x, y, x + 1, y + 1}});
+        Carry(DrawOp{.kind = DrawOpKind::Fill, .colour = colour, .area = Rect{x, y, x + 1, y + 1}});
     }
 }
 
 void DrawContext::LineTo(int x, int y) {
     if (pen_ != nullptr) {
-        // Every pixel of the line lies in its end points' box. Wide arithmetic: far-off end
-        // points must not overflow.
+        // Every pixel of the line lies in its end points' box, cut here to the clip. Wide
+        // arithmetic: far-off end points must not overflow.
         const Rect box{int32_t(std::max<int64_t>(std::min(penX_, x), clip_.left)),
                        int32_t(std::max<int64_t>(std::min(penY_, y), clip_.top)),
                        int32_t(std::min<int64_t>(int64_t(std::max(penX_, x)) + 1, clip_.right)),
                        int32_t(std::min<int64_t>(int64_t(std::max(penY_, y)) + 1, clip_.bottom))};
-        Draw(DrawOp{.kind = DrawOpKind::Line,
-                    .colour = pen_->colour,
-                    .area = box,
-                    .x0 = penX_,
-                    .y0 = penY_,
-                    .x1 = x,
-                    .y1 = y});
+        if (!box.IsEmpty()) {
+            Carry(DrawOp{.kind = DrawOpKind::Line,
+                         .colour = pen_->colour,
+                         .area = box,
+                         .x0 = penX_,
+                         .y0 = penY_,
+                         .x1 = x,
+                         .y1 = y});
+        }
     }
     penX_ = x;
     penY_ = y;
+}
+
+void DrawContext::LevelLine(int x0, int x1, int y) {
+    penX_ = x1;
+    penY_ = y;
+    if (pen_ == nullptr || y < clip_.top || y >= clip_.bottom) return;
+    // The pixels from x0 towards x1, x1 left out. Wide arithmetic: an end may sit at the
+    // int range's edge.
+    const bool rightwards = x0 <= x1;
+    const int64_t from = rightwards ? x0 : int64_t(x1) + 1;
+    const int64_t to = rightwards ? x1 : int64_t(x0) + 1;
+    const int32_t left = int32_t(std::max<int64_t>(from, clip_.left));
+    const int32_t right = int32_t(std::min<int64_t>(to, clip_.right));
+    if (left >= right) return;
+    Carry(DrawOp{
+        .kind = DrawOpKind::Fill, .colour = pen_->colour, .area = Rect{left, y, right, y + 1}});
 }
 
 void DrawContext::CopyTiled(const Surface& source, const Rect& area, bool transparent) {
@@ -63,6 +81,10 @@ void DrawContext::Draw(DrawOp op) {
     op.sourceX += inside.left - op.area.left;
     op.sourceY += inside.top - op.area.top;
     op.area = inside;
+    Carry(op);
+}
+
+void DrawContext::Carry(const DrawOp& op) {
     if (recorder_ != nullptr) {
         recorder_->Record(op);
     } else {
@@ -108,20 +130,20 @@ void DrawContext::Copy(const Surface& source, int srcX, int srcY, int width, int
                        int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    Draw(DrawOp{.kind = DrawOpKind::Copy,
-                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
-                .source = &source,
-                .sourceX = s.srcX,
-                .sourceY = s.srcY});
+    Carry(DrawOp{.kind = DrawOpKind::Copy,
+                 .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                 .source = &source,
+                 .sourceX = s.srcX,
+                 .sourceY = s.srcY});
 }
 
 void DrawContext::CopyTransparent(const Surface& source, int srcX, int srcY, int width, int height,
                                   int dstX, int dstY) {
     CopySpan s;
     if (!ClipCopy(source, clip_, srcX, srcY, width, height, dstX, dstY, s)) return;
-    Draw(DrawOp{.kind = DrawOpKind::CopyTransparent,
-                .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
-                .source = &source,
-                .sourceX = s.srcX,
-                .sourceY = s.srcY});
+    Carry(DrawOp{.kind = DrawOpKind::CopyTransparent,
+                 .area = Rect{s.dstX, s.dstY, s.dstX + s.width, s.dstY + s.height},
+                 .source = &source,
+                 .sourceX = s.srcX,
+                 .sourceY = s.srcY});
 }

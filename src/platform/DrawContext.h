@@ -34,6 +34,9 @@ public:
     // A Bresenham line from the current position to (x, y), the end point not drawn,
     // in the selected pen (nothing without one); (x, y) becomes the current position.
     void LineTo(int x, int y);
+    // The pixels and pen of MoveTo(x0, y) then LineTo(x1, y), as a fill of the row's pixels:
+    // a recorder compares fills of one colour, and carries them out, more cheaply than lines.
+    void LevelLine(int x0, int x1, int y);
 
     void SetTextColour(ColorRef colour) { textColour_ = colour; }
     ColorRef TextColour() const { return textColour_; }
@@ -56,6 +59,8 @@ public:
 private:
     // Draws the operation now, inside the clip, or hands it to the recorder.
     void Draw(DrawOp op);
+    // The same for an operation whose area already lies inside the clip, and is not empty.
+    void Carry(const DrawOp& op);
 
     Surface* target_;
     FrameRecorder* recorder_ = nullptr;

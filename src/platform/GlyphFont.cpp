@@ -14,13 +14,6 @@ bool BitmapFits(const Glyph& glyph, size_t coverageSize) {
     return uint64_t(glyph.offset) + uint64_t(glyph.width) * uint64_t(glyph.height) <= coverageSize;
 }
 
-// Where the line from start ends: its break, or the end of the text. A plain loop: the
-// library's search looks each byte up in the set of breaks.
-size_t LineEnd(std::string_view text, size_t start) {
-    while (start < text.size() && text[start] != '\r' && text[start] != '\n') ++start;
-    return start;
-}
-
 }  // namespace
 
 GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
@@ -44,10 +37,15 @@ GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
     }
 }
 
-GlyphFont::LineMeasure GlyphFont::Measure(std::string_view line) const {
+GlyphFont::LineMeasure GlyphFont::Measure(std::string_view text, size_t start,
+                                          bool toTheEnd) const {
     LineMeasure measure;
-    for (const char c : line) {
+    for (measure.end = start; measure.end < text.size(); ++measure.end) {
+        const char c = text[measure.end];
         const Glyph& glyph = glyphs_[uint8_t(c)];
+        // Breaks are control bytes, whose glyphs are empty: only a glyph without advance
+        // can be one.
+        if (glyph.advance == 0 && !toTheEnd && (c == '\r' || c == '\n')) break;
         measure.width += glyph.advance;
         measure.inked = measure.inked || (glyph.width > 0 && glyph.height > 0);
     }
@@ -55,7 +53,7 @@ GlyphFont::LineMeasure GlyphFont::Measure(std::string_view line) const {
 }
 
 int GlyphFont::MeasureWidth(std::string_view text) const {
-    return int(std::min<int64_t>(Measure(text).width, std::numeric_limits<int>::max()));
+    return int(std::min<int64_t>(Measure(text, 0, true).width, std::numeric_limits<int>::max()));
 }
 
 void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rect,
@@ -74,10 +72,10 @@ void GlyphFont::DrawText(DrawContext& dc, std::string_view text, const Rect& rec
     // Lines below the clip cannot reach it: every glyph starts below its cell's top less
     // the tallest overhang.
     while (cellTop + highestGlyphTop_ < clip.bottom) {
-        const size_t end = singleLine ? text.size() : LineEnd(text, start);
+        const LineMeasure measure = Measure(text, start, singleLine);
+        const size_t end = measure.end;
         const std::string_view line = text.substr(start, end - start);
 
-        const LineMeasure measure = Measure(line);
         int64_t penX = rect.left;
         if ((format & DT_CENTER) != 0) {
             penX += (rectWidth - measure.width) / 2;

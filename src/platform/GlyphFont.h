@@ -21,10 +21,12 @@ public:
 
 private:
     struct LineMeasure {
+        size_t end = 0;      // where the line stops: its break, or the end of the text
         int64_t width = 0;   // the pens' advances together
         bool inked = false;  // some glyph has a bitmap
     };
-    LineMeasure Measure(std::string_view line) const;
+    // The line of text from start, or all the rest of it when toTheEnd.
+    LineMeasure Measure(std::string_view text, size_t start, bool toTheEnd) const;
     // One operation for the line's glyphs inside the clip, over a box that holds them;
     // `width` is the line's, as measured.
     void DrawLine(DrawContext& dc, std::string_view line, int64_t penX, int64_t width,

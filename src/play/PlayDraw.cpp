@@ -33,16 +33,6 @@ void Text(DrawContext& dc, Font* font, const char* text, Rect rect, ColorRef col
     dirtyRects.DrawText(dc, font, text, rect, colour, format);
 }
 
-// Tiles the image over the areas the last frame changed, in one walk of them.
-void TileOverDirty(DrawContext& dc, ArtImage* image) {
-    if (image == nullptr) return;
-    const int map = dirtyRects.previous;
-    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
-         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
-        image->DrawTiledInside(dc, *changed);
-    }
-}
-
 void DrawTargets(DrawContext& dc) {
     for (auto* object = static_cast<GameObject*>(targetList.First()); object != nullptr;
          object = static_cast<GameObject*>(targetList.Next())) {
@@ -88,7 +78,7 @@ void LaunchFirework() {
 
 void PlayMode::Draw(DrawContext& dc) {
     dirtyRects.ResetClip();
-    TileOverDirty(dc, background);
+    if (background != nullptr) background->DrawTiledOverDirty(dc);
     DrawTargets(dc);
     DrawShots(dc);
     switch (screen) {

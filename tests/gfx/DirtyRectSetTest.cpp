@@ -38,6 +38,8 @@ TEST_F(DirtyRectSetTest, MarksGoIntoTheTilesTheyTouch) {
         // Edges on a tile boundary touch the next tile.
         {{0, 0, 32, 32},
          {{0, {0, 0, 32, 32}}, {1, {0, 0, 1, 32}}, {9, {0, 0, 32, 1}}, {10, {0, 0, 1, 1}}}},
+        // A mark of no size on a tile's corner still holds that corner's pixel.
+        {{64, 64, 64, 64}, {{20, {0, 0, 1, 1}}}},
         // Negative coordinates truncate toward zero.
         {{-20, -20, -5, -5}, {{0, {0, 0, 1, 1}}}},
         // Outside the grid, or inverted: dropped.
