@@ -255,9 +255,3 @@ bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
                    a.sourceY - a.area.top == b.sourceY - b.area.top;
     }
 }
-
-bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
-    // Most of a frame's operations are the last frame's, field for field.
-    if (a == b) return true;
-    return Intersect(a.area, within) == Intersect(b.area, within) && SameWhereBothDraw(a, b);
-}
