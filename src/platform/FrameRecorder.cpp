@@ -97,11 +97,16 @@ void FrameRecorder::SortByTile() {
         start += std::exchange(pairsOfTile_[tile], start);
     }
     frame_.tileStart.back() = start;
-    for (size_t index = 0; index < frame_.ops.size(); ++index) {
-        const TileSpan tiles = frame_.spans[index];
-        for (int row = tiles.top; row < tiles.bottom; ++row) {
-            for (int column = tiles.left; column < tiles.right; ++column) {
-                frame_.byTile[pairsOfTile_[size_t(row * columns_ + column)]++] = uint16_t(index);
+    // Locals: stores through the counts could otherwise change the columns and spans.
+    const size_t columns = size_t(columns_), ops = frame_.ops.size();
+    const TileSpan* spans = frame_.spans.data();
+    uint16_t* byTile = frame_.byTile.data();
+    for (size_t index = 0; index < ops; ++index) {
+        const TileSpan tiles = spans[index];
+        for (size_t row = tiles.top; row < tiles.bottom; ++row) {
+            uint32_t* next = pairsOfTile_.data() + row * columns;
+            for (size_t column = tiles.left; column < tiles.right; ++column) {
+                byTile[next[column]++] = uint16_t(index);
             }
         }
     }
