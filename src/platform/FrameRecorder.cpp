@@ -212,6 +212,7 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
         const Rect area = Intersect(op.area, within);
         if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Tile ||
             op.kind == DrawOpKind::Fill) {
+            if (area == within) return true;  // it covers all that follows
             if (opaqueCount < opaque.size()) opaque[opaqueCount++] = area;
         } else if (std::none_of(opaque.begin(), opaque.begin() + opaqueCount,
                                 [&](const Rect& o) { return Contains(o, area); })) {
