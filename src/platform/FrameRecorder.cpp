@@ -162,7 +162,7 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
         if (box == within) return box;  // it cannot grow
         const DrawOp& a = nowOp(i);
         const DrawOp& b = thenOp(j);
-        if (a == b) {
+        if (a == b || (a.area == b.area && SameWhereBothDraw(a, b))) {
             ++i, ++j;
             continue;
         }
