@@ -30,10 +30,10 @@ FrameRecorder::FrameRecorder(Surface& target)
 
 FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
     // Recorded areas lie inside the target: never negative, never empty.
-    return TileSpan{uint16_t(uint32_t(area.left) / kTileSize),
-                    uint16_t(uint32_t(area.top) / kTileSize),
-                    uint16_t((uint32_t(area.right) - 1) / kTileSize + 1),
-                    uint16_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
+    return TileSpan{int32_t(uint32_t(area.left) / kTileSize),
+                    int32_t(uint32_t(area.top) / kTileSize),
+                    int32_t((uint32_t(area.right) - 1) / kTileSize + 1),
+                    int32_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
@@ -103,9 +103,9 @@ void FrameRecorder::SortByTile() {
     uint16_t* byTile = frame_.byTile.data();
     for (size_t index = 0; index < ops; ++index) {
         const TileSpan tiles = spans[index];
-        for (size_t row = tiles.top; row < tiles.bottom; ++row) {
+        for (size_t row = size_t(tiles.top); row < size_t(tiles.bottom); ++row) {
             uint32_t* next = pairsOfTile_.data() + row * columns;
-            for (size_t column = tiles.left; column < tiles.right; ++column) {
+            for (size_t column = size_t(tiles.left); column < size_t(tiles.right); ++column) {
                 byTile[next[column]++] = uint16_t(index);
             }
         }
