@@ -166,7 +166,12 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             ++i, ++j;
             continue;
         }
-        if (SameWhereBothDraw(a, b)) {
+        // Lines (sparks) move every frame and are left unmatched; otherwise a pair that writes
+        // the same where both draw, or else the nearer of a's partner among last frame's next
+        // operations and b's among this frame's, and what lies before it is unmatched.
+        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
+        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
+        if (skipNow == 0 && skipThen == 0 && SameWhereBothDraw(a, b)) {
             const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
             if (areaNow != areaThen) {
                 box =
@@ -175,11 +180,6 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             ++i, ++j;
             continue;
         }
-        // Lines (sparks) move every frame and are left unmatched; otherwise the nearer of
-        // a's partner among last frame's next operations and b's among this frame's, and
-        // what lies before it is unmatched.
-        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
-        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
         for (uint32_t k = 1; k <= kMatchLookAhead && skipThen == 0 && skipNow == 0; ++k) {
             if (j + k < thenCount && SameWhereBothDraw(a, thenOp(j + k))) {
                 skipThen = k;
