@@ -112,7 +112,8 @@ void FrameRecorder::SortByTile() {
     }
 }
 
-bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
+// Inline in Finish's loop over the tiles: for most tiles the call cost as much as the test.
+inline bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
     const uint16_t* now = frame_.byTile.data() + frame_.tileStart[size_t(tile)];
     const uint32_t count = frame_.tileStart[size_t(tile) + 1] - frame_.tileStart[size_t(tile)];
     const uint16_t* then = last_.byTile.data() + last_.tileStart[size_t(tile)];
