@@ -20,10 +20,32 @@ Pixel Blend(Pixel under, Pixel colour, uint32_t coverage) {
     return redBlue | (green << 8);
 }
 
-void Copy(Surface& target, const Surface& source, const Rect& r, int sourceX, int sourceY) {
-    for (int y = r.top; y < r.bottom; ++y) {
-        const Pixel* from = source.Row(sourceY + y - r.top) + sourceX;
-        std::copy(from, from + r.Width(), target.Row(y) + r.left);
+// Rows here are mostly a tile wide or narrower, where a call to memcpy costs more than the
+// copy itself: a few fixed-size blocks cover them instead, the last ending at the row's end.
+// Blocks may overlap: they write the same values again.
+template <int kPixels>
+void CopyBlock(Pixel* to, const Pixel* from) {
+    std::memcpy(to, from, kPixels * sizeof(Pixel));
+}
+
+void CopyRow(Pixel* __restrict to, const Pixel* __restrict from, int count) {
+    if (count > 32) {
+        std::memcpy(to, from, size_t(count) * sizeof(Pixel));
+    } else if (count >= 8) {
+        CopyBlock<8>(to, from);
+        if (count > 16) CopyBlock<8>(to + 8, from + 8);
+        if (count > 24) CopyBlock<8>(to + 16, from + 16);
+        CopyBlock<8>(to + count - 8, from + count - 8);
+    } else if (count >= 2) {
+        if (count >= 4) {
+            CopyBlock<4>(to, from);
+            CopyBlock<4>(to + count - 4, from + count - 4);
+        } else {
+            CopyBlock<2>(to, from);
+            CopyBlock<2>(to + count - 2, from + count - 2);
+        }
+    } else if (count == 1) {
+        to[0] = from[0];
     }
 }
 
@@ -32,36 +54,46 @@ void CopyRowTransparent(Pixel* __restrict to, const Pixel* __restrict from, int 
     for (int col = 0; col < width; ++col) to[col] = from[col] != 0 ? from[col] : to[col];
 }
 
-void CopyTransparent(Surface& target, const Surface& source, const Rect& r, int sourceX,
-                     int sourceY) {
-    for (int y = r.top; y < r.bottom; ++y) {
-        CopyRowTransparent(target.Row(y) + r.left, source.Row(sourceY + y - r.top) + sourceX,
-                           r.Width());
+// Copies the pixels of r from the source, r's top-left corner reading (sourceX, sourceY).
+template <bool kTransparent>
+void CopyArea(Surface& target, const Surface& source, const Rect& r, int sourceX, int sourceY) {
+    const size_t targetStride = size_t(target.Width()), sourceStride = size_t(source.Width());
+    Pixel* to = target.Row(r.top) + r.left;
+    const Pixel* from = source.Row(sourceY) + sourceX;
+    if (!kTransparent && r.Width() == 32) {
+        // Rows as wide as a frame recorder's tile, the most common: four whole blocks each.
+        for (int y = r.top; y < r.bottom; ++y, to += targetStride, from += sourceStride) {
+            CopyBlock<8>(to, from);
+            CopyBlock<8>(to + 8, from + 8);
+            CopyBlock<8>(to + 16, from + 16);
+            CopyBlock<8>(to + 24, from + 24);
+        }
+        return;
+    }
+    for (int y = r.top; y < r.bottom; ++y, to += targetStride, from += sourceStride) {
+        if constexpr (kTransparent) {
+            CopyRowTransparent(to, from, r.Width());
+        } else {
+            CopyRow(to, from, r.Width());
+        }
     }
 }
 
 // Target pixel (x, y) takes source pixel (x mod width, y mod height); r lies in the target,
-// so x and y are never negative.
+// so x and y are never negative. Cut where the source wraps, r is copies of whole areas of
+// the source: mostly one, as r is mostly a tile inside a wider source.
 template <bool kTransparent>
 void Tile(Surface& target, const Surface& source, const Rect& r) {
-    const int firstX = r.left % source.Width();
-    int sourceY = r.top % source.Height();
-    for (int y = r.top; y < r.bottom; ++y) {
-        const Pixel* from = source.Row(sourceY);
-        Pixel* to = target.Row(y) + r.left;
-        int sourceX = firstX;
-        for (int left = r.Width(); left > 0;) {
-            const int width = std::min(source.Width() - sourceX, left);
-            if constexpr (kTransparent) {
-                CopyRowTransparent(to, from + sourceX, width);
-            } else {
-                std::copy(from + sourceX, from + sourceX + width, to);
-            }
-            to += width;
-            left -= width;
-            sourceX = 0;
+    for (int y = r.top; y < r.bottom;) {
+        const int sourceY = y % source.Height();
+        const int bottom = std::min(r.bottom, y + source.Height() - sourceY);
+        for (int x = r.left; x < r.right;) {
+            const int sourceX = x % source.Width();
+            const int right = std::min(r.right, x + source.Width() - sourceX);
+            CopyArea<kTransparent>(target, source, Rect{x, y, right, bottom}, sourceX, sourceY);
+            x = right;
         }
-        if (++sourceY == source.Height()) sourceY = 0;
+        y = bottom;
     }
 }
 
@@ -180,10 +212,10 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
     const int sourceY = op.sourceY + (r.top - op.area.top);
     switch (op.kind) {
         case DrawOpKind::Copy:
-            Copy(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
+            CopyArea<false>(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
             break;
         case DrawOpKind::CopyTransparent:
-            CopyTransparent(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
+            CopyArea<true>(target, *static_cast<const Surface*>(op.source), r, sourceX, sourceY);
             break;
         case DrawOpKind::Tile:
             Tile<false>(target, *static_cast<const Surface*>(op.source), r);
@@ -232,10 +264,4 @@ bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
             return a.sourceX - a.area.left == b.sourceX - b.area.left &&
                    a.sourceY - a.area.top == b.sourceY - b.area.top;
     }
-}
-
-bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
-    // Most of a frame's operations are the last frame's, field for field.
-    if (a == b) return true;
-    return Intersect(a.area, within) == Intersect(b.area, within) && SameWhereBothDraw(a, b);
 }

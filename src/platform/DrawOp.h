@@ -48,9 +48,15 @@ static_assert(std::has_unique_object_representations_v<DrawOp>);
 // one give the same pixels as the whole at once.
 void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within);
 
-// Whether the two operations write the same pixels inside `within` of the same target
-// (reading the same sources).
-bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within);
 // Whether the two operations write the same pixel wherever both write one: they differ at
 // most in their areas.
 bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);
+
+// Whether the two operations write the same pixels inside `within` of the same target
+// (reading the same sources). Inline: each frame compares most of its operations so.
+inline bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
+    // Most are the last frame's field for field; alike text keeps its area but not its run.
+    if (a == b) return true;
+    if (a.area != b.area && Intersect(a.area, within) != Intersect(b.area, within)) return false;
+    return SameWhereBothDraw(a, b);
+}

@@ -32,10 +32,10 @@ FrameRecorder::FrameRecorder(Surface& target)
 
 FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
     // Recorded areas lie inside the target: never negative, never empty.
-    return TileSpan{uint16_t(uint32_t(area.left) / kTileSize),
-                    uint16_t(uint32_t(area.top) / kTileSize),
-                    uint16_t((uint32_t(area.right) - 1) / kTileSize + 1),
-                    uint16_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
+    return TileSpan{int32_t(uint32_t(area.left) / kTileSize),
+                    int32_t(uint32_t(area.top) / kTileSize),
+                    int32_t((uint32_t(area.right) - 1) / kTileSize + 1),
+                    int32_t((uint32_t(area.bottom) - 1) / kTileSize + 1)};
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
@@ -99,17 +99,23 @@ void FrameRecorder::SortByTile() {
         start += std::exchange(pairsOfTile_[tile], start);
     }
     frame_.tileStart.back() = start;
-    for (size_t index = 0; index < frame_.ops.size(); ++index) {
-        const TileSpan tiles = frame_.spans[index];
-        for (int row = tiles.top; row < tiles.bottom; ++row) {
-            for (int column = tiles.left; column < tiles.right; ++column) {
-                frame_.byTile[pairsOfTile_[size_t(row * columns_ + column)]++] = uint16_t(index);
+    // Locals: stores through the counts could otherwise change the columns and spans.
+    const size_t columns = size_t(columns_), ops = frame_.ops.size();
+    const TileSpan* spans = frame_.spans.data();
+    uint16_t* byTile = frame_.byTile.data();
+    for (size_t index = 0; index < ops; ++index) {
+        const TileSpan tiles = spans[index];
+        for (size_t row = size_t(tiles.top); row < size_t(tiles.bottom); ++row) {
+            uint32_t* next = pairsOfTile_.data() + row * columns;
+            for (size_t column = size_t(tiles.left); column < size_t(tiles.right); ++column) {
+                byTile[next[column]++] = uint16_t(index);
             }
         }
     }
 }
 
-bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
+// Inline in Finish's loop over the tiles: for most tiles the call cost as much as the test.
+inline bool FrameRecorder::IsLikeLastFrame(int tile, const Rect& within) const {
     const uint16_t* now = frame_.byTile.data() + frame_.tileStart[size_t(tile)];
     const uint32_t count = frame_.tileStart[size_t(tile) + 1] - frame_.tileStart[size_t(tile)];
     const uint16_t* then = last_.byTile.data() + last_.tileStart[size_t(tile)];
@@ -159,11 +165,16 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
         if (box == within) return box;  // it cannot grow
         const DrawOp& a = nowOp(i);
         const DrawOp& b = thenOp(j);
-        if (a == b) {
+        if (a == b || (a.area == b.area && SameWhereBothDraw(a, b))) {
             ++i, ++j;
             continue;
         }
-        if (SameWhereBothDraw(a, b)) {
+        // Lines (sparks) move every frame and are left unmatched; otherwise a pair that writes
+        // the same where both draw, or else the nearer of a's partner among last frame's next
+        // operations and b's among this frame's, and what lies before it is unmatched.
+        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
+        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
+        if (skipNow == 0 && skipThen == 0 && SameWhereBothDraw(a, b)) {
             const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
             if (areaNow != areaThen) {
                 box =
@@ -172,11 +183,6 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             ++i, ++j;
             continue;
         }
-        // Lines (sparks) move every frame and are left unmatched; otherwise the nearer of
-        // a's partner among last frame's next operations and b's among this frame's, and
-        // what lies before it is unmatched.
-        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
-        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
         for (uint32_t k = 1; k <= kMatchLookAhead && skipThen == 0 && skipNow == 0; ++k) {
             if (j + k < thenCount && SameWhereBothDraw(a, thenOp(j + k))) {
                 skipThen = k;
@@ -209,6 +215,7 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
         const Rect area = Intersect(op.area, within);
         if (op.kind == DrawOpKind::Copy || op.kind == DrawOpKind::Tile ||
             op.kind == DrawOpKind::Fill) {
+            if (area == within) return true;  // it covers all that follows
             if (opaqueCount < opaque.size()) opaque[opaqueCount++] = area;
         } else if (std::none_of(opaque.begin(), opaque.begin() + opaqueCount,
                                 [&](const Rect& o) { return Contains(o, area); })) {

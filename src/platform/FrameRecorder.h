@@ -41,8 +41,9 @@ public:
 
 private:
     // The columns and rows of tiles an operation touches, worked out once as it is recorded.
+    // Full words: packing them into less costs more than the memory saved.
     struct TileSpan {
-        uint16_t left, top, right, bottom;
+        int32_t left, top, right, bottom;
     };
     // One frame's operations and, tile after tile, the indices of those touching each.
     struct Frame {
