@@ -1,4 +1,4 @@
-// Truncation, distance, headings and the colour wheel, in the precision the rules use.
+// Distance, headings and the colour wheel, in the precision the rules use.
 #include "core/GameMath.h"
 
 #include <cmath>
@@ -15,15 +15,6 @@ constexpr double kOneSixtieth = 0.016666668f;
 constexpr double kLargestReference = 1.0e4;
 
 }  // namespace
-
-int32_t TruncateToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483648.0) return std::numeric_limits<int32_t>::max();
-    if (value <= -2147483649.0) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
-
-int32_t TruncateToInt(float value) { return TruncateToInt(static_cast<double>(value)); }
 
 double Distance(float x1, float y1, float x2, float y2) {
     const float dx = x1 - x2;

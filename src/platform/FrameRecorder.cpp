@@ -144,6 +144,11 @@ Rect OutsideBox(const Rect& a, const Rect& b) {
     return box;
 }
 
+bool IsDash(const DrawOp& op) {
+    return op.kind == DrawOpKind::Line ||
+           (op.kind == DrawOpKind::Fill && op.area.bottom - op.area.top == 1);
+}
+
 // How far ahead the matching looks for an operation's partner.
 constexpr uint32_t kMatchLookAhead = 4;
 
@@ -169,11 +174,12 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             ++i, ++j;
             continue;
         }
-        // Lines (sparks) move every frame and are left unmatched; otherwise a pair that writes
-        // the same where both draw, or else the nearer of a's partner among last frame's next
-        // operations and b's among this frame's, and what lies before it is unmatched.
-        uint32_t skipNow = a.kind == DrawOpKind::Line ? 1 : 0;
-        uint32_t skipThen = skipNow == 0 && b.kind == DrawOpKind::Line ? 1 : 0;
+        // Lines and one-row fills (sparks' dashes) move every frame and are left unmatched;
+        // otherwise a pair that writes the same where both draw, or else the nearer of a's
+        // partner among last frame's next operations and b's among this frame's, and what
+        // lies before it is unmatched.
+        uint32_t skipNow = IsDash(a) ? 1 : 0;
+        uint32_t skipThen = skipNow == 0 && IsDash(b) ? 1 : 0;
         if (skipNow == 0 && skipThen == 0 && SameWhereBothDraw(a, b)) {
             const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
             if (areaNow != areaThen) {
@@ -226,13 +232,15 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
 }
 
 Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
-    Rect drawn;
+    // The hull of the operations' areas, cut to `within` once at the end.
+    Rect hull{within.right, within.bottom, within.left, within.top};
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
         const DrawOp& op = frame_.ops[frame_.byTile[i]];
         ApplyDrawOp(target_, op, within);
-        drawn = Union(drawn, Intersect(op.area, within));
+        hull = Rect{std::min(hull.left, op.area.left), std::min(hull.top, op.area.top),
+                    std::max(hull.right, op.area.right), std::max(hull.bottom, op.area.bottom)};
     }
-    return drawn;
+    return Intersect(hull, within);
 }
 
 void FrameRecorder::Finish() {
