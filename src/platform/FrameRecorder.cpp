@@ -105,6 +105,12 @@ void FrameRecorder::SortByTile() {
     uint16_t* byTile = frame_.byTile.data();
     for (size_t index = 0; index < ops; ++index) {
         const TileSpan tiles = spans[index];
+        if (tiles.right - tiles.left == 1 && tiles.bottom - tiles.top == 1) {
+            // Most operations lie in one tile.
+            byTile[pairsOfTile_[size_t(tiles.top) * columns + size_t(tiles.left)]++] =
+                uint16_t(index);
+            continue;
+        }
         for (size_t row = size_t(tiles.top); row < size_t(tiles.bottom); ++row) {
             uint32_t* next = pairsOfTile_.data() + row * columns;
             for (size_t column = size_t(tiles.left); column < size_t(tiles.right); ++column) {
