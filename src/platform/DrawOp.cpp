@@ -5,20 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "platform/CoverageBlend.h"
 
-// The text colour laid over what is there, in proportion to the glyph's coverage: each
-// channel (above * coverage + below * (255 - coverage) + 127) / 255. Red and blue go
-// together, in the two 16-bit halves of a word; (t + (t >> 8)) >> 8 with t = x + 128 is
-// that quotient for every x up to 255 * 255.
-Pixel Blend(Pixel under, Pixel colour, uint32_t coverage) {
-    const uint32_t rest = 255 - coverage;
-    uint32_t redBlue = (colour & 0xFF00FF) * coverage + (under & 0xFF00FF) * rest + 0x800080;
-    redBlue = ((redBlue + ((redBlue >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
-    uint32_t green = ((colour >> 8) & 0xFF) * coverage + ((under >> 8) & 0xFF) * rest + 0x80;
-    green = (green + (green >> 8)) >> 8;
-    return redBlue | (green << 8);
-}
+namespace {
 
 // Rows here are mostly a tile wide or narrower, where a call to memcpy costs more than the
 // copy itself: a few fixed-size blocks cover them instead, the last ending at the row's end.
@@ -97,64 +86,6 @@ void Tile(Surface& target, const Surface& source, const Rect& r) {
     }
 }
 
-// Two pixels at a time, a byte of each in a 16-bit lane of its own: every sum of the blend
-// fits in 16 bits. GCC and Clang carry the lanes in vector registers where the target has
-// them. A pixel of no coverage is left as it is, one of full coverage takes the colour.
-using PixelBytes = uint8_t __attribute__((vector_size(8)));
-using PixelLanes = uint16_t __attribute__((vector_size(16)));
-
-PixelLanes LanesOf(const Pixel* pixels) {
-    PixelBytes bytes;
-    std::memcpy(&bytes, pixels, sizeof bytes);
-    return __builtin_convertvector(bytes, PixelLanes);
-}
-
-PixelLanes Select(PixelLanes mask, PixelLanes ifSet, PixelLanes ifClear) {
-    return (ifSet & mask) | (ifClear & ~mask);
-}
-
-// The colour's lanes: colourBits all of its bytes, which full coverage writes; channels
-// 255 in the lanes of red, green and blue and 0 in the other, which a blend clears.
-struct BlendColour {
-    PixelLanes colourBits;
-    PixelLanes channels;
-};
-
-void BlendTwo(Pixel* to, const uint8_t* coverage, const BlendColour& colour) {
-    const uint8_t c0 = coverage[0], c1 = coverage[1];
-    const PixelLanes c = {c0, c0, c0, c0, c1, c1, c1, c1};
-    const PixelLanes under = LanesOf(to);
-    const PixelLanes t = (colour.colourBits & colour.channels) * c + under * (255 - c) + 128;
-    const PixelLanes blended = ((t + (t >> 8)) >> 8) & colour.channels;
-    const PixelLanes result =
-        Select(PixelLanes(c == 0), under, Select(PixelLanes(c == 255), colour.colourBits, blended));
-    const PixelBytes bytes = __builtin_convertvector(result, PixelBytes);
-    std::memcpy(to, &bytes, sizeof bytes);
-}
-
-void BlendCoverage(Surface& target, const uint8_t* coverage, int stride, const Rect& r, int sourceX,
-                   int sourceY, Pixel colour) {
-    const Pixel colours[2] = {colour, colour}, channels[2] = {0xFFFFFF, 0xFFFFFF};
-    const BlendColour lanes{LanesOf(colours), LanesOf(channels)};
-    const int width = r.Width();
-    for (int y = r.top; y < r.bottom; ++y) {
-        const uint8_t* from = coverage + size_t(sourceY + y - r.top) * size_t(stride) + sourceX;
-        Pixel* to = target.Row(y) + r.left;
-        int x = 0;
-        for (; x + 2 <= width; x += 2) {
-            if ((from[x] | from[x + 1]) != 0) BlendTwo(to + x, from + x, lanes);
-        }
-        for (; x < width; ++x) {
-            const uint8_t c = from[x];
-            if (c == 255) {
-                to[x] = colour;
-            } else if (c != 0) {
-                to[x] = Blend(to[x], colour, c);
-            }
-        }
-    }
-}
-
 void Fill(Surface& target, const Rect& r, Pixel colour) {
     for (int y = r.top; y < r.bottom; ++y) {
         std::fill(target.Row(y) + r.left, target.Row(y) + r.right, colour);
@@ -225,11 +156,15 @@ void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within) {
             break;
         case DrawOpKind::Glyphs: {
             const GlyphRun& run = *static_cast<const GlyphRun*>(op.source);
-            ForEachGlyphInside(run, r,
-                               [&](const Glyph& glyph, const Rect& part, int32_t x, int32_t y) {
-                                   BlendCoverage(target, run.coverage + glyph.offset, glyph.width,
-                                                 part, x, y, op.colour);
-                               });
+            ForEachGlyphInside(
+                run, r, [&](const Glyph& glyph, const Rect& part, int32_t x, int32_t y) {
+                    const ptrdiff_t stride = target.Width();
+                    BlendCoverage(
+                        CoverageBlock{target.Row(part.top) + part.left, stride,
+                                      run.coverage + glyph.offset + ptrdiff_t(y) * glyph.width + x,
+                                      glyph.width, part.Width(), part.Height()},
+                        op.colour);
+                });
             break;
         }
         case DrawOpKind::Fill:

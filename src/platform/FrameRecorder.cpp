@@ -105,6 +105,12 @@ void FrameRecorder::SortByTile() {
     uint16_t* byTile = frame_.byTile.data();
     for (size_t index = 0; index < ops; ++index) {
         const TileSpan tiles = spans[index];
+        if (tiles.right - tiles.left == 1 && tiles.bottom - tiles.top == 1) {
+            // Most operations lie in one tile.
+            byTile[pairsOfTile_[size_t(tiles.top) * columns + size_t(tiles.left)]++] =
+                uint16_t(index);
+            continue;
+        }
         for (size_t row = size_t(tiles.top); row < size_t(tiles.bottom); ++row) {
             uint32_t* next = pairsOfTile_.data() + row * columns;
             for (size_t column = size_t(tiles.left); column < size_t(tiles.right); ++column) {
@@ -234,8 +240,12 @@ bool FrameRecorder::CoversItself(int tile, const Rect& within) const {
 Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
     // The hull of the operations' areas, cut to `within` once at the end.
     Rect hull{within.right, within.bottom, within.left, within.top};
-    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < frame_.tileStart[size_t(tile) + 1]; ++i) {
-        const DrawOp& op = frame_.ops[frame_.byTile[i]];
+    // Locals: drawing could otherwise change where the lists lie, for all the compiler sees.
+    const DrawOp* ops = frame_.ops.data();
+    const uint16_t* indices = frame_.byTile.data();
+    const uint32_t end = frame_.tileStart[size_t(tile) + 1];
+    for (uint32_t i = frame_.tileStart[size_t(tile)]; i < end; ++i) {
+        const DrawOp& op = ops[indices[i]];
         ApplyDrawOp(target_, op, within);
         hull = Rect{std::min(hull.left, op.area.left), std::min(hull.top, op.area.top),
                     std::max(hull.right, op.area.right), std::max(hull.bottom, op.area.bottom)};

@@ -45,13 +45,16 @@ void ForEachGlyphInside(const GlyphRun& run, const Rect& within, Visit visit) {
     int64_t penX = run.penX;
     for (const char c : run.text) {
         const Glyph& glyph = (*run.glyphs)[uint8_t(c)];
-        const int64_t glyphLeft = penX + glyph.left, glyphTop = run.cellTop + glyph.top;
+        const int64_t glyphLeft = penX + glyph.left;
         penX += glyph.advance;
+        // Across first: a tile of a line meets few of its glyphs.
         const int64_t left = std::max<int64_t>(glyphLeft, within.left);
         const int64_t right = std::min<int64_t>(glyphLeft + glyph.width, within.right);
+        if (left >= right) continue;
+        const int64_t glyphTop = run.cellTop + glyph.top;
         const int64_t top = std::max<int64_t>(glyphTop, within.top);
         const int64_t bottom = std::min<int64_t>(glyphTop + glyph.height, within.bottom);
-        if (left >= right || top >= bottom) continue;
+        if (top >= bottom) continue;
         visit(glyph, Rect{int32_t(left), int32_t(top), int32_t(right), int32_t(bottom)},
               int32_t(left - glyphLeft), int32_t(top - glyphTop));
     }

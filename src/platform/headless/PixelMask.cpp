@@ -23,9 +23,11 @@ void PixelMask::Add(const Rect& rect) {
         const int to = std::min<int>(inside.right - word * kBitsPerWord, kBitsPerWord);
         const uint64_t ones =
             to - from == kBitsPerWord ? ~uint64_t(0) : (uint64_t(1) << (to - from)) - 1;
-        uint64_t* cell = bits_.data() + size_t(inside.top) * size_t(wordsPerRow_) + size_t(word);
-        for (int y = inside.top; y < inside.bottom; ++y, cell += wordsPerRow_)
-            *cell |= ones << from;
+        const uint64_t bits = ones << from;
+        const size_t stride = size_t(wordsPerRow_);
+        uint64_t* cell = bits_.data() + size_t(inside.top) * stride + size_t(word);
+        uint64_t* const end = cell + size_t(inside.bottom - inside.top) * stride;
+        for (; cell != end; cell += stride) *cell |= bits;
     }
 }
 
