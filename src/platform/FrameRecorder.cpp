@@ -176,7 +176,7 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
         if (box == within) return box;  // it cannot grow
         const DrawOp& a = nowOp(i);
         const DrawOp& b = thenOp(j);
-        if (a == b || (a.area == b.area && SameWhereBothDraw(a, b))) {
+        if (a == b) {
             ++i, ++j;
             continue;
         }
@@ -187,8 +187,10 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
         uint32_t skipNow = IsDash(a) ? 1 : 0;
         uint32_t skipThen = skipNow == 0 && IsDash(b) ? 1 : 0;
         if (skipNow == 0 && skipThen == 0 && SameWhereBothDraw(a, b)) {
-            const Rect areaNow = Intersect(a.area, within), areaThen = Intersect(b.area, within);
-            if (areaNow != areaThen) {
+            // Alike text keeps its area: only a pair whose areas differ adds to the box.
+            if (a.area != b.area) {
+                const Rect areaNow = Intersect(a.area, within);
+                const Rect areaThen = Intersect(b.area, within);
                 box =
                     Union(box, Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow)));
             }
