@@ -95,17 +95,6 @@ void Fill(Surface& target, const Rect& r, Pixel colour) {
 // Bresenham from (x0, y0) to (x1, y1), the end point not drawn; only the pixels inside the
 // clip are set, whatever the clip, so any clip gives the same pixels inside it.
 void Line(Surface& target, const DrawOp& op, const Rect& clip) {
-    if (op.y0 == op.y1) {
-        // A level dash, as sparks draw: from x0 towards x1, x1 left out.
-        if (op.y0 < clip.top || op.y0 >= clip.bottom) return;
-        const bool rightwards = op.x0 <= op.x1;
-        const int64_t left = std::max<int64_t>(rightwards ? op.x0 : int64_t(op.x1) + 1, clip.left);
-        const int64_t right =
-            std::min<int64_t>(rightwards ? op.x1 : int64_t(op.x0) + 1, clip.right);
-        Pixel* row = target.Row(op.y0);
-        if (left < right) std::fill(row + left, row + right, op.colour);
-        return;
-    }
     // Wide arithmetic: far-off end points must not overflow.
     int64_t cx = op.x0, cy = op.y0;
     const int64_t x = op.x1, y = op.y1;
