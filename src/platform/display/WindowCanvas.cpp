@@ -60,27 +60,29 @@ WindowCanvas::CopiedTile& WindowCanvas::TileAt(int column, int row) {
 }
 
 Rect WindowCanvas::CopyChangedTiles(const Surface& backBuffer, const Rect& area,
-                                    const TileChanges& changes) {
+                                    const TileChanges* changes) {
     Rect differs;
     for (int row = area.top / kTileSize; row * kTileSize < area.bottom; ++row) {
         for (int column = area.left / kTileSize; column * kTileSize < area.right; ++column) {
             const int tileLeft = column * kTileSize, tileTop = row * kTileSize;
             const Rect tileRect{tileLeft, tileTop, tileLeft + kTileSize, tileTop + kTileSize};
             const Rect part = Intersect(area, tileRect);
-            const size_t index = size_t(row) * size_t(changes.columns) + size_t(column);
             CopiedTile& tile = TileAt(column, row);
-            if (column >= changes.columns || index >= changes.counts.size() ||
-                index >= changes.lastChanged.size()) {
+            const size_t index =
+                changes != nullptr ? size_t(row) * size_t(changes->columns) + size_t(column) : 0;
+            if (changes == nullptr || column >= changes->columns ||
+                index >= changes->counts.size() || index >= changes->lastChanged.size()) {
+                // Not counted: compared whole, and no longer what was copied from elsewhere.
                 tile.source = nullptr;
                 differs = Union(differs, CopyChanges(backBuffer, part));
                 continue;
             }
-            const uint32_t count = changes.counts[index];
+            const uint32_t count = changes->counts[index];
             if (tile.source != &backBuffer || count - tile.count > 1) {
                 tile.copiedColumns.fill(0);
             } else if (count != tile.count) {
                 // Changed once since it was copied: only where that change was.
-                const Rect changed = Intersect(changes.lastChanged[index], tileRect);
+                const Rect changed = Intersect(changes->lastChanged[index], tileRect);
                 if (!changed.IsEmpty()) {
                     const uint32_t columns =
                         ColumnBits(changed.left - tileLeft, changed.right - tileLeft);
@@ -120,19 +122,9 @@ void WindowCanvas::Present(const Surface& backBuffer, std::span<const Rect> rect
     for (const Rect& rect : rects) {
         const Rect area = Intersect(Intersect(rect, field_.Bounds()), backBuffer.Bounds());
         if (area.IsEmpty()) continue;
-        if (changes == nullptr) {
-            // The field no longer holds what it copied from another surface here.
-            for (int row = area.top / kTileSize; row * kTileSize < area.bottom; ++row) {
-                for (int column = area.left / kTileSize; column * kTileSize < area.right;
-                     ++column) {
-                    TileAt(column, row).source = nullptr;
-                }
-            }
-        }
         // Only what differs from what the field shows is drawn again: a part marked as
         // changed often holds the same pixels as before.
-        const Rect differs = changes != nullptr ? CopyChangedTiles(backBuffer, area, *changes)
-                                                : CopyChanges(backBuffer, area);
+        const Rect differs = CopyChangedTiles(backBuffer, area, changes);
         if (differs.IsEmpty()) continue;
         const Rect shown = Intersect(Uncovered(layout_.FieldToWindow(differs)), target.Bounds());
         if (shown.IsEmpty()) continue;

@@ -54,8 +54,9 @@ private:
     // Copies an area of the back buffer into the field; the part that differed (empty: none).
     Rect CopyChanges(const Surface& backBuffer, const Rect& area);
     Rect CopyRowChanges(const Surface& backBuffer, int y, int left, int right);
-    // The same, tile by tile, passing over what the field already holds.
-    Rect CopyChangedTiles(const Surface& backBuffer, const Rect& area, const TileChanges& changes);
+    // The same, tile by tile, passing over what the field already holds of tiles the
+    // changes count (none without them).
+    Rect CopyChangedTiles(const Surface& backBuffer, const Rect& area, const TileChanges* changes);
     CopiedTile& TileAt(int column, int row);
 
     Surface field_;
