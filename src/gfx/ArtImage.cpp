@@ -57,7 +57,8 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     // A picture of no size would never cover anything.
     if (w <= 0 || h <= 0) return;
     const bool captioned = caption[0] != '\0' && captionFont != nullptr;
-    bool clipIsScreen = false;
+    // Each area, on the screen, bounds its copies: the whole screen is their clip.
+    if (!captioned) dc.SetClip(DirtyRectSet::fullScreenRegion);
     const int map = dirtyRects.previous;
     for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
          changed = dirtyRects.NextDirtyRect(map, nullptr)) {
@@ -71,12 +72,6 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
                 }
             }
             continue;
-        }
-        // The area, on the screen, bounds its copies: the whole screen is their clip, set
-        // once for all the areas.
-        if (!clipIsScreen) {
-            dc.SetClip(DirtyRectSet::fullScreenRegion);
-            clipIsScreen = true;
         }
         picture.DrawTiled(dc, area);
     }
