@@ -42,10 +42,8 @@ GlyphFont::LineMeasure GlyphFont::Measure(std::string_view text, size_t start,
     LineMeasure measure;
     for (measure.end = start; measure.end < text.size(); ++measure.end) {
         const char c = text[measure.end];
+        if (!toTheEnd && (c == '\r' || c == '\n')) break;
         const Glyph& glyph = glyphs_[uint8_t(c)];
-        // Breaks are control bytes, whose glyphs are empty: only a glyph without advance
-        // can be one.
-        if (glyph.advance == 0 && !toTheEnd && (c == '\r' || c == '\n')) break;
         measure.width += glyph.advance;
         measure.inked = measure.inked || (glyph.width > 0 && glyph.height > 0);
     }
