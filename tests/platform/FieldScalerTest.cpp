@@ -63,6 +63,24 @@ TEST(FieldScalerTest, WholeNumberScalesCopyTheNearestPixel) {
     }
 }
 
+namespace {
+
+// A canvas laid out in a window of the layout's size, a red back buffer to present, and
+// the list of what each present drew.
+struct CanvasOverRed {
+    explicit CanvasOverRed(const WindowLayout& layout)
+        : window(layout.window.width, layout.window.height) {
+        canvas.SetLayout(layout);
+        backBuffer.Fill(kRed);
+    }
+    WindowCanvas canvas;
+    Surface window;
+    Surface backBuffer{288, 576};
+    std::vector<Rect> changed;
+};
+
+}  // namespace
+
 TEST(WindowCanvasTest, PresentingChangedRectanglesDrawsWhatARepaintWould) {
     for (const WindowLayout& layout :
          {WindowedLayout(PixelSize{506, 1032}), WindowedLayout(PixelSize{501, 884}),
@@ -103,12 +121,8 @@ TEST(WindowCanvasTest, PresentingChangedRectanglesDrawsWhatARepaintWould) {
 
 TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
     const WindowLayout layout = FullscreenLayout(PixelSize{1920, 1080});
-    WindowCanvas canvas;
-    canvas.SetLayout(layout);
-    Surface window(1920, 1080);
-    Surface backBuffer(288, 576);
-    backBuffer.Fill(kRed);
-    std::vector<Rect> changed;
+    CanvasOverRed setup(layout);
+    auto& [canvas, window, backBuffer, changed] = setup;
     const Rect all[] = {backBuffer.Bounds()};
     canvas.Present(backBuffer, all, nullptr, TargetOf(window), changed);
     ASSERT_EQ(changed.size(), 1u);
@@ -138,15 +152,11 @@ TEST(WindowCanvasTest, OnlyChangedPixelsAreDrawnAndNeverOnCoveredRows) {
 
 TEST(WindowCanvasTest, ATileIsComparedAgainOnlyWhenItsCountMovesOrItShowedSomethingElse) {
     const WindowLayout layout = WindowedLayout(PixelSize{288, 596});
-    WindowCanvas canvas;
-    canvas.SetLayout(layout);
-    Surface window(288, 596);
-    Surface backBuffer(288, 576);
-    backBuffer.Fill(kRed);
+    CanvasOverRed setup(layout);
+    auto& [canvas, window, backBuffer, changed] = setup;
     std::vector<uint32_t> counts(9 * 18, 0);
     std::vector<Rect> lastChanged(9 * 18);
     const TileChanges changes{9, counts, lastChanged};
-    std::vector<Rect> changed;
     // A line of text's rows, presented every frame: parts of tiles in rows 6 and 7.
     const Rect text[] = {Rect{0, 220, 288, 240}};
     canvas.Present(backBuffer, text, &changes, TargetOf(window), changed);
