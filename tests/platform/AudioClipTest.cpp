@@ -1,7 +1,11 @@
-// The channel's playback into device buffers and the conversion of clips to the device format.
+// The channel's playback into device buffers, the conversion of clips to the device format,
+// and the device closing while silent.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "platform/sdl/ClipMixer.h"
@@ -13,6 +17,35 @@ using Bytes = std::vector<uint8_t>;
 
 int16_t SampleAt(const Bytes& bytes, size_t index) {
     return int16_t(uint16_t(bytes[index * 2] | (bytes[index * 2 + 1] << 8)));
+}
+
+// A tenth of a second of 8-bit mono at 8 kHz, as a WAVE file.
+std::span<const uint8_t> ShortClip(int /*id*/) {
+    static const Bytes file = [] {
+        const uint32_t frames = 800;
+        Bytes bytes;
+        auto put = [&](uint32_t value, int size) {
+            for (int i = 0; i < size; ++i) bytes.push_back(uint8_t(value >> (8 * i)));
+        };
+        auto tag = [&](const char* text) { bytes.insert(bytes.end(), text, text + 4); };
+        tag("RIFF"), put(36 + frames, 4), tag("WAVE");
+        tag("fmt "), put(16, 4), put(1, 2), put(1, 2), put(8000, 4), put(8000, 4), put(1, 2);
+        put(8, 2);
+        tag("data"), put(frames, 4);
+        bytes.resize(bytes.size() + frames, 0xC0);
+        return bytes;
+    }();
+    return file;
+}
+
+// Waits, a few seconds at most, for the device to close.
+bool ClosesSoon(SdlAudio& audio) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (audio.IsDeviceOpen()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 }  // namespace
@@ -97,4 +130,23 @@ TEST(ConvertClipTest, ResamplingKeepsTheWholeClip) {
                     sizeof nearEnd);
         EXPECT_NEAR(nearEnd, 0.5f, 0.05f) << c.from << " to " << c.to;
     }
+}
+
+TEST(SdlAudioTest, TheDeviceClosesWhenSilentAndTheNextClipOpensItAgain) {
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0) << SDL_GetError();
+    {
+        std::unique_ptr<SdlAudio> audio = SdlAudio::Open(&ShortClip, std::chrono::milliseconds(1));
+        ASSERT_NE(audio, nullptr) << SDL_GetError();
+        EXPECT_TRUE(ClosesSoon(*audio));
+        audio->StopClip();
+        EXPECT_FALSE(audio->IsDeviceOpen());
+        for (int round = 0; round < 2; ++round) {
+            audio->PlayClip(1);
+            EXPECT_TRUE(audio->IsDeviceOpen());
+            EXPECT_TRUE(ClosesSoon(*audio)) << "round " << round;
+        }
+        audio->PlayClip(1);  // open while the channel is closed down
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }

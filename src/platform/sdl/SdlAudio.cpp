@@ -43,27 +43,75 @@ std::vector<uint8_t> ConvertClip(const WaveClip& clip, SDL_AudioFormat format, i
     return converted;
 }
 
-std::unique_ptr<SdlAudio> SdlAudio::Open(WaveSource source) {
-    std::unique_ptr<SdlAudio> audio(new SdlAudio(source));
+std::unique_ptr<SdlAudio> SdlAudio::Open(WaveSource source, Duration standbyAfter) {
+    std::unique_ptr<SdlAudio> audio(new SdlAudio(source, standbyAfter));
+    {
+        std::lock_guard lock(audio->mutex_);
+        if (!audio->OpenDevice()) return nullptr;
+    }
+    audio->closer_ = std::thread(&SdlAudio::CloseWhenSilent, audio.get());
+    return audio;
+}
+
+SdlAudio::SdlAudio(WaveSource source, Duration standbyAfter)
+    : source_(source), standbyAfter_(standbyAfter) {}
+
+SdlAudio::~SdlAudio() {
+    {
+        std::lock_guard lock(mutex_);
+        quitting_ = true;
+    }
+    closeAtMoved_.notify_one();
+    if (closer_.joinable()) closer_.join();
+    if (device_ != 0) SDL_CloseAudioDevice(device_);
+}
+
+bool SdlAudio::OpenDevice() {
     SDL_AudioSpec desired{};
     desired.freq = kPreferredRate;
     desired.format = AUDIO_S16SYS;
     desired.channels = kPreferredChannels;
     desired.samples = kPreferredBufferFrames;
     desired.callback = &SdlAudio::FillBuffer;
-    desired.userdata = audio.get();
+    desired.userdata = this;
+    SDL_AudioSpec obtained{};
     // The device opens paused, so the callback sees the obtained format only once it is set.
-    audio->device_ =
-        SDL_OpenAudioDevice(nullptr, 0, &desired, &audio->obtained_, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (audio->device_ == 0) return nullptr;
-    SDL_PauseAudioDevice(audio->device_, 0);
-    return audio;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    if (device_ == 0) return false;
+    // Another device may have become the default since the clips were converted.
+    if (obtained.format != obtained_.format || obtained.channels != obtained_.channels ||
+        obtained.freq != obtained_.freq) {
+        clips_.clear();
+    }
+    obtained_ = obtained;
+    SDL_PauseAudioDevice(device_, 0);
+    closeAt_ = std::chrono::steady_clock::now() + standbyAfter_;
+    closeAtMoved_.notify_one();
+    return true;
 }
 
-SdlAudio::SdlAudio(WaveSource source) : source_(source) {}
+void SdlAudio::CloseDevice() {
+    SDL_CloseAudioDevice(device_);  // waits for the audio thread to end
+    device_ = 0;
+    mixer_.Stop();
+}
 
-SdlAudio::~SdlAudio() {
-    if (device_ != 0) SDL_CloseAudioDevice(device_);
+void SdlAudio::CloseWhenSilent() {
+    std::unique_lock lock(mutex_);
+    while (!quitting_) {
+        if (device_ == 0) {
+            closeAtMoved_.wait(lock);
+        } else if (std::chrono::steady_clock::now() >= closeAt_) {
+            CloseDevice();
+        } else {
+            closeAtMoved_.wait_until(lock, closeAt_);
+        }
+    }
+}
+
+bool SdlAudio::IsDeviceOpen() {
+    std::lock_guard lock(mutex_);
+    return device_ != 0;
 }
 
 void SdlAudio::FillBuffer(void* self, Uint8* stream, int length) {
@@ -84,14 +132,26 @@ const std::vector<uint8_t>& SdlAudio::ConvertedClip(int id) {
 }
 
 void SdlAudio::PlayClip(int id) {
+    std::lock_guard lock(mutex_);
+    if (device_ == 0 && !OpenDevice()) return;
     const std::vector<uint8_t>& clip = ConvertedClip(id);
     SDL_LockAudioDevice(device_);
     mixer_.Start(clip);
     SDL_UnlockAudioDevice(device_);
+    const size_t bytesPerSecond =
+        size_t(obtained_.freq) * obtained_.channels * SDL_AUDIO_BITSIZE(obtained_.format) / 8;
+    const auto playing = std::chrono::duration_cast<Duration>(
+        std::chrono::duration<double>(double(clip.size()) / double(bytesPerSecond)));
+    closeAt_ = std::chrono::steady_clock::now() + playing + standbyAfter_;
+    closeAtMoved_.notify_one();
 }
 
 void SdlAudio::StopClip() {
+    std::lock_guard lock(mutex_);
+    if (device_ == 0) return;
     SDL_LockAudioDevice(device_);
     mixer_.Stop();
     SDL_UnlockAudioDevice(device_);
+    closeAt_ = std::chrono::steady_clock::now() + standbyAfter_;
+    closeAtMoved_.notify_one();
 }
