@@ -40,11 +40,14 @@ int RunMessageLoop(Window& window, LoopHooks& hooks) {
             hooks.Dispatch(window, message);
             continue;
         }
+        // After a frame the loop goes straight to the wait, which returns at once for a
+        // message that came meanwhile: asking for messages twice costs the display server
+        // a round of questions each frame.
+        RunDueFrame(window, timeGetTime(), lastFrame, hooks);
         const uint32_t now = timeGetTime();
-        if (RunDueFrame(window, now, lastFrame, hooks)) continue;
         if (windowInactive != 0) {
             window.WaitMessage(kInactiveWaitMs);
-        } else {
+        } else if (!FrameDue(lastFrame, now)) {
             // The next frame is due once the clock passes lastFrame + 33.
             const uint32_t due = lastFrame + kFrameGapMs + 1 - now;
             window.WaitMessage(std::clamp<uint32_t>(due, 1, kFrameGapMs + 1));

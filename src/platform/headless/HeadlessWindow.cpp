@@ -18,7 +18,7 @@ bool HeadlessWindow::PeekMessage(Message& message) {
 }
 
 void HeadlessWindow::WaitMessage(uint32_t timeoutMs) {
-    if (waitHook_) waitHook_(timeoutMs);
+    if (queue_.empty() && waitHook_) waitHook_(timeoutMs);
 }
 
 void HeadlessWindow::PostQuitMessage(int exitCode) {

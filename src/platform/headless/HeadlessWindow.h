@@ -19,7 +19,8 @@ public:
 
     void Post(const Message& message) { queue_.push_back(message); }
     bool PeekMessage(Message& message) override;
-    // Calls the wait hook (tests advance their clock or post messages there).
+    // Calls the wait hook (tests advance their clock or post messages there) unless a
+    // message waits.
     void WaitMessage(uint32_t timeoutMs) override;
     void PostQuitMessage(int exitCode) override;
     void Destroy() override;

@@ -96,6 +96,10 @@ bool SdlWindow::PeekMessage(Message& message) {
             queue_.pop_front();
             return true;
         }
+        if (waitFoundNothing_) {
+            waitFoundNothing_ = false;
+            return false;
+        }
         SDL_Event event;
         if (!SDL_PollEvent(&event)) return false;
         HandleEvent(event);
@@ -106,7 +110,11 @@ void SdlWindow::WaitMessage(uint32_t timeoutMs) {
     if (!queue_.empty()) return;
     SDL_Event event;
     const int timeout = int(std::min<uint32_t>(timeoutMs, INT_MAX));
-    if (SDL_WaitEventTimeout(&event, timeout) != 0) HandleEvent(event);
+    if (SDL_WaitEventTimeout(&event, timeout) != 0) {
+        HandleEvent(event);
+    } else {
+        waitFoundNothing_ = true;
+    }
 }
 
 void SdlWindow::PostQuitMessage(int exitCode) { Post(WM_QUIT, uintptr_t(exitCode)); }

@@ -112,6 +112,8 @@ private:
     const MenuTracker* openMenu_ = nullptr;  // while a menu runs
     KeyTranslator keys_;
     std::deque<Message> queue_;
+    // The last wait ran out with no event: the next peek need not ask the display again.
+    bool waitFoundNothing_ = false;
     bool captured_ = false;
     bool destroyed_ = false;
     bool swallowButtonRelease_ = false;  // a menu took the press
