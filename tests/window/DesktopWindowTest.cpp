@@ -212,6 +212,7 @@ TEST_F(DesktopWindowTest, ExposedWindowRepaintsItselfAndTellsTheGame) {
 }
 
 TEST_F(DesktopWindowTest, MouseMessagesCarryFieldCoordinatesAndFollowTheCapture) {
+    received.clear();  // the window may have opened under the pointer
     MoveTo(100, kMenuBarHeight + 200);
     ASSERT_TRUE(Pump([] { return Last(WM_MOUSEMOVE) != nullptr; }));
     const Message* move = Last(WM_MOUSEMOVE);
