@@ -27,7 +27,9 @@ std::span<const uint8_t> ShortClip(int /*id*/) {
         auto put = [&](uint32_t value, int size) {
             for (int i = 0; i < size; ++i) bytes.push_back(uint8_t(value >> (8 * i)));
         };
-        auto tag = [&](const char* text) { bytes.insert(bytes.end(), text, text + 4); };
+        auto tag = [&](const char* text) {
+            for (int i = 0; i < 4; ++i) bytes.push_back(uint8_t(text[i]));
+        };
         tag("RIFF"), put(36 + frames, 4), tag("WAVE");
         tag("fmt "), put(16, 4), put(1, 2), put(1, 2), put(8000, 4), put(8000, 4), put(1, 2);
         put(8, 2);
