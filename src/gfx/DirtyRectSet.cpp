@@ -21,16 +21,8 @@ uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
     return uint8_t(std::clamp(value, low, high));
 }
 
-// Grows the tile's box to hold the mark, which is never empty.
-void Widen(TileRect& tile, const TileRect& mark) {
-    // Only a clean tile has right 0.
-    if (tile.right == 0) {
-        tile = mark;
-        return;
-    }
-    tile = TileRect{std::min(tile.left, mark.left), std::min(tile.top, mark.top),
-                    std::max(tile.right, mark.right), std::max(tile.bottom, mark.bottom)};
-}
+// Grows the tile's box to hold the mark.
+void Widen(TileRect& tile, const TileRect& mark) { tile = Union(tile, mark); }
 
 }  // namespace
 
@@ -112,18 +104,8 @@ void DirtyRectSet::EndFrame() {
     const TileMap& a = tiles[current];
     const TileMap& b = tiles[previous];
     TileMap& out = tiles[present];
-    for (int t = 0; t < kTileCount; ++t) {
-        if (IsClean(a[t])) {
-            out[t] = b[t];
-        } else if (IsClean(b[t])) {
-            out[t] = a[t];
-        } else if (a[t] == kWholeTile || b[t] == kWholeTile) {
-            out[t] = kWholeTile;
-        } else {
-            out[t] = TileRect{std::min(a[t].left, b[t].left), std::min(a[t].top, b[t].top),
-                              std::max(a[t].right, b[t].right), std::max(a[t].bottom, b[t].bottom)};
-        }
-    }
+    // A clean tile adds nothing to a box and a whole tile takes in any box.
+    for (int t = 0; t < kTileCount; ++t) out[t] = Union(a[t], b[t]);
 }
 
 const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
@@ -156,7 +138,7 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
     const int32_t y = (cursor / kTileColumns) * kTileSize;
     ++cursor;
     if (tile != kWholeTile) {
-        result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
+        result_ = Rect{x + tile.Left(), y + tile.Top(), x + tile.Right(), y + tile.Bottom()};
         return &result_;
     }
     // Whole tiles side by side in the row join it.

@@ -2,6 +2,7 @@
 // over three rotating frames, the sprite clip, and the art cache.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -17,24 +18,49 @@ class ArtCache;
 class ArtImage;
 class Font;
 
-// A tile's changed box relative to its corner; all zero means clean.
-struct TileRect {
-    uint8_t left = 0;
-    uint8_t top = 0;
-    uint8_t right = 0;
-    uint8_t bottom = 0;
-    // The four bytes at once, as one word: every walk compares tiles.
-    bool operator==(const TileRect& other) const {
-        return std::memcmp(this, &other, sizeof *this) == 0;
-    }
-};
-
-static_assert(std::has_unique_object_representations_v<TileRect>);
-
 constexpr int kTileSize = 32;
 constexpr int kTileColumns = 9;
 constexpr int kTileRows = 18;
 constexpr int kTileCount = kTileColumns * kTileRows;
+
+// A tile's changed box relative to its corner; all zero means clean. Left and top are kept
+// as their distances from the far edges, so that a box grows by the larger of each byte,
+// which the compiler does for four bytes at once, with no case for a clean tile.
+struct TileRect {
+    constexpr TileRect() = default;
+    // Edges 0 to 32.
+    constexpr TileRect(uint8_t left, uint8_t top, uint8_t right, uint8_t bottom)
+        : leftReach(uint8_t(kTileSize - left)),
+          topReach(uint8_t(kTileSize - top)),
+          right(right),
+          bottom(bottom) {}
+
+    int Left() const { return kTileSize - leftReach; }
+    int Top() const { return kTileSize - topReach; }
+    int Right() const { return right; }
+    int Bottom() const { return bottom; }
+
+    // The box holding both.
+    friend TileRect Union(TileRect a, TileRect b) {
+        a.leftReach = std::max(a.leftReach, b.leftReach);
+        a.topReach = std::max(a.topReach, b.topReach);
+        a.right = std::max(a.right, b.right);
+        a.bottom = std::max(a.bottom, b.bottom);
+        return a;
+    }
+    // The four bytes at once, as one word: every walk compares tiles.
+    bool operator==(const TileRect& other) const {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
+
+private:
+    uint8_t leftReach = 0;
+    uint8_t topReach = 0;
+    uint8_t right = 0;
+    uint8_t bottom = 0;
+};
+
+static_assert(std::has_unique_object_representations_v<TileRect>);
 
 using TileMap = std::array<TileRect, kTileCount>;
 
