@@ -17,10 +17,6 @@ constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
 bool IsClean(const TileRect& t) { return t == TileRect{}; }
 
-uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
-    return uint8_t(std::clamp(value, low, high));
-}
-
 // Grows the tile's box to hold the mark.
 void Widen(TileRect& tile, const TileRect& mark) { tile = Union(tile, mark); }
 
@@ -46,32 +42,35 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
 }
 
 void DirtyRectSet::MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    // Division truncates toward zero, so -31..31 fall into row or column 0; the far edges
-    // are inclusive. Only tiles inside the grid are visited.
-    const int32_t r0 = std::max(top / kTileSize, 0);
-    const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
-    const int32_t c0 = std::max(left / kTileSize, 0);
-    const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
-    if (r0 > r1 || c0 > c1) return;
-    // Only the first and last row and column can be cut: the rows between run from 0 to
-    // 32, and so do the columns.
-    const uint8_t firstTop = ClampByte(top - int64_t(r0) * kTileSize, 0, 31);
-    const uint8_t lastBottom = ClampByte(bottom - int64_t(r1) * kTileSize, 1, 32);
-    const uint8_t firstLeft = ClampByte(left - int64_t(c0) * kTileSize, 0, 31);
-    const uint8_t lastRight = ClampByte(right - int64_t(c1) * kTileSize, 1, 32);
+    // Off the grid's far sides, or more than a tile before its near sides: nothing. Else the
+    // mark is pulled onto the grid: division truncates toward zero, so -31..-1 count as
+    // row or column 0, and the far edges are inclusive, so a far edge past the grid is
+    // the grid's.
+    if (left >= kFieldWidth || top >= kFieldHeight || right <= -kTileSize || bottom <= -kTileSize) {
+        return;
+    }
+    const uint32_t x0 = uint32_t(std::max(left, 0)), y0 = uint32_t(std::max(top, 0));
+    const uint32_t x1 = uint32_t(std::clamp(right, 0, kFieldWidth));
+    const uint32_t y1 = uint32_t(std::clamp(bottom, 0, kFieldHeight));
+    const uint32_t c0 = x0 / kTileSize, r0 = y0 / kTileSize;
+    const uint32_t c1 = std::min(x1 / kTileSize, uint32_t(kTileColumns - 1));
+    const uint32_t r1 = std::min(y1 / kTileSize, uint32_t(kTileRows - 1));
+    if (c0 > c1 || r0 > r1) return;
+    // Only the first and last row and column are cut.
+    const auto firstLeft = uint8_t(x0 % kTileSize), firstTop = uint8_t(y0 % kTileSize);
+    const auto lastRight = uint8_t(std::max(x1 - c1 * kTileSize, 1u));
+    const auto lastBottom = uint8_t(std::max(y1 - r1 * kTileSize, 1u));
+    // A tile's mark is its column's strip cut by its row's band. Columns outside the mark
+    // have an empty strip, which cuts every band to nothing.
+    std::array<TileRect, kTileColumns> strips{};
+    std::fill(strips.begin() + c0, strips.begin() + c1 + 1, kWholeTile);
+    strips[c0] = Intersect(strips[c0], TileRect{firstLeft, 0, kTileSize, kTileSize});
+    strips[c1] = Intersect(strips[c1], TileRect{0, 0, lastRight, kTileSize});
     TileRect* row = tiles[current].data() + size_t(r0 * kTileColumns);
-    for (int32_t r = r0; r <= r1; ++r, row += kTileColumns) {
-        const uint8_t markTop = r == r0 ? firstTop : 0;
-        const uint8_t markBottom = r == r1 ? lastBottom : kTileSize;
-        if (c0 == c1) {
-            Widen(row[c0], TileRect{firstLeft, markTop, lastRight, markBottom});
-            continue;
-        }
-        Widen(row[c0], TileRect{firstLeft, markTop, kTileSize, markBottom});
-        for (int32_t c = c0 + 1; c < c1; ++c) {
-            Widen(row[c], TileRect{0, markTop, kTileSize, markBottom});
-        }
-        Widen(row[c1], TileRect{0, markTop, lastRight, markBottom});
+    for (uint32_t r = r0; r <= r1; ++r, row += kTileColumns) {
+        const TileRect band{0, r == r0 ? firstTop : uint8_t(0), kTileSize,
+                            r == r1 ? lastBottom : uint8_t(kTileSize)};
+        for (int c = 0; c < kTileColumns; ++c) Widen(row[c], Intersect(strips[size_t(c)], band));
     }
 }
 

@@ -48,6 +48,14 @@ struct TileRect {
         a.bottom = std::max(a.bottom, b.bottom);
         return a;
     }
+    // The box both hold.
+    friend TileRect Intersect(TileRect a, TileRect b) {
+        a.leftReach = std::min(a.leftReach, b.leftReach);
+        a.topReach = std::min(a.topReach, b.topReach);
+        a.right = std::min(a.right, b.right);
+        a.bottom = std::min(a.bottom, b.bottom);
+        return a;
+    }
     // The four bytes at once, as one word: every walk compares tiles.
     bool operator==(const TileRect& other) const {
         return std::memcmp(this, &other, sizeof *this) == 0;

@@ -42,6 +42,12 @@ TEST_F(DirtyRectSetTest, MarksGoIntoTheTilesTheyTouch) {
         {{64, 64, 64, 64}, {{20, {0, 0, 1, 1}}}},
         // Negative coordinates truncate toward zero.
         {{-20, -20, -5, -5}, {{0, {0, 0, 1, 1}}}},
+        // Far edges past the grid end at the grid's.
+        {{250, 540, 288, 600},
+         {{151, {26, 28, 32, 32}},
+          {152, {0, 28, 32, 32}},
+          {160, {26, 0, 32, 32}},
+          {161, {0, 0, 32, 32}}}},
         // Outside the grid, or inverted: dropped.
         {{300, 0, 320, 10}, {}},
         {{0, 600, 10, 700}, {}},
