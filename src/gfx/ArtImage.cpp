@@ -3,8 +3,10 @@
 #include "gfx/ArtImage.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
+#include <span>
 
 #include "gfx/DirtyRectSet.h"
 #include "platform/Font.h"
@@ -56,24 +58,30 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     const int w = picture.FrameWidth(), h = picture.FrameHeight();
     // A picture of no size would never cover anything.
     if (w <= 0 || h <= 0) return;
-    const bool captioned = caption[0] != '\0' && captionFont != nullptr;
-    // Each area, on the screen, bounds its copies: the whole screen is their clip.
-    if (!captioned) dc.SetClip(DirtyRectSet::fullScreenRegion);
     const int map = dirtyRects.previous;
+    if (caption[0] == '\0' || captionFont == nullptr) {
+        // Each area, on the screen, bounds its copies: the whole screen is their clip. The
+        // areas go over in one call, which looks the picture up once.
+        dc.SetClip(DirtyRectSet::fullScreenRegion);
+        std::array<Rect, kTileCount> areas;  // a walk gives a tile at most one area
+        size_t count = 0;
+        for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
+             changed = dirtyRects.NextDirtyRect(map, nullptr)) {
+            if (!changed->IsEmpty()) areas[count++] = *changed;
+        }
+        picture.DrawTiled(dc, std::span(areas.data(), count));
+        return;
+    }
     for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
          changed = dirtyRects.NextDirtyRect(map, nullptr)) {
         const Rect& area = *changed;
         if (area.IsEmpty()) continue;
-        if (captioned) {
-            // Every copy carries the caption: one at a time.
-            for (int x = area.left / w * w; x < area.right; x += w) {
-                for (int y = area.top / h * h; y < area.bottom; y += h) {
-                    DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
-                }
+        // Every copy carries the caption: one at a time.
+        for (int x = area.left / w * w; x < area.right; x += w) {
+            for (int y = area.top / h * h; y < area.bottom; y += h) {
+                DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
             }
-            continue;
         }
-        picture.DrawTiled(dc, area);
     }
 }
 

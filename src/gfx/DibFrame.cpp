@@ -75,9 +75,12 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
     return true;
 }
 
-bool DibFrame::DrawTiled(DrawContext& dc, const Rect& area) {
+bool DibFrame::DrawTiled(DrawContext& dc, std::span<const Rect> areas) {
     if (!IsLoaded()) return false;
-    dc.CopyTiled(Variant(0), area, hasBlack_);
+    // The picture is decoded at its first area: a frame with none allocates nothing.
+    if (areas.empty()) return true;
+    const Surface& picture = Variant(0);
+    for (const Rect& area : areas) dc.CopyTiled(picture, area, hasBlack_);
     dc.SetTextColour(0);  // as DrawTransparent leaves it
     return true;
 }
