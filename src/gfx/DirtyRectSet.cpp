@@ -64,8 +64,8 @@ void DirtyRectSet::MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int
     // have an empty strip, which cuts every band to nothing.
     std::array<TileRect, kTileColumns> strips{};
     std::fill(strips.begin() + c0, strips.begin() + c1 + 1, kWholeTile);
-    strips[c0] = Intersect(strips[c0], TileRect{firstLeft, 0, kTileSize, kTileSize});
-    strips[c1] = Intersect(strips[c1], TileRect{0, 0, lastRight, kTileSize});
+    strips[c0] = TileRect{firstLeft, 0, c0 == c1 ? lastRight : uint8_t(kTileSize), kTileSize};
+    strips[c1] = TileRect{c0 == c1 ? firstLeft : uint8_t(0), 0, lastRight, kTileSize};
     TileRect* row = tiles[current].data() + size_t(r0 * kTileColumns);
     for (uint32_t r = r0; r <= r1; ++r, row += kTileColumns) {
         const TileRect band{0, r == r0 ? firstTop : uint8_t(0), kTileSize,
