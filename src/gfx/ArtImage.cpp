@@ -3,7 +3,6 @@
 #include "gfx/ArtImage.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <limits>
 #include <span>
@@ -45,10 +44,8 @@ void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int 
     Rect dest;
     DibFrame* picture = FrameAt(frame, left, top, dest);
     if (picture == nullptr) return;
-    const int map = dirtyRects.previous;
-    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
-         changed = dirtyRects.NextDirtyRect(map, &dest)) {
-        DrawPictureInside(dc, *picture, dest, *changed, captionText);
+    for (const Rect& changed : dirtyRects.DirtyRects(dirtyRects.previous, &dest)) {
+        DrawPictureInside(dc, *picture, dest, changed, captionText);
     }
 }
 
@@ -58,23 +55,14 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     const int w = picture.FrameWidth(), h = picture.FrameHeight();
     // A picture of no size would never cover anything.
     if (w <= 0 || h <= 0) return;
-    const int map = dirtyRects.previous;
+    const std::span<const Rect> areas = dirtyRects.DirtyRects(dirtyRects.previous, nullptr);
     if (caption[0] == '\0' || captionFont == nullptr) {
-        // Each area, on the screen, bounds its copies: the whole screen is their clip. The
-        // areas go over in one call, which looks the picture up once.
+        // Each area, on the screen, bounds its copies: the whole screen is their clip.
         dc.SetClip(DirtyRectSet::fullScreenRegion);
-        std::array<Rect, kTileCount> areas;  // a walk gives a tile at most one area
-        size_t count = 0;
-        for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
-             changed = dirtyRects.NextDirtyRect(map, nullptr)) {
-            if (!changed->IsEmpty()) areas[count++] = *changed;
-        }
-        picture.DrawTiled(dc, std::span(areas.data(), count));
+        picture.DrawTiled(dc, areas);
         return;
     }
-    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
-         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
-        const Rect& area = *changed;
+    for (const Rect& area : areas) {
         if (area.IsEmpty()) continue;
         // Every copy carries the caption: one at a time.
         for (int x = area.left / w * w; x < area.right; x += w) {

@@ -107,19 +107,11 @@ void DirtyRectSet::EndFrame() {
     for (int t = 0; t < kTileCount; ++t) out[t] = Union(a[t], b[t]);
 }
 
-const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
-    mapCursor[map] = 0;
+std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
+    int32_t first = 0, last = kTileCount - 1;
     if (walkClip != nullptr) {
-        mapCursor[map] = std::max(walkClip->left / kTileSize, 0) +
-                         kTileColumns * std::max(walkClip->top / kTileSize, 0);
-    }
-    return NextDirtyRect(map, walkClip);
-}
-
-const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
-    int32_t& cursor = mapCursor[map];
-    int32_t last = kTileCount - 1;
-    if (walkClip != nullptr) {
+        first = std::max(walkClip->left / kTileSize, 0) +
+                kTileColumns * std::max(walkClip->top / kTileSize, 0);
         // Wide arithmetic: a clip at the far end of the int range must not overflow.
         last = int32_t(std::min<int64_t>(
             std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, kTileColumns - 1) +
@@ -127,26 +119,33 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
                     std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, kTileRows - 1),
             last));
     }
-    if (cursor < 0) return nullptr;
     const TileMap& tileMap = tiles[map];
-    // Most tiles are clean: passed over before a rectangle is begun.
-    while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
-    if (cursor > last) return nullptr;
-    const TileRect& tile = tileMap[size_t(cursor)];
-    const int32_t x = (cursor % kTileColumns) * kTileSize;
-    const int32_t y = (cursor / kTileColumns) * kTileSize;
-    ++cursor;
-    if (tile != kWholeTile) {
-        result_ = Rect{x + tile.Left(), y + tile.Top(), x + tile.Right(), y + tile.Bottom()};
-        return &result_;
+    size_t count = 0;
+    for (int32_t t = first; t <= last;) {
+        const TileRect tile = tileMap[size_t(t)];
+        // Most tiles are clean: passed over.
+        if (IsClean(tile)) {
+            ++t;
+            continue;
+        }
+        const int32_t row = t / kTileColumns;
+        const int32_t x = (t - row * kTileColumns) * kTileSize, y = row * kTileSize;
+        ++t;
+        if (tile != kWholeTile) {
+            areas_[count++] =
+                Rect{x + tile.Left(), y + tile.Top(), x + tile.Right(), y + tile.Bottom()};
+            continue;
+        }
+        // Whole tiles side by side in the row join it.
+        const int32_t runEnd = std::min((row + 1) * kTileColumns - 1, last);
+        int32_t right = x + kTileSize;
+        while (t <= runEnd && tileMap[size_t(t)] == kWholeTile) {
+            right += kTileSize;
+            ++t;
+        }
+        areas_[count++] = Rect{x, y, right, y + kTileSize};
     }
-    // Whole tiles side by side in the row join it.
-    result_ = Rect{x, y, x + kTileSize, y + kTileSize};
-    while (cursor <= last && cursor % kTileColumns != 0 && tileMap[size_t(cursor)] == kWholeTile) {
-        result_.right += kTileSize;
-        ++cursor;
-    }
-    return &result_;
+    return {areas_.data(), count};
 }
 
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <type_traits>
 
@@ -87,10 +88,10 @@ public:
     void BeginFrame();
     void EndFrame();
 
-    // Walk the changed areas of one tile map, optionally limited to a clip rectangle.
-    // The returned rectangle is overwritten by the next call; null when the walk is done.
-    const Rect* FirstDirtyRect(int map, const Rect* clip);
-    const Rect* NextDirtyRect(int map, const Rect* clip);
+    // The changed areas of one tile map, in tile order, optionally only over the tiles from
+    // a clip rectangle's first to its last: a box for each tile not clean, whole tiles side
+    // by side in a row joined. Overwritten by the next call.
+    std::span<const Rect> DirtyRects(int map, const Rect* clip);
 
     void ResetClip();
 
@@ -107,7 +108,6 @@ public:
     int previous = 1;
     int present = 2;
     std::array<TileMap, 3> tiles{};
-    std::array<int32_t, 3> mapCursor{};
     Rect clip{0, 0, kFieldWidth, kFieldHeight};
     // The clip that drawing returns to after every clipped sprite draw.
     static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
@@ -117,7 +117,7 @@ private:
     void MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
     std::unique_ptr<ArtCache> artCache_;
-    Rect result_;
+    std::array<Rect, kTileCount> areas_;  // a walk gives each tile one area at most
 };
 
 // The one screen object of the game.

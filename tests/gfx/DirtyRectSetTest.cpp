@@ -2,6 +2,7 @@
 // the merged walk inside a clip. Whole runs check the rest through what they present.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -18,13 +19,8 @@ protected:
         return count;
     }
     std::vector<Rect> Walk(int map, const Rect* clip = nullptr) {
-        std::vector<Rect> rects;
-        for (const Rect* r = set.FirstDirtyRect(map, clip); r != nullptr;
-             r = set.NextDirtyRect(map, clip)) {
-            rects.push_back(*r);
-            if (rects.size() > 200) break;
-        }
-        return rects;
+        const std::span<const Rect> rects = set.DirtyRects(map, clip);
+        return {rects.begin(), rects.end()};
     }
     DirtyRectSet set;
 };
