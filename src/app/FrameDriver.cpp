@@ -1,7 +1,9 @@
 // One frame, the mode stack and its transitions.
 #include "app/FrameDriver.h"
 
+#include <algorithm>
 #include <new>
+#include <span>
 
 #include "core/PauseState.h"
 #include "core/PlayRecord.h"
@@ -62,11 +64,9 @@ void FrameDriver::RunFrame() {
     currentMode->Draw(backBufferDC_);
     recorder_.Finish();
     dirtyRects.EndFrame();
-    presentedCount_ = 0;
-    for (const Rect* r = dirtyRects.FirstDirtyRect(dirtyRects.present, nullptr); r != nullptr;
-         r = dirtyRects.NextDirtyRect(dirtyRects.present, nullptr)) {
-        presented_[presentedCount_++] = *r;
-    }
+    const std::span<const Rect> areas = dirtyRects.DirtyRects(dirtyRects.present, nullptr);
+    std::copy(areas.begin(), areas.end(), presented_.begin());
+    presentedCount_ = areas.size();
     const TileChanges changes = recorder_.Changes();
     window_.Present(backBuffer_, LastPresented(), &changes);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <span>
 
 #include "gfx/DirtyRectSet.h"
 #include "platform/Font.h"
@@ -43,10 +44,8 @@ void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int 
     Rect dest;
     DibFrame* picture = FrameAt(frame, left, top, dest);
     if (picture == nullptr) return;
-    const int map = dirtyRects.previous;
-    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
-         changed = dirtyRects.NextDirtyRect(map, &dest)) {
-        DrawPictureInside(dc, *picture, dest, *changed, captionText);
+    for (const Rect& changed : dirtyRects.DirtyRects(dirtyRects.previous, &dest)) {
+        DrawPictureInside(dc, *picture, dest, changed, captionText);
     }
 }
 
@@ -56,24 +55,21 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     const int w = picture.FrameWidth(), h = picture.FrameHeight();
     // A picture of no size would never cover anything.
     if (w <= 0 || h <= 0) return;
-    const bool captioned = caption[0] != '\0' && captionFont != nullptr;
-    // Each area, on the screen, bounds its copies: the whole screen is their clip.
-    if (!captioned) dc.SetClip(DirtyRectSet::fullScreenRegion);
-    const int map = dirtyRects.previous;
-    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
-         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
-        const Rect& area = *changed;
+    const std::span<const Rect> areas = dirtyRects.DirtyRects(dirtyRects.previous, nullptr);
+    if (caption[0] == '\0' || captionFont == nullptr) {
+        // Each area, on the screen, bounds its copies: the whole screen is their clip.
+        dc.SetClip(DirtyRectSet::fullScreenRegion);
+        picture.DrawTiled(dc, areas);
+        return;
+    }
+    for (const Rect& area : areas) {
         if (area.IsEmpty()) continue;
-        if (captioned) {
-            // Every copy carries the caption: one at a time.
-            for (int x = area.left / w * w; x < area.right; x += w) {
-                for (int y = area.top / h * h; y < area.bottom; y += h) {
-                    DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
-                }
+        // Every copy carries the caption: one at a time.
+        for (int x = area.left / w * w; x < area.right; x += w) {
+            for (int y = area.top / h * h; y < area.bottom; y += h) {
+                DrawPictureInside(dc, picture, Rect{x, y, x + w, y + h}, area, nullptr);
             }
-            continue;
         }
-        picture.DrawTiled(dc, area);
     }
 }
 

@@ -75,10 +75,17 @@ bool DibFrame::DrawTransparent(DrawContext& dc, const Rect* dest, int variant) {
     return true;
 }
 
-bool DibFrame::DrawTiled(DrawContext& dc, const Rect& area) {
+bool DibFrame::DrawTiled(DrawContext& dc, std::span<const Rect> areas) {
     if (!IsLoaded()) return false;
-    dc.CopyTiled(Variant(0), area, hasBlack_);
-    dc.SetTextColour(0);  // as DrawTransparent leaves it
+    // Areas of no size cover nothing. The picture is decoded at the first area with one: a
+    // frame with none allocates nothing.
+    const Surface* picture = nullptr;
+    for (const Rect& area : areas) {
+        if (area.IsEmpty()) continue;
+        if (picture == nullptr) picture = &Variant(0);
+        dc.CopyTiled(*picture, area, hasBlack_);
+    }
+    if (picture != nullptr) dc.SetTextColour(0);  // as DrawTransparent leaves it
     return true;
 }
 

@@ -43,8 +43,8 @@ public:
     // dest's size at most, leaving the target where the picture is pure black.
     bool DrawTransparent(DrawContext& dc, const Rect* dest, int variant);
     // Copies of the picture laid edge to edge from the target's top-left corner, each drawn
-    // as DrawTransparent draws it, over `area` inside the clip.
-    bool DrawTiled(DrawContext& dc, const Rect& area);
+    // as DrawTransparent draws it, over each of `areas` inside the clip.
+    bool DrawTiled(DrawContext& dc, std::span<const Rect> areas);
 
     uint8_t fromFile = 0;
     // Colour table entries, for bitmaps of 8 bits per pixel or fewer.

@@ -17,20 +17,8 @@ constexpr TileRect kWholeTile{0, 0, kTileSize, kTileSize};
 
 bool IsClean(const TileRect& t) { return t == TileRect{}; }
 
-uint8_t ClampByte(int64_t value, int64_t low, int64_t high) {
-    return uint8_t(std::clamp(value, low, high));
-}
-
-// Grows the tile's box to hold the mark, which is never empty.
-void Widen(TileRect& tile, const TileRect& mark) {
-    // Only a clean tile has right 0.
-    if (tile.right == 0) {
-        tile = mark;
-        return;
-    }
-    tile = TileRect{std::min(tile.left, mark.left), std::min(tile.top, mark.top),
-                    std::max(tile.right, mark.right), std::max(tile.bottom, mark.bottom)};
-}
+// Grows the tile's box to hold the mark.
+void Widen(TileRect& tile, const TileRect& mark) { tile = Union(tile, mark); }
 
 }  // namespace
 
@@ -54,32 +42,35 @@ void DirtyRectSet::MarkDirty(int32_t left, int32_t top, int32_t right, int32_t b
 }
 
 void DirtyRectSet::MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    // Division truncates toward zero, so -31..31 fall into row or column 0; the far edges
-    // are inclusive. Only tiles inside the grid are visited.
-    const int32_t r0 = std::max(top / kTileSize, 0);
-    const int32_t r1 = std::min(bottom / kTileSize, kTileRows - 1);
-    const int32_t c0 = std::max(left / kTileSize, 0);
-    const int32_t c1 = std::min(right / kTileSize, kTileColumns - 1);
-    if (r0 > r1 || c0 > c1) return;
-    // Only the first and last row and column can be cut: the rows between run from 0 to
-    // 32, and so do the columns.
-    const uint8_t firstTop = ClampByte(top - int64_t(r0) * kTileSize, 0, 31);
-    const uint8_t lastBottom = ClampByte(bottom - int64_t(r1) * kTileSize, 1, 32);
-    const uint8_t firstLeft = ClampByte(left - int64_t(c0) * kTileSize, 0, 31);
-    const uint8_t lastRight = ClampByte(right - int64_t(c1) * kTileSize, 1, 32);
+    // Off the grid's far sides, or more than a tile before its near sides: nothing. Else the
+    // mark is pulled onto the grid: division truncates toward zero, so -31..-1 count as
+    // row or column 0, and the far edges are inclusive, so a far edge past the grid is
+    // the grid's.
+    if (left >= kFieldWidth || top >= kFieldHeight || right <= -kTileSize || bottom <= -kTileSize) {
+        return;
+    }
+    const uint32_t x0 = uint32_t(std::max(left, 0)), y0 = uint32_t(std::max(top, 0));
+    const uint32_t x1 = uint32_t(std::clamp(right, 0, kFieldWidth));
+    const uint32_t y1 = uint32_t(std::clamp(bottom, 0, kFieldHeight));
+    const uint32_t c0 = x0 / kTileSize, r0 = y0 / kTileSize;
+    const uint32_t c1 = std::min(x1 / kTileSize, uint32_t(kTileColumns - 1));
+    const uint32_t r1 = std::min(y1 / kTileSize, uint32_t(kTileRows - 1));
+    if (c0 > c1 || r0 > r1) return;
+    // Only the first and last row and column are cut.
+    const auto firstLeft = uint8_t(x0 % kTileSize), firstTop = uint8_t(y0 % kTileSize);
+    const auto lastRight = uint8_t(std::max(x1 - c1 * kTileSize, 1u));
+    const auto lastBottom = uint8_t(std::max(y1 - r1 * kTileSize, 1u));
+    // A tile's mark is its column's strip cut by its row's band. Columns outside the mark
+    // have an empty strip, which cuts every band to nothing.
+    std::array<TileRect, kTileColumns> strips{};
+    std::fill(strips.begin() + c0, strips.begin() + c1 + 1, kWholeTile);
+    strips[c0] = TileRect{firstLeft, 0, c0 == c1 ? lastRight : uint8_t(kTileSize), kTileSize};
+    strips[c1] = TileRect{c0 == c1 ? firstLeft : uint8_t(0), 0, lastRight, kTileSize};
     TileRect* row = tiles[current].data() + size_t(r0 * kTileColumns);
-    for (int32_t r = r0; r <= r1; ++r, row += kTileColumns) {
-        const uint8_t markTop = r == r0 ? firstTop : 0;
-        const uint8_t markBottom = r == r1 ? lastBottom : kTileSize;
-        if (c0 == c1) {
-            Widen(row[c0], TileRect{firstLeft, markTop, lastRight, markBottom});
-            continue;
-        }
-        Widen(row[c0], TileRect{firstLeft, markTop, kTileSize, markBottom});
-        for (int32_t c = c0 + 1; c < c1; ++c) {
-            Widen(row[c], TileRect{0, markTop, kTileSize, markBottom});
-        }
-        Widen(row[c1], TileRect{0, markTop, lastRight, markBottom});
+    for (uint32_t r = r0; r <= r1; ++r, row += kTileColumns) {
+        const TileRect band{0, r == r0 ? firstTop : uint8_t(0), kTileSize,
+                            r == r1 ? lastBottom : uint8_t(kTileSize)};
+        for (int c = 0; c < kTileColumns; ++c) Widen(row[c], Intersect(strips[size_t(c)], band));
     }
 }
 
@@ -112,33 +103,15 @@ void DirtyRectSet::EndFrame() {
     const TileMap& a = tiles[current];
     const TileMap& b = tiles[previous];
     TileMap& out = tiles[present];
-    for (int t = 0; t < kTileCount; ++t) {
-        if (IsClean(a[t])) {
-            out[t] = b[t];
-        } else if (IsClean(b[t])) {
-            out[t] = a[t];
-        } else if (a[t] == kWholeTile || b[t] == kWholeTile) {
-            out[t] = kWholeTile;
-        } else {
-            out[t] = TileRect{std::min(a[t].left, b[t].left), std::min(a[t].top, b[t].top),
-                              std::max(a[t].right, b[t].right), std::max(a[t].bottom, b[t].bottom)};
-        }
-    }
+    // A clean tile adds nothing to a box and a whole tile takes in any box.
+    for (int t = 0; t < kTileCount; ++t) out[t] = Union(a[t], b[t]);
 }
 
-const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
-    mapCursor[map] = 0;
+std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
+    int32_t first = 0, last = kTileCount - 1;
     if (walkClip != nullptr) {
-        mapCursor[map] = std::max(walkClip->left / kTileSize, 0) +
-                         kTileColumns * std::max(walkClip->top / kTileSize, 0);
-    }
-    return NextDirtyRect(map, walkClip);
-}
-
-const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
-    int32_t& cursor = mapCursor[map];
-    int32_t last = kTileCount - 1;
-    if (walkClip != nullptr) {
+        first = std::max(walkClip->left / kTileSize, 0) +
+                kTileColumns * std::max(walkClip->top / kTileSize, 0);
         // Wide arithmetic: a clip at the far end of the int range must not overflow.
         last = int32_t(std::min<int64_t>(
             std::min<int64_t>((int64_t(walkClip->right) + 1) / kTileSize, kTileColumns - 1) +
@@ -146,26 +119,33 @@ const Rect* DirtyRectSet::NextDirtyRect(int map, const Rect* walkClip) {
                     std::min<int64_t>((int64_t(walkClip->bottom) + 1) / kTileSize, kTileRows - 1),
             last));
     }
-    if (cursor < 0) return nullptr;
     const TileMap& tileMap = tiles[map];
-    // Most tiles are clean: passed over before a rectangle is begun.
-    while (cursor <= last && IsClean(tileMap[size_t(cursor)])) ++cursor;
-    if (cursor > last) return nullptr;
-    const TileRect& tile = tileMap[size_t(cursor)];
-    const int32_t x = (cursor % kTileColumns) * kTileSize;
-    const int32_t y = (cursor / kTileColumns) * kTileSize;
-    ++cursor;
-    if (tile != kWholeTile) {
-        result_ = Rect{x + tile.left, y + tile.top, x + tile.right, y + tile.bottom};
-        return &result_;
+    size_t count = 0;
+    for (int32_t t = first; t <= last;) {
+        const TileRect tile = tileMap[size_t(t)];
+        // Most tiles are clean: passed over.
+        if (IsClean(tile)) {
+            ++t;
+            continue;
+        }
+        const int32_t row = t / kTileColumns;
+        const int32_t x = (t - row * kTileColumns) * kTileSize, y = row * kTileSize;
+        ++t;
+        if (tile != kWholeTile) {
+            areas_[count++] =
+                Rect{x + tile.Left(), y + tile.Top(), x + tile.Right(), y + tile.Bottom()};
+            continue;
+        }
+        // Whole tiles side by side in the row join it.
+        const int32_t runEnd = std::min((row + 1) * kTileColumns - 1, last);
+        int32_t right = x + kTileSize;
+        while (t <= runEnd && tileMap[size_t(t)] == kWholeTile) {
+            right += kTileSize;
+            ++t;
+        }
+        areas_[count++] = Rect{x, y, right, y + kTileSize};
     }
-    // Whole tiles side by side in the row join it.
-    result_ = Rect{x, y, x + kTileSize, y + kTileSize};
-    while (cursor <= last && cursor % kTileColumns != 0 && tileMap[size_t(cursor)] == kWholeTile) {
-        result_.right += kTileSize;
-        ++cursor;
-    }
-    return &result_;
+    return {areas_.data(), count};
 }
 
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }

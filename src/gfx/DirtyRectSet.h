@@ -2,10 +2,12 @@
 // over three rotating frames, the sprite clip, and the art cache.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <type_traits>
 
@@ -17,24 +19,57 @@ class ArtCache;
 class ArtImage;
 class Font;
 
-// A tile's changed box relative to its corner; all zero means clean.
-struct TileRect {
-    uint8_t left = 0;
-    uint8_t top = 0;
-    uint8_t right = 0;
-    uint8_t bottom = 0;
-    // The four bytes at once, as one word: every walk compares tiles.
-    bool operator==(const TileRect& other) const {
-        return std::memcmp(this, &other, sizeof *this) == 0;
-    }
-};
-
-static_assert(std::has_unique_object_representations_v<TileRect>);
-
 constexpr int kTileSize = 32;
 constexpr int kTileColumns = 9;
 constexpr int kTileRows = 18;
 constexpr int kTileCount = kTileColumns * kTileRows;
+
+// A tile's changed box relative to its corner; all zero means clean. Left and top are kept
+// as their distances from the far edges, so that a box grows by the larger of each byte,
+// which the compiler does for four bytes at once, with no case for a clean tile.
+struct TileRect {
+    constexpr TileRect() = default;
+    // Edges 0 to 32.
+    constexpr TileRect(uint8_t left, uint8_t top, uint8_t right, uint8_t bottom)
+        : leftReach(uint8_t(kTileSize - left)),
+          topReach(uint8_t(kTileSize - top)),
+          right(right),
+          bottom(bottom) {}
+
+    int Left() const { return kTileSize - leftReach; }
+    int Top() const { return kTileSize - topReach; }
+    int Right() const { return right; }
+    int Bottom() const { return bottom; }
+
+    // The box holding both.
+    friend TileRect Union(TileRect a, TileRect b) {
+        a.leftReach = std::max(a.leftReach, b.leftReach);
+        a.topReach = std::max(a.topReach, b.topReach);
+        a.right = std::max(a.right, b.right);
+        a.bottom = std::max(a.bottom, b.bottom);
+        return a;
+    }
+    // The box both hold.
+    friend TileRect Intersect(TileRect a, TileRect b) {
+        a.leftReach = std::min(a.leftReach, b.leftReach);
+        a.topReach = std::min(a.topReach, b.topReach);
+        a.right = std::min(a.right, b.right);
+        a.bottom = std::min(a.bottom, b.bottom);
+        return a;
+    }
+    // The four bytes at once, as one word: every walk compares tiles.
+    bool operator==(const TileRect& other) const {
+        return std::memcmp(this, &other, sizeof *this) == 0;
+    }
+
+private:
+    uint8_t leftReach = 0;
+    uint8_t topReach = 0;
+    uint8_t right = 0;
+    uint8_t bottom = 0;
+};
+
+static_assert(std::has_unique_object_representations_v<TileRect>);
 
 using TileMap = std::array<TileRect, kTileCount>;
 
@@ -53,10 +88,10 @@ public:
     void BeginFrame();
     void EndFrame();
 
-    // Walk the changed areas of one tile map, optionally limited to a clip rectangle.
-    // The returned rectangle is overwritten by the next call; null when the walk is done.
-    const Rect* FirstDirtyRect(int map, const Rect* clip);
-    const Rect* NextDirtyRect(int map, const Rect* clip);
+    // The changed areas of one tile map, in tile order, optionally only over the tiles from
+    // a clip rectangle's first to its last: a box for each tile not clean, whole tiles side
+    // by side in a row joined. Overwritten by the next call.
+    std::span<const Rect> DirtyRects(int map, const Rect* clip);
 
     void ResetClip();
 
@@ -73,7 +108,6 @@ public:
     int previous = 1;
     int present = 2;
     std::array<TileMap, 3> tiles{};
-    std::array<int32_t, 3> mapCursor{};
     Rect clip{0, 0, kFieldWidth, kFieldHeight};
     // The clip that drawing returns to after every clipped sprite draw.
     static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
@@ -83,7 +117,7 @@ private:
     void MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
     std::unique_ptr<ArtCache> artCache_;
-    Rect result_;
+    std::array<Rect, kTileCount> areas_;  // a walk gives each tile one area at most
 };
 
 // The one screen object of the game.

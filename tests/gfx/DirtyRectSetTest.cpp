@@ -2,6 +2,7 @@
 // the merged walk inside a clip. Whole runs check the rest through what they present.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -18,13 +19,8 @@ protected:
         return count;
     }
     std::vector<Rect> Walk(int map, const Rect* clip = nullptr) {
-        std::vector<Rect> rects;
-        for (const Rect* r = set.FirstDirtyRect(map, clip); r != nullptr;
-             r = set.NextDirtyRect(map, clip)) {
-            rects.push_back(*r);
-            if (rects.size() > 200) break;
-        }
-        return rects;
+        const std::span<const Rect> rects = set.DirtyRects(map, clip);
+        return {rects.begin(), rects.end()};
     }
     DirtyRectSet set;
 };
@@ -42,6 +38,12 @@ TEST_F(DirtyRectSetTest, MarksGoIntoTheTilesTheyTouch) {
         {{64, 64, 64, 64}, {{20, {0, 0, 1, 1}}}},
         // Negative coordinates truncate toward zero.
         {{-20, -20, -5, -5}, {{0, {0, 0, 1, 1}}}},
+        // Far edges past the grid end at the grid's.
+        {{250, 540, 288, 600},
+         {{151, {26, 28, 32, 32}},
+          {152, {0, 28, 32, 32}},
+          {160, {26, 0, 32, 32}},
+          {161, {0, 0, 32, 32}}}},
         // Outside the grid, or inverted: dropped.
         {{300, 0, 320, 10}, {}},
         {{0, 600, 10, 700}, {}},

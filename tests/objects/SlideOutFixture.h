@@ -44,10 +44,10 @@ protected:
             if (tile == TileRect{}) continue;
             const int left = (t % kTileColumns) * kTileSize;
             const int top = (t / kTileColumns) * kTileSize;
-            bounds.left = std::min(bounds.left, left + tile.left);
-            bounds.top = std::min(bounds.top, top + tile.top);
-            bounds.right = std::max(bounds.right, left + tile.right);
-            bounds.bottom = std::max(bounds.bottom, top + tile.bottom);
+            bounds.left = std::min(bounds.left, left + tile.Left());
+            bounds.top = std::min(bounds.top, top + tile.Top());
+            bounds.right = std::max(bounds.right, left + tile.Right());
+            bounds.bottom = std::max(bounds.bottom, top + tile.Bottom());
         }
         return bounds.left == INT_MAX ? Rect{} : bounds;
     }
