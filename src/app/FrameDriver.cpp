@@ -1,9 +1,7 @@
 // One frame, the mode stack and its transitions.
 #include "app/FrameDriver.h"
 
-#include <algorithm>
 #include <new>
-#include <span>
 
 #include "core/PauseState.h"
 #include "core/PlayRecord.h"
@@ -64,9 +62,11 @@ void FrameDriver::RunFrame() {
     currentMode->Draw(backBufferDC_);
     recorder_.Finish();
     dirtyRects.EndFrame();
-    const std::span<const Rect> areas = dirtyRects.DirtyRects(dirtyRects.present, nullptr);
-    std::copy(areas.begin(), areas.end(), presented_.begin());
-    presentedCount_ = areas.size();
+    presentedCount_ = 0;
+    for (const Rect* r = dirtyRects.FirstDirtyRect(dirtyRects.present, nullptr); r != nullptr;
+         r = dirtyRects.NextDirtyRect(dirtyRects.present, nullptr)) {
+        presented_[presentedCount_++] = *r;
+    }
     const TileChanges changes = recorder_.Changes();
     window_.Present(backBuffer_, LastPresented(), &changes);
 }

@@ -3,6 +3,7 @@
 #include "gfx/ArtImage.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
 #include <span>
@@ -44,8 +45,10 @@ void ArtImage::DrawOverDirty(DrawContext& dc, int left, int top, int frame, int 
     Rect dest;
     DibFrame* picture = FrameAt(frame, left, top, dest);
     if (picture == nullptr) return;
-    for (const Rect& changed : dirtyRects.DirtyRects(dirtyRects.previous, &dest)) {
-        DrawPictureInside(dc, *picture, dest, changed, captionText);
+    const int map = dirtyRects.previous;
+    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, &dest); changed != nullptr;
+         changed = dirtyRects.NextDirtyRect(map, &dest)) {
+        DrawPictureInside(dc, *picture, dest, *changed, captionText);
     }
 }
 
@@ -55,14 +58,21 @@ void ArtImage::DrawTiledOverDirty(DrawContext& dc) {
     const int w = picture.FrameWidth(), h = picture.FrameHeight();
     // A picture of no size would never cover anything.
     if (w <= 0 || h <= 0) return;
-    const std::span<const Rect> areas = dirtyRects.DirtyRects(dirtyRects.previous, nullptr);
+    // The walk's areas at once: the picture looks itself up once for them all.
+    std::array<Rect, kTileCount> areas;  // a walk gives a tile one area at most
+    size_t count = 0;
+    const int map = dirtyRects.previous;
+    for (const Rect* changed = dirtyRects.FirstDirtyRect(map, nullptr); changed != nullptr;
+         changed = dirtyRects.NextDirtyRect(map, nullptr)) {
+        areas[count++] = *changed;
+    }
     if (caption[0] == '\0' || captionFont == nullptr) {
         // Each area, on the screen, bounds its copies: the whole screen is their clip.
         dc.SetClip(DirtyRectSet::fullScreenRegion);
-        picture.DrawTiled(dc, areas);
+        picture.DrawTiled(dc, std::span(areas.data(), count));
         return;
     }
-    for (const Rect& area : areas) {
+    for (const Rect& area : std::span(areas.data(), count)) {
         if (area.IsEmpty()) continue;
         // Every copy carries the caption: one at a time.
         for (int x = area.left / w * w; x < area.right; x += w) {

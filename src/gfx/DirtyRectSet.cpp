@@ -107,7 +107,7 @@ void DirtyRectSet::EndFrame() {
     for (int t = 0; t < kTileCount; ++t) out[t] = Union(a[t], b[t]);
 }
 
-std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
+const Rect* DirtyRectSet::FirstDirtyRect(int map, const Rect* walkClip) {
     int32_t first = 0, last = kTileCount - 1;
     if (walkClip != nullptr) {
         first = std::max(walkClip->left / kTileSize, 0) +
@@ -120,7 +120,8 @@ std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
             last));
     }
     const TileMap& tileMap = tiles[map];
-    size_t count = 0;
+    Walk& walk = walks_[size_t(map)];
+    int32_t count = 0;
     for (int32_t t = first; t <= last;) {
         const TileRect tile = tileMap[size_t(t)];
         // Most tiles are clean: passed over.
@@ -132,7 +133,7 @@ std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
         const int32_t x = (t - row * kTileColumns) * kTileSize, y = row * kTileSize;
         ++t;
         if (tile != kWholeTile) {
-            areas_[count++] =
+            walk.areas[size_t(count++)] =
                 Rect{x + tile.Left(), y + tile.Top(), x + tile.Right(), y + tile.Bottom()};
             continue;
         }
@@ -143,9 +144,11 @@ std::span<const Rect> DirtyRectSet::DirtyRects(int map, const Rect* walkClip) {
             right += kTileSize;
             ++t;
         }
-        areas_[count++] = Rect{x, y, right, y + kTileSize};
+        walk.areas[size_t(count++)] = Rect{x, y, right, y + kTileSize};
     }
-    return {areas_.data(), count};
+    walk.count = count;
+    mapCursor[size_t(map)] = 0;
+    return NextDirtyRect(map, walkClip);
 }
 
 void DirtyRectSet::ResetClip() { clip = Rect{0, 0, kFieldWidth, kFieldHeight}; }

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <span>
 #include <string>
 #include <type_traits>
 
@@ -88,10 +87,17 @@ public:
     void BeginFrame();
     void EndFrame();
 
-    // The changed areas of one tile map, in tile order, optionally only over the tiles from
-    // a clip rectangle's first to its last: a box for each tile not clean, whole tiles side
-    // by side in a row joined. Overwritten by the next call.
-    std::span<const Rect> DirtyRects(int map, const Rect* clip);
+    // Walk the changed areas of one tile map in tile order, optionally only over the tiles
+    // from a clip rectangle's first to its last: a box for each tile not clean, whole tiles
+    // side by side in a row joined. FirstDirtyRect gathers the whole walk in one tight loop
+    // and returns its first area, NextDirtyRect the next; null when the walk is done. Pass
+    // both the same clip.
+    const Rect* FirstDirtyRect(int map, const Rect* clip);
+    const Rect* NextDirtyRect(int map, const Rect* /*clip: the walk's, already applied*/) {
+        int32_t& cursor = mapCursor[size_t(map)];
+        const Walk& walk = walks_[size_t(map)];
+        return cursor < walk.count ? &walk.areas[size_t(cursor++)] : nullptr;
+    }
 
     void ResetClip();
 
@@ -108,6 +114,7 @@ public:
     int previous = 1;
     int present = 2;
     std::array<TileMap, 3> tiles{};
+    std::array<int32_t, 3> mapCursor{};  // each map's place in its walk
     Rect clip{0, 0, kFieldWidth, kFieldHeight};
     // The clip that drawing returns to after every clipped sprite draw.
     static constexpr Rect fullScreenRegion{0, 0, kFieldWidth, kFieldHeight};
@@ -116,8 +123,14 @@ private:
     // MarkDirty's general case: a mark over several tiles or past the grid's edges.
     void MarkAcrossTiles(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
+    // A map's walk: a tile gives it one area at most.
+    struct Walk {
+        std::array<Rect, kTileCount> areas;
+        int32_t count = 0;
+    };
+
     std::unique_ptr<ArtCache> artCache_;
-    std::array<Rect, kTileCount> areas_;  // a walk gives each tile one area at most
+    std::array<Walk, 3> walks_{};
 };
 
 // The one screen object of the game.

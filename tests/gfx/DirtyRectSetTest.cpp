@@ -2,7 +2,6 @@
 // the merged walk inside a clip. Whole runs check the rest through what they present.
 #include <gtest/gtest.h>
 
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -19,8 +18,12 @@ protected:
         return count;
     }
     std::vector<Rect> Walk(int map, const Rect* clip = nullptr) {
-        const std::span<const Rect> rects = set.DirtyRects(map, clip);
-        return {rects.begin(), rects.end()};
+        std::vector<Rect> rects;
+        for (const Rect* r = set.FirstDirtyRect(map, clip); r != nullptr;
+             r = set.NextDirtyRect(map, clip)) {
+            rects.push_back(*r);
+        }
+        return rects;
     }
     DirtyRectSet set;
 };
