@@ -249,7 +249,7 @@ Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
     const uint32_t end = frame_.tileStart[size_t(tile) + 1];
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < end; ++i) {
         const DrawOp& op = ops[indices[i]];
-        ApplyDrawOp(target_, op, within);
+        ApplyDrawOpInline(target_, op, within);
         hull = Rect{std::min(hull.left, op.area.left), std::min(hull.top, op.area.top),
                     std::max(hull.right, op.area.right), std::max(hull.bottom, op.area.bottom)};
     }
