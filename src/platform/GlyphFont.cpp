@@ -101,6 +101,9 @@ void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, i
                    inside(penX + width + ink_.right, clip.left, clip.right),
                    inside(cellTop + ink_.bottom, clip.top, clip.bottom)};
     if (!box.IsEmpty()) {
-        dc.BlendGlyphs(GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line}, box, colour);
+        // The line has ink: ink_.left is some glyph's left.
+        dc.BlendGlyphs(
+            GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line, int32_t(ink_.left)}, box,
+            colour);
     }
 }
