@@ -194,7 +194,7 @@ void ApplyDrawOpOn(Surface& target, const DrawOp& op, const Rect& part) {
 
 bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b) {
     if (a.kind == DrawOpKind::Glyphs && b.kind == DrawOpKind::Glyphs) {
-        // Each frame keeps its runs apart: alike runs lie in different places.
+        // Alike runs may lie in different places: a frame recorder keeps copies.
         return a.colour == b.colour &&
                *static_cast<const GlyphRun*>(a.source) == *static_cast<const GlyphRun*>(b.source);
     }

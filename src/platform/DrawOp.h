@@ -72,7 +72,7 @@ bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);
 // Whether the two operations write the same pixels inside `within` of the same target
 // (reading the same sources). Inline: each frame compares most of its operations so.
 inline bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
-    // Most are the last frame's field for field; alike text keeps its area but not its run.
+    // Most are the last frame's field for field, alike text too.
     if (a == b) return true;
     if (a.area != b.area && Intersect(a.area, within) != Intersect(b.area, within)) return false;
     return SameWhereBothDraw(a, b);

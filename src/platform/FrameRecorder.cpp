@@ -11,7 +11,8 @@ FrameRecorder::FrameRecorder(Surface& target)
       rows_((target.Height() + kTileSize - 1) / kTileSize),
       pairsOfTile_(size_t(columns_ * rows_)),
       tileChanges_(size_t(columns_ * rows_)),
-      lastChanged_(size_t(columns_ * rows_)) {
+      lastChanged_(size_t(columns_ * rows_)),
+      runSlots_(kMostRuns) {
     for (int row = 0; row < rows_; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const int x = column * kTileSize, y = row * kTileSize;
@@ -77,13 +78,25 @@ const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
     // Within the capacity taken at the start: nothing moves, nothing is allocated.
     const size_t index = frame_.runs.size(), start = frame_.text.size();
     frame_.text.insert(frame_.text.end(), run.text.begin(), run.text.end());
-    GlyphRun& kept = frame_.runs.emplace_back(run);
+    GlyphRun kept = run;
     kept.text = std::string_view(frame_.text.data() + start, run.text.size());
-    // Text mostly comes in the same order every frame: the run of last frame's in the same
-    // place, when alike, lends its serial, and later comparisons of the two are quick.
-    const bool likeLast = index < last_.runs.size() && last_.runs[index] == kept;
-    kept.serial = likeLast ? last_.runs[index].serial : ++lastSerial_;
-    return &kept;
+    // Text mostly comes in the same order every frame. A run like last frame's in the same
+    // place takes over its slot, so that the two operations are alike byte for byte; the
+    // slot's text moves to this frame's copy of the same bytes, as last frame's copy is
+    // written over next frame. Any other run takes the slot last frame left free.
+    GlyphRun* const last = index < last_.runs.size() ? last_.runs[index] : nullptr;
+    GlyphRun* slot;
+    if (last != nullptr && *last == kept) {
+        slot = last;
+        slot->text = kept.text;
+    } else {
+        std::array<GlyphRun, 2>& slots = runSlots_[index];
+        slot = last == &slots[0] ? &slots[1] : &slots[0];
+        *slot = kept;
+        slot->serial = ++lastSerial_;
+    }
+    frame_.runs.push_back(slot);
+    return slot;
 }
 
 void FrameRecorder::Spill() {

@@ -3,6 +3,7 @@
 // A tile with text whose operations changed only in places is drawn again around those.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -49,8 +50,8 @@ private:
     struct Frame {
         std::vector<DrawOp> ops;
         std::vector<TileSpan> spans;  // one per operation
-        // The runs its Glyphs operations point to, and their bytes.
-        std::vector<GlyphRun> runs;
+        // The runs its Glyphs operations point to, in run slots, and their bytes.
+        std::vector<GlyphRun*> runs;
         std::vector<char> text;
         std::vector<uint16_t> byTile;
         std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
@@ -86,6 +87,8 @@ private:
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
     std::vector<uint32_t> tileChanges_;
     std::vector<Rect> lastChanged_;
+    // Two slots for each frame's n-th run: one for last frame's, one free for a new one.
+    std::vector<std::array<GlyphRun, 2>> runSlots_;
     size_t pairs_ = 0;
     uint64_t lastSerial_ = 0;
     bool spilled_ = false;
