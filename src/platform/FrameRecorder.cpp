@@ -183,10 +183,16 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
     const uint32_t thenCount = last_.tileStart[size_t(tile) + 1] - last_.tileStart[size_t(tile)];
     auto nowOp = [&](uint32_t i) -> const DrawOp& { return frame_.ops[now[i]]; };
     auto thenOp = [&](uint32_t j) -> const DrawOp& { return last_.ops[then[j]]; };
-    Rect box;
+    // The plain bounds of what the box takes in, cut to `within`, the tile, once at the end:
+    // every operation of the tile meets it, so that gives the bounds of the cut areas.
+    Rect bounds{within.right, within.bottom, within.left, within.top};
+    auto takeIn = [&](const Rect& area) {
+        bounds = Rect{std::min(bounds.left, area.left), std::min(bounds.top, area.top),
+                      std::max(bounds.right, area.right), std::max(bounds.bottom, area.bottom)};
+    };
     uint32_t i = 0, j = 0;
     while (i < nowCount && j < thenCount) {
-        if (box == within) return box;  // it cannot grow
+        if (Contains(bounds, within)) return within;  // it cannot grow
         const DrawOp& a = nowOp(i);
         const DrawOp& b = thenOp(j);
         if (a == b) {
@@ -204,8 +210,9 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             if (a.area != b.area) {
                 const Rect areaNow = Intersect(a.area, within);
                 const Rect areaThen = Intersect(b.area, within);
-                box =
-                    Union(box, Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow)));
+                const Rect outside =
+                    Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow));
+                if (!outside.IsEmpty()) takeIn(outside);
             }
             ++i, ++j;
             continue;
@@ -218,12 +225,12 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             }
         }
         if (skipThen == 0 && skipNow == 0) skipThen = skipNow = 1;
-        for (; skipNow > 0; --skipNow, ++i) box = Union(box, Intersect(nowOp(i).area, within));
-        for (; skipThen > 0; --skipThen, ++j) box = Union(box, Intersect(thenOp(j).area, within));
+        for (; skipNow > 0; --skipNow, ++i) takeIn(nowOp(i).area);
+        for (; skipThen > 0; --skipThen, ++j) takeIn(thenOp(j).area);
     }
-    for (; i < nowCount; ++i) box = Union(box, Intersect(nowOp(i).area, within));
-    for (; j < thenCount; ++j) box = Union(box, Intersect(thenOp(j).area, within));
-    return box;
+    for (; i < nowCount; ++i) takeIn(nowOp(i).area);
+    for (; j < thenCount; ++j) takeIn(thenOp(j).area);
+    return Intersect(bounds, within);
 }
 
 bool FrameRecorder::HasGlyphs(int tile) const {
