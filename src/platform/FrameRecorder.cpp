@@ -263,13 +263,16 @@ Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
     // The hull of the operations' areas, cut to `within` once at the end. Recorded areas
     // are never empty: plain bounds, without Union's tests for empty ones (1.2k a title step).
     Rect hull{within.right, within.bottom, within.left, within.top};
-    // Locals: drawing could otherwise change where the lists lie, for all the compiler sees.
+    // Locals: drawing could otherwise change where the lists lie, the target and the clip,
+    // for all the compiler sees.
     const DrawOp* ops = frame_.ops.data();
     const uint16_t* indices = frame_.byTile.data();
     const uint32_t end = frame_.tileStart[size_t(tile) + 1];
+    Surface& target = target_;
+    const Rect clip = within;
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < end; ++i) {
         const DrawOp& op = ops[indices[i]];
-        ApplyDrawOpInline(target_, op, within);
+        ApplyDrawOpInline(target, op, clip);
         hull = Rect{std::min(hull.left, op.area.left), std::min(hull.top, op.area.top),
                     std::max(hull.right, op.area.right), std::max(hull.bottom, op.area.bottom)};
     }
