@@ -21,8 +21,8 @@ FrameRecorder::FrameRecorder(Surface& target)
         }
     }
     for (Frame* frame : {&frame_, &last_}) {
-        frame->ops.reserve(kMostOps);
-        frame->spans.reserve(kMostOps);
+        frame->ops.resize(kMostOps);
+        frame->spans.resize(kMostOps);
         frame->runs.reserve(kMostRuns);
         frame->text.reserve(kMostTextBytes);
         frame->byTile.resize(kMostPairs);
@@ -40,25 +40,38 @@ FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
+    const TileSpan tiles = TilesUnder(op.area);
+    // Most operations lie in one tile, without text, in a frame with room to spare; the
+    // rest goes out of line, so that this path saves no registers.
+    if (tiles.right - tiles.left == 1 && tiles.bottom - tiles.top == 1 &&
+        op.kind != DrawOpKind::Glyphs && !spilled_ && frame_.opCount < kMostOps &&
+        pairs_ < kMostPairs) {
+        frame_.ops[frame_.opCount] = op;
+        frame_.spans[frame_.opCount] = tiles;
+        ++frame_.opCount;
+        ++pairs_;
+        ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
+        return;
+    }
+    RecordAny(op, tiles);
+}
+
+void FrameRecorder::RecordAny(const DrawOp& op, const TileSpan& tiles) {
     if (spilled_) {
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    const TileSpan tiles = TilesUnder(op.area);
     const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
     if (!HasRoomFor(op, pairs)) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    DrawOp& kept = frame_.ops.emplace_back(op);
+    DrawOp& kept = frame_.ops[frame_.opCount] = op;
     if (op.kind == DrawOpKind::Glyphs) kept.source = Keep(*static_cast<const GlyphRun*>(op.source));
-    frame_.spans.push_back(tiles);
+    frame_.spans[frame_.opCount] = tiles;
+    ++frame_.opCount;
     pairs_ += pairs;
-    if (pairs == 1) {
-        ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
-        return;
-    }
     for (int row = tiles.top; row < tiles.bottom; ++row) {
         for (int column = tiles.left; column < tiles.right; ++column) {
             ++pairsOfTile_[size_t(row * columns_ + column)];
@@ -67,7 +80,7 @@ void FrameRecorder::Record(const DrawOp& op) {
 }
 
 bool FrameRecorder::HasRoomFor(const DrawOp& op, size_t pairs) const {
-    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) return false;
+    if (frame_.opCount == kMostOps || pairs_ + pairs > kMostPairs) return false;
     if (op.kind != DrawOpKind::Glyphs) return true;
     return frame_.runs.size() < kMostRuns &&
            frame_.text.size() + static_cast<const GlyphRun*>(op.source)->text.size() <=
@@ -100,7 +113,9 @@ const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
 }
 
 void FrameRecorder::Spill() {
-    for (const DrawOp& op : frame_.ops) ApplyDrawOp(target_, op, op.area);
+    for (size_t i = 0; i < frame_.opCount; ++i) {
+        ApplyDrawOp(target_, frame_.ops[i], frame_.ops[i].area);
+    }
     spilled_ = true;
 }
 
@@ -113,7 +128,7 @@ void FrameRecorder::SortByTile() {
     }
     frame_.tileStart.back() = start;
     // Locals: stores through the counts could otherwise change the columns and spans.
-    const size_t columns = size_t(columns_), ops = frame_.ops.size();
+    const size_t columns = size_t(columns_), ops = frame_.opCount;
     const TileSpan* spans = frame_.spans.data();
     uint16_t* byTile = frame_.byTile.data();
     for (size_t index = 0; index < ops; ++index) {
@@ -313,8 +328,7 @@ void FrameRecorder::Finish() {
         frame_.complete = true;
     }
     std::swap(frame_, last_);
-    frame_.ops.clear();
-    frame_.spans.clear();
+    frame_.opCount = 0;
     frame_.runs.clear();
     frame_.text.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);

@@ -48,8 +48,11 @@ private:
     };
     // One frame's operations and, tile after tile, the indices of those touching each.
     struct Frame {
+        // Sized once for the most a frame records, the first opCount this frame's: adding
+        // one needs no vector's test for room, nor its call to grow.
         std::vector<DrawOp> ops;
         std::vector<TileSpan> spans;  // one per operation
+        size_t opCount = 0;
         // The runs its Glyphs operations point to, in run slots, and their bytes.
         std::vector<GlyphRun*> runs;
         std::vector<char> text;
@@ -61,6 +64,8 @@ private:
     };
 
     static TileSpan TilesUnder(const Rect& area);
+    // Record's other cases: spanning tiles, text, or a frame near or past its limits.
+    void RecordAny(const DrawOp& op, const TileSpan& tiles);
     bool HasRoomFor(const DrawOp& op, size_t pairs) const;
     // A copy of a Glyphs operation's run, for the operation to point to.
     const GlyphRun* Keep(const GlyphRun& run);
