@@ -48,6 +48,23 @@ static_assert(std::has_unique_object_representations_v<DrawOp>);
 // one give the same pixels as the whole at once.
 void ApplyDrawOp(Surface& target, const DrawOp& op, const Rect& within);
 
+// The pixel work of ApplyDrawOp on `part`, the operation's area inside a clip: not empty.
+void ApplyDrawOpOn(Surface& target, const DrawOp& op, const Rect& part);
+void FillArea(Surface& target, const Rect& part, Pixel colour);
+
+// ApplyDrawOp inline, fills apart, for a loop over a frame's many operations: most are
+// sparks' dashes, a few pixels each, where the set-up of the general way costs more than
+// the work.
+inline void ApplyDrawOpInline(Surface& target, const DrawOp& op, const Rect& within) {
+    const Rect part = Intersect(op.area, within);
+    if (part.IsEmpty()) return;
+    if (op.kind == DrawOpKind::Fill) {
+        FillArea(target, part, op.colour);
+    } else {
+        ApplyDrawOpOn(target, op, part);
+    }
+}
+
 // Whether the two operations write the same pixel wherever both write one: they differ at
 // most in their areas.
 bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);
@@ -55,7 +72,7 @@ bool SameWhereBothDraw(const DrawOp& a, const DrawOp& b);
 // Whether the two operations write the same pixels inside `within` of the same target
 // (reading the same sources). Inline: each frame compares most of its operations so.
 inline bool SameWithin(const DrawOp& a, const DrawOp& b, const Rect& within) {
-    // Most are the last frame's field for field; alike text keeps its area but not its run.
+    // Most are the last frame's field for field, alike text too.
     if (a == b) return true;
     if (a.area != b.area && Intersect(a.area, within) != Intersect(b.area, within)) return false;
     return SameWhereBothDraw(a, b);

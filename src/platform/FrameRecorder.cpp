@@ -11,7 +11,8 @@ FrameRecorder::FrameRecorder(Surface& target)
       rows_((target.Height() + kTileSize - 1) / kTileSize),
       pairsOfTile_(size_t(columns_ * rows_)),
       tileChanges_(size_t(columns_ * rows_)),
-      lastChanged_(size_t(columns_ * rows_)) {
+      lastChanged_(size_t(columns_ * rows_)),
+      runSlots_(kMostRuns) {
     for (int row = 0; row < rows_; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const int x = column * kTileSize, y = row * kTileSize;
@@ -20,8 +21,8 @@ FrameRecorder::FrameRecorder(Surface& target)
         }
     }
     for (Frame* frame : {&frame_, &last_}) {
-        frame->ops.reserve(kMostOps);
-        frame->spans.reserve(kMostOps);
+        frame->ops.resize(kMostOps);
+        frame->spans.resize(kMostOps);
         frame->runs.reserve(kMostRuns);
         frame->text.reserve(kMostTextBytes);
         frame->byTile.resize(kMostPairs);
@@ -39,25 +40,38 @@ FrameRecorder::TileSpan FrameRecorder::TilesUnder(const Rect& area) {
 }
 
 void FrameRecorder::Record(const DrawOp& op) {
+    const TileSpan tiles = TilesUnder(op.area);
+    // Most operations lie in one tile, without text, in a frame with room to spare; the
+    // rest goes out of line, so that this path saves no registers.
+    if (tiles.right - tiles.left == 1 && tiles.bottom - tiles.top == 1 &&
+        op.kind != DrawOpKind::Glyphs && !spilled_ && frame_.opCount < kMostOps &&
+        pairs_ < kMostPairs) {
+        frame_.ops[frame_.opCount] = op;
+        frame_.spans[frame_.opCount] = tiles;
+        ++frame_.opCount;
+        ++pairs_;
+        ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
+        return;
+    }
+    RecordAny(op, tiles);
+}
+
+void FrameRecorder::RecordAny(const DrawOp& op, const TileSpan& tiles) {
     if (spilled_) {
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    const TileSpan tiles = TilesUnder(op.area);
     const size_t pairs = size_t(tiles.right - tiles.left) * size_t(tiles.bottom - tiles.top);
     if (!HasRoomFor(op, pairs)) {
         Spill();
         ApplyDrawOp(target_, op, op.area);
         return;
     }
-    DrawOp& kept = frame_.ops.emplace_back(op);
+    DrawOp& kept = frame_.ops[frame_.opCount] = op;
     if (op.kind == DrawOpKind::Glyphs) kept.source = Keep(*static_cast<const GlyphRun*>(op.source));
-    frame_.spans.push_back(tiles);
+    frame_.spans[frame_.opCount] = tiles;
+    ++frame_.opCount;
     pairs_ += pairs;
-    if (pairs == 1) {
-        ++pairsOfTile_[size_t(tiles.top * columns_ + tiles.left)];
-        return;
-    }
     for (int row = tiles.top; row < tiles.bottom; ++row) {
         for (int column = tiles.left; column < tiles.right; ++column) {
             ++pairsOfTile_[size_t(row * columns_ + column)];
@@ -66,7 +80,7 @@ void FrameRecorder::Record(const DrawOp& op) {
 }
 
 bool FrameRecorder::HasRoomFor(const DrawOp& op, size_t pairs) const {
-    if (frame_.ops.size() == kMostOps || pairs_ + pairs > kMostPairs) return false;
+    if (frame_.opCount == kMostOps || pairs_ + pairs > kMostPairs) return false;
     if (op.kind != DrawOpKind::Glyphs) return true;
     return frame_.runs.size() < kMostRuns &&
            frame_.text.size() + static_cast<const GlyphRun*>(op.source)->text.size() <=
@@ -77,17 +91,31 @@ const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
     // Within the capacity taken at the start: nothing moves, nothing is allocated.
     const size_t index = frame_.runs.size(), start = frame_.text.size();
     frame_.text.insert(frame_.text.end(), run.text.begin(), run.text.end());
-    GlyphRun& kept = frame_.runs.emplace_back(run);
+    GlyphRun kept = run;
     kept.text = std::string_view(frame_.text.data() + start, run.text.size());
-    // Text mostly comes in the same order every frame: the run of last frame's in the same
-    // place, when alike, lends its serial, and later comparisons of the two are quick.
-    const bool likeLast = index < last_.runs.size() && last_.runs[index] == kept;
-    kept.serial = likeLast ? last_.runs[index].serial : ++lastSerial_;
-    return &kept;
+    // Text mostly comes in the same order every frame. A run like last frame's in the same
+    // place takes over its slot, so that the two operations are alike byte for byte; the
+    // slot's text moves to this frame's copy of the same bytes, as last frame's copy is
+    // written over next frame. Any other run takes the slot last frame left free.
+    GlyphRun* const last = index < last_.runs.size() ? last_.runs[index] : nullptr;
+    GlyphRun* slot;
+    if (last != nullptr && *last == kept) {
+        slot = last;
+        slot->text = kept.text;
+    } else {
+        std::array<GlyphRun, 2>& slots = runSlots_[index];
+        slot = last == &slots[0] ? &slots[1] : &slots[0];
+        *slot = kept;
+        slot->serial = ++lastSerial_;
+    }
+    frame_.runs.push_back(slot);
+    return slot;
 }
 
 void FrameRecorder::Spill() {
-    for (const DrawOp& op : frame_.ops) ApplyDrawOp(target_, op, op.area);
+    for (size_t i = 0; i < frame_.opCount; ++i) {
+        ApplyDrawOp(target_, frame_.ops[i], frame_.ops[i].area);
+    }
     spilled_ = true;
 }
 
@@ -100,7 +128,7 @@ void FrameRecorder::SortByTile() {
     }
     frame_.tileStart.back() = start;
     // Locals: stores through the counts could otherwise change the columns and spans.
-    const size_t columns = size_t(columns_), ops = frame_.ops.size();
+    const size_t columns = size_t(columns_), ops = frame_.opCount;
     const TileSpan* spans = frame_.spans.data();
     uint16_t* byTile = frame_.byTile.data();
     for (size_t index = 0; index < ops; ++index) {
@@ -170,10 +198,16 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
     const uint32_t thenCount = last_.tileStart[size_t(tile) + 1] - last_.tileStart[size_t(tile)];
     auto nowOp = [&](uint32_t i) -> const DrawOp& { return frame_.ops[now[i]]; };
     auto thenOp = [&](uint32_t j) -> const DrawOp& { return last_.ops[then[j]]; };
-    Rect box;
+    // The plain bounds of what the box takes in, cut to `within`, the tile, once at the end:
+    // every operation of the tile meets it, so that gives the bounds of the cut areas.
+    Rect bounds{within.right, within.bottom, within.left, within.top};
+    auto takeIn = [&](const Rect& area) {
+        bounds = Rect{std::min(bounds.left, area.left), std::min(bounds.top, area.top),
+                      std::max(bounds.right, area.right), std::max(bounds.bottom, area.bottom)};
+    };
     uint32_t i = 0, j = 0;
     while (i < nowCount && j < thenCount) {
-        if (box == within) return box;  // it cannot grow
+        if (Contains(bounds, within)) return within;  // it cannot grow
         const DrawOp& a = nowOp(i);
         const DrawOp& b = thenOp(j);
         if (a == b) {
@@ -191,8 +225,9 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             if (a.area != b.area) {
                 const Rect areaNow = Intersect(a.area, within);
                 const Rect areaThen = Intersect(b.area, within);
-                box =
-                    Union(box, Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow)));
+                const Rect outside =
+                    Union(OutsideBox(areaNow, areaThen), OutsideBox(areaThen, areaNow));
+                if (!outside.IsEmpty()) takeIn(outside);
             }
             ++i, ++j;
             continue;
@@ -205,12 +240,12 @@ Rect FrameRecorder::ChangedBox(int tile, const Rect& within) const {
             }
         }
         if (skipThen == 0 && skipNow == 0) skipThen = skipNow = 1;
-        for (; skipNow > 0; --skipNow, ++i) box = Union(box, Intersect(nowOp(i).area, within));
-        for (; skipThen > 0; --skipThen, ++j) box = Union(box, Intersect(thenOp(j).area, within));
+        for (; skipNow > 0; --skipNow, ++i) takeIn(nowOp(i).area);
+        for (; skipThen > 0; --skipThen, ++j) takeIn(thenOp(j).area);
     }
-    for (; i < nowCount; ++i) box = Union(box, Intersect(nowOp(i).area, within));
-    for (; j < thenCount; ++j) box = Union(box, Intersect(thenOp(j).area, within));
-    return box;
+    for (; i < nowCount; ++i) takeIn(nowOp(i).area);
+    for (; j < thenCount; ++j) takeIn(thenOp(j).area);
+    return Intersect(bounds, within);
 }
 
 bool FrameRecorder::HasGlyphs(int tile) const {
@@ -243,13 +278,16 @@ Rect FrameRecorder::DrawTile(int tile, const Rect& within) {
     // The hull of the operations' areas, cut to `within` once at the end. Recorded areas
     // are never empty: plain bounds, without Union's tests for empty ones (1.2k a title step).
     Rect hull{within.right, within.bottom, within.left, within.top};
-    // Locals: drawing could otherwise change where the lists lie, for all the compiler sees.
+    // Locals: drawing could otherwise change where the lists lie, the target and the clip,
+    // for all the compiler sees.
     const DrawOp* ops = frame_.ops.data();
     const uint16_t* indices = frame_.byTile.data();
     const uint32_t end = frame_.tileStart[size_t(tile) + 1];
+    Surface& target = target_;
+    const Rect clip = within;
     for (uint32_t i = frame_.tileStart[size_t(tile)]; i < end; ++i) {
         const DrawOp& op = ops[indices[i]];
-        ApplyDrawOp(target_, op, within);
+        ApplyDrawOpInline(target, op, clip);
         hull = Rect{std::min(hull.left, op.area.left), std::min(hull.top, op.area.top),
                     std::max(hull.right, op.area.right), std::max(hull.bottom, op.area.bottom)};
     }
@@ -290,8 +328,7 @@ void FrameRecorder::Finish() {
         frame_.complete = true;
     }
     std::swap(frame_, last_);
-    frame_.ops.clear();
-    frame_.spans.clear();
+    frame_.opCount = 0;
     frame_.runs.clear();
     frame_.text.clear();
     std::fill(pairsOfTile_.begin(), pairsOfTile_.end(), 0);

@@ -3,6 +3,7 @@
 // A tile with text whose operations changed only in places is drawn again around those.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -47,10 +48,13 @@ private:
     };
     // One frame's operations and, tile after tile, the indices of those touching each.
     struct Frame {
+        // Sized once for the most a frame records, the first opCount this frame's: adding
+        // one needs no vector's test for room, nor its call to grow.
         std::vector<DrawOp> ops;
         std::vector<TileSpan> spans;  // one per operation
-        // The runs its Glyphs operations point to, and their bytes.
-        std::vector<GlyphRun> runs;
+        size_t opCount = 0;
+        // The runs its Glyphs operations point to, in run slots, and their bytes.
+        std::vector<GlyphRun*> runs;
         std::vector<char> text;
         std::vector<uint16_t> byTile;
         std::vector<uint32_t> tileStart;  // into byTile; one more than there are tiles
@@ -60,6 +64,8 @@ private:
     };
 
     static TileSpan TilesUnder(const Rect& area);
+    // Record's other cases: spanning tiles, text, or a frame near or past its limits.
+    void RecordAny(const DrawOp& op, const TileSpan& tiles);
     bool HasRoomFor(const DrawOp& op, size_t pairs) const;
     // A copy of a Glyphs operation's run, for the operation to point to.
     const GlyphRun* Keep(const GlyphRun& run);
@@ -86,6 +92,8 @@ private:
     std::vector<uint32_t> pairsOfTile_;  // this frame's count, then the next free slot
     std::vector<uint32_t> tileChanges_;
     std::vector<Rect> lastChanged_;
+    // Two slots for each frame's n-th run: one for last frame's, one free for a new one.
+    std::vector<std::array<GlyphRun, 2>> runSlots_;
     size_t pairs_ = 0;
     uint64_t lastSerial_ = 0;
     bool spilled_ = false;

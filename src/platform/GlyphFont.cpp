@@ -39,15 +39,18 @@ GlyphFont::GlyphFont(int ascent, int descent, const GlyphTable& glyphs,
 
 GlyphFont::LineMeasure GlyphFont::Measure(std::string_view text, size_t start,
                                           bool toTheEnd) const {
-    LineMeasure measure;
-    for (measure.end = start; measure.end < text.size(); ++measure.end) {
-        const char c = text[measure.end];
+    // Locals: kept in the returned measure, they went to memory at every byte.
+    size_t end = start;
+    int64_t width = 0;
+    bool inked = false;
+    for (; end < text.size(); ++end) {
+        const char c = text[end];
         if (!toTheEnd && (c == '\r' || c == '\n')) break;
         const Glyph& glyph = glyphs_[uint8_t(c)];
-        measure.width += glyph.advance;
-        measure.inked = measure.inked || (glyph.width > 0 && glyph.height > 0);
+        width += glyph.advance;
+        inked = inked || (glyph.width > 0 && glyph.height > 0);
     }
-    return measure;
+    return LineMeasure{end, width, inked};
 }
 
 int GlyphFont::MeasureWidth(std::string_view text) const {
@@ -101,6 +104,9 @@ void GlyphFont::DrawLine(DrawContext& dc, std::string_view line, int64_t penX, i
                    inside(penX + width + ink_.right, clip.left, clip.right),
                    inside(cellTop + ink_.bottom, clip.top, clip.bottom)};
     if (!box.IsEmpty()) {
-        dc.BlendGlyphs(GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line}, box, colour);
+        // The line has ink: ink_.left is some glyph's left.
+        dc.BlendGlyphs(
+            GlyphRun{&glyphs_, coverage_.data(), penX, cellTop, line, int32_t(ink_.left)}, box,
+            colour);
     }
 }

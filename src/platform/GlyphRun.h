@@ -26,6 +26,8 @@ struct GlyphRun {
     int64_t penX = 0;                   // where the first glyph's pen stands
     int64_t cellTop = 0;
     std::string_view text;  // one byte a glyph
+    // No glyph's bitmap starts further left of its pen than this.
+    int32_t inkLeft = INT32_MIN;
     // Given by a frame recorder: runs of one serial have the same font, place and bytes.
     uint64_t serial = 0;
 
@@ -44,6 +46,8 @@ template <typename Visit>
 void ForEachGlyphInside(const GlyphRun& run, const Rect& within, Visit visit) {
     int64_t penX = run.penX;
     for (const char c : run.text) {
+        // Pens only move right: once a glyph cannot reach `within`, no later one can.
+        if (penX + run.inkLeft >= within.right) break;
         const Glyph& glyph = (*run.glyphs)[uint8_t(c)];
         const int64_t glyphLeft = penX + glyph.left;
         penX += glyph.advance;

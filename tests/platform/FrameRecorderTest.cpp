@@ -39,8 +39,9 @@ void DrawFrame(DrawContext& dc, const Art& art, int frame) {
     dc.Copy(art.background, 0, 0, 64, 64, 0, 0);
     // A picture over a box that grows and shrinks, under the text.
     dc.Copy(art.sprite, 0, 0, 4 + frame % 4 * 2, 12, 4, 4);
-    // Overlapping glyphs: the later one blends over the earlier.
-    const GlyphRun text{&art.glyphs, art.coverage.data(), 12, 10, "xx"};
+    // Overlapping glyphs: the later one blends over the earlier. The text changes now and
+    // then, and comes back.
+    const GlyphRun text{&art.glyphs, art.coverage.data(), 12, 10, frame % 3 == 1 ? "x" : "xx"};
     dc.BlendGlyphs(text, Rect{10, 10, 24, 18}, 0xFFFFFF);
     // A spark's dash moving over the text: only around it is the tile drawn again.
     const Pen spark{0xFF0000};
