@@ -106,7 +106,6 @@ const GlyphRun* FrameRecorder::Keep(const GlyphRun& run) {
         std::array<GlyphRun, 2>& slots = runSlots_[index];
         slot = last == &slots[0] ? &slots[1] : &slots[0];
         *slot = kept;
-        slot->serial = ++lastSerial_;
     }
     frame_.runs.push_back(slot);
     return slot;

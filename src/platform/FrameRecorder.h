@@ -95,7 +95,6 @@ private:
     // Two slots for each frame's n-th run: one for last frame's, one free for a new one.
     std::vector<std::array<GlyphRun, 2>> runSlots_;
     size_t pairs_ = 0;
-    uint64_t lastSerial_ = 0;
     bool spilled_ = false;
     int tilesKept_ = 0;
 };

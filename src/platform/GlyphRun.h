@@ -28,12 +28,9 @@ struct GlyphRun {
     std::string_view text;  // one byte a glyph
     // No glyph's bitmap starts further left of its pen than this.
     int32_t inkLeft = INT32_MIN;
-    // Given by a frame recorder: runs of one serial have the same font, place and bytes.
-    uint64_t serial = 0;
 
     // The same font, place and bytes: the same pixels.
     bool operator==(const GlyphRun& other) const {
-        if (serial != 0 && serial == other.serial) return true;
         return glyphs == other.glyphs && coverage == other.coverage && penX == other.penX &&
                cellTop == other.cellTop && text == other.text;
     }
